@@ -1,0 +1,5 @@
+#!/usr/bin/env bash
+# Runs the benchmarks against an existing build folder (default: build).
+set -euo pipefail
+build=${1:-build}
+"$build/bench/scan_bench" "${SCAN_BENCH_ENTRIES:-200000}"

@@ -1,0 +1,136 @@
+// Scans a generated tree with the default criteria into the item list and times the same walk
+// by find(1); then measures what the item list holds per line at a million lines.
+#include <malloc.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/activity_log.h"
+#include "itemlist/item_list.h"
+#include "platform/scripted_prompter.h"
+#include "scan/scan_engine.h"
+
+namespace {
+
+using namespace krellix;
+namespace fs = std::filesystem;
+
+class BenchHost final : public ScanHost {
+ public:
+  explicit BenchHost(std::string dir) : dir_(std::move(dir)) {}
+  void ShowStatus(const std::string&) override {}
+  DirPane ActiveDirPane() override { return DirPane::kTree; }
+  std::string TreeDirectory() override { return dir_; }
+  void AddToHistory(const std::string&) override {}
+  void ShowItemsTab() override {}
+  void ShowLogTab() override {}
+  void BeginBusy() override {}
+  void EndBusy() override {}
+  void ClearRenameBox() override {}
+  int ItemListWidth() override { return 0; }
+  int MaxCharWidth() override { return 1; }
+  int TextWidth(const std::string& line) override { return static_cast<int>(line.size()); }
+  void FinishRun(int) override {}
+  ScanOutput* Output() override { return nullptr; }
+  void SetScanText(const std::string&) override {}
+  void StopPreview() override {}
+
+ private:
+  std::string dir_;
+};
+
+double Seconds(std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+// 100 files a folder, folders ten to a parent: a tree of `entries` entries in all.
+void BuildTree(const std::string& root, long entries) {
+  long made = 0, dir_no = 0;
+  while (made < entries) {
+    const std::string dir = root + "/d" + std::to_string(dir_no / 10) + "/s" +
+                            std::to_string(dir_no);
+    fs::create_directories(dir);
+    made += 2;
+    for (int f = 0; f < 100 && made < entries; ++f, ++made) {
+      std::ofstream(dir + "/file" + std::to_string(f) + (f % 3 ? ".txt" : ".dat")) << f;
+    }
+    ++dir_no;
+  }
+}
+
+double ScanOnce(const std::string& root, std::size_t* lines) {
+  Clock clock;
+  ActivityLog log(clock);
+  SelectionCriteria criteria;
+  ScanState state;
+  state.ItemLimit = 1 << 30;
+  ScanStatistics stats;
+  ItemList items;
+  CheckList include, exclude;
+  BenchHost host(root);
+  ScriptedPrompter prompter;
+  ScanEngine engine({criteria, state, stats, items, include, exclude, host, prompter, log, clock});
+  const auto start = std::chrono::steady_clock::now();
+  engine.StartScan();
+  items.Count();
+  if (!items.Empty()) items.Line(0);  // the merge into sorted order is part of the scan
+  const double s = Seconds(start);
+  *lines = items.Count();
+  return s;
+}
+
+double FindOnce(const std::string& root) {
+  const std::string cmd = "TZ=:/etc/localtime find '" + root +
+                          "' -printf '%y %p %s %TY-%Tm-%Td %TH:%TM\\n' >/dev/null";
+  const auto start = std::chrono::steady_clock::now();
+  if (std::system(cmd.c_str()) != 0) std::fprintf(stderr, "find failed\n");
+  return Seconds(start);
+}
+
+void MeasureItemListMemory() {
+  const long n = 1'000'000;
+  const std::size_t before = mallinfo2().uordblks;
+  ItemList items;
+  for (long i = 0; i < n; ++i) {
+    items.Add(": | DATA | /home/user/projects/krellix/tree/d" + std::to_string(i % 1000) +
+              "/s" + std::to_string(i / 1000) + "/ | file" + std::to_string(i) +
+              ".txt | " + std::to_string(i * 37 % 100000) + " | 2024-03-07 09:05");
+  }
+  items.Line(0);
+  const std::size_t after = mallinfo2().uordblks;
+  std::printf("itemlist_lines=%zu\n", items.Count());
+  std::printf("itemlist_bytes_per_line=%.0f\n", double(after - before) / double(n));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const long entries = argc > 1 ? std::atol(argv[1]) : 200'000;
+  char tmpl[] = "/tmp/krellix-bench-XXXXXX";
+  const std::string root = ::mkdtemp(tmpl);
+  std::printf("building a tree of %ld entries in %s\n", entries, root.c_str());
+  BuildTree(root, entries);
+
+  // Warm the caches once, then take the best of three for each side.
+  std::size_t lines = 0;
+  ScanOnce(root, &lines);
+  FindOnce(root);
+  double scan = 1e9, find = 1e9;
+  for (int i = 0; i < 3; ++i) {
+    scan = std::min(scan, ScanOnce(root, &lines));
+    find = std::min(find, FindOnce(root));
+  }
+  std::printf("scan: %zu lines, %.3f s, %.0f entries/s\n", lines, scan, entries / scan);
+  std::printf("find: %.3f s, %.0f entries/s\n", find, entries / find);
+  std::printf("scan_vs_find_ratio=%.2f\n", scan / find);
+
+  fs::remove_all(root);
+  MeasureItemListMemory();
+  return 0;
+}

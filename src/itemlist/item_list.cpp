@@ -1,0 +1,150 @@
+#include "itemlist/item_list.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace krellix {
+namespace {
+
+unsigned char Fold(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - 32 : c; }
+
+}  // namespace
+
+int CompareItemText(std::string_view a, std::string_view b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const unsigned char x = Fold(static_cast<unsigned char>(a[i]));
+    const unsigned char y = Fold(static_cast<unsigned char>(b[i]));
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+void ItemList::SetSorted(bool sorted) {
+  Merge();
+  sorted_ = sorted;
+  if (sorted_) Sort();
+}
+
+void ItemList::Add(std::string line) {
+  if (!sorted_) {
+    lines_.push_back({std::move(line), false});
+    last_added_ = static_cast<std::int64_t>(lines_.size()) - 1;
+    last_is_pending_ = false;
+    return;
+  }
+  pending_.push_back(std::move(line));
+  last_added_ = static_cast<std::int64_t>(pending_.size()) - 1;
+  last_is_pending_ = true;
+}
+
+void ItemList::Merge() const {
+  if (pending_.empty()) return;
+  // Inserting one at a time before the first equal line leaves equal lines newest first, so
+  // the batch is ordered by text and, among equals, by descending arrival.
+  std::vector<std::size_t> order(pending_.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(), [this](std::size_t x, std::size_t y) {
+    const int c = CompareItemText(pending_[x], pending_[y]);
+    return c != 0 ? c < 0 : x > y;
+  });
+  std::vector<Item> merged;
+  merged.reserve(lines_.size() + pending_.size());
+  std::size_t old = 0;
+  std::int64_t last_pos = kNoLine;
+  for (std::size_t k : order) {
+    // Older lines strictly before the new one come first; equal ones go after it.
+    while (old < lines_.size() && CompareItemText(lines_[old].line, pending_[k]) < 0) {
+      merged.push_back(std::move(lines_[old++]));
+    }
+    if (last_is_pending_ && static_cast<std::int64_t>(k) == last_added_) {
+      last_pos = static_cast<std::int64_t>(merged.size());
+    }
+    merged.push_back({std::move(pending_[k]), false});
+  }
+  while (old < lines_.size()) merged.push_back(std::move(lines_[old++]));
+  lines_ = std::move(merged);
+  pending_.clear();
+  if (last_is_pending_) {
+    last_added_ = last_pos;
+    last_is_pending_ = false;
+  }
+}
+
+std::int64_t ItemList::LastAddedIndex() const {
+  Merge();
+  return last_added_;
+}
+
+const std::string& ItemList::Line(std::size_t i) const {
+  Merge();
+  return lines_.at(i).line;
+}
+
+void ItemList::SetLine(std::size_t i, std::string line) {
+  Merge();
+  lines_.at(i).line = std::move(line);
+}
+
+void ItemList::Insert(std::size_t i, std::string line) {
+  Merge();
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(std::min(i, lines_.size())),
+                Item{std::move(line), false});
+}
+
+void ItemList::Delete(std::size_t i) {
+  Merge();
+  if (i >= lines_.size()) return;
+  lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(i));
+  if (current_ >= static_cast<std::int64_t>(lines_.size())) {
+    current_ = static_cast<std::int64_t>(lines_.size()) - 1;
+  }
+}
+
+void ItemList::Clear() {
+  lines_.clear();
+  pending_.clear();
+  last_added_ = kNoLine;
+  last_is_pending_ = false;
+  current_ = kNoLine;
+}
+
+bool ItemList::Selected(std::size_t i) const {
+  Merge();
+  return lines_.at(i).selected;
+}
+
+void ItemList::SetSelected(std::size_t i, bool selected) {
+  Merge();
+  lines_.at(i).selected = selected;
+}
+
+std::size_t ItemList::SelectedCount() const {
+  Merge();
+  return static_cast<std::size_t>(
+      std::count_if(lines_.begin(), lines_.end(), [](const Item& it) { return it.selected; }));
+}
+
+void ItemList::Sort() {
+  Merge();
+  std::stable_sort(lines_.begin(), lines_.end(), [](const Item& a, const Item& b) {
+    return CompareItemText(a.line, b.line) < 0;
+  });
+}
+
+void ItemList::Swap(std::size_t i, std::size_t j) {
+  Merge();
+  std::swap(lines_.at(i), lines_.at(j));
+}
+
+void ItemList::DeleteSelected() {
+  Merge();
+  lines_.erase(std::remove_if(lines_.begin(), lines_.end(),
+                              [](const Item& it) { return it.selected; }),
+               lines_.end());
+  if (current_ >= static_cast<std::int64_t>(lines_.size())) {
+    current_ = static_cast<std::int64_t>(lines_.size()) - 1;
+  }
+}
+
+}  // namespace krellix
