@@ -60,12 +60,34 @@ WallMs FromCivil(const CivilDateTime& c) {
          c.millisecond;
 }
 
+namespace {
+
+// Writes `value` as `width` decimal digits at `out`.
+void PutDigits(char* out, int value, int width) {
+  for (int i = width - 1; i >= 0; --i) {
+    out[i] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  }
+}
+
+}  // namespace
+
 std::string FormatItemDate(WallMs t) {
   const CivilDateTime c = ToCivil(t);
-  char buf[40];
-  std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d", c.year, c.month, c.day, c.hour,
-                c.minute);
-  return buf;
+  if (c.year < 0 || c.year > 9999) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d", c.year, c.month, c.day, c.hour,
+                  c.minute);
+    return buf;
+  }
+  // Called for every match of a scan: no format parsing.
+  std::string s = "0000-00-00 00:00";
+  PutDigits(&s[0], c.year, 4);
+  PutDigits(&s[5], c.month, 2);
+  PutDigits(&s[8], c.day, 2);
+  PutDigits(&s[11], c.hour, 2);
+  PutDigits(&s[14], c.minute, 2);
+  return s;
 }
 
 std::string FormatIsoDate(WallMs t) {

@@ -196,13 +196,19 @@ std::optional<ScanError> EntryMatcher::ProcessFile(const std::string& entry_name
 }
 
 void EntryMatcher::Emit(const std::string& entry_name, EntryFacts& entry) {
-  ItemFields f;
+  // One set of field buffers for the whole run: their capacity is reused from match to match.
+  ItemFields& f = fields_;
   const bool is_dir = entry.IsDirectory();
   f.Attr = is_dir ? "." : ":";
-  if (state_.RetrieveVolumename) f.Vol = volumes_.LabelOfDevice(entry.Device());
+  if (state_.RetrieveVolumename) {
+    f.Vol = volumes_.LabelOfDevice(entry.Device());
+  } else {
+    f.Vol.clear();
+  }
   const auto slash = entry_name.rfind(kPathDelim);
-  f.Path = entry_name.substr(0, slash == std::string::npos ? 0 : slash + 1);
-  f.File = entry_name.substr(slash == std::string::npos ? 0 : slash + 1);
+  const std::size_t cut = slash == std::string::npos ? 0 : slash + 1;
+  f.Path.assign(entry_name, 0, cut);
+  f.File.assign(entry_name, cut);
   f.Size = std::to_string(entry.Size());
   f.Date = FormatItemDate(entry.Modified());
 

@@ -59,6 +59,7 @@ class EntryMatcher {
   Prompter& prompter_;
   VolumeLabels& volumes_;
   bool stopped_ = false;
+  ItemFields fields_;
 
   // Tokens of the last scan string seen, in both case forms; rebuilt when the text changes.
   std::string tokens_source_;
