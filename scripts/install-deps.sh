@@ -9,7 +9,7 @@ packages=(
   qt6-multimedia-dev qt6-image-formats-plugins
   libssl-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth hyperfine
+  xvfb xauth hyperfine tzdata
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "support/temp_tree.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 

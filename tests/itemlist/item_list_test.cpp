@@ -1,0 +1,111 @@
+#include "itemlist/item_list.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace krellix {
+namespace {
+
+// Inserting one line at a time before the first line that is not less: the order the list
+// promises, done the slow way.
+std::vector<std::string> OneAtATime(const std::vector<std::string>& adds) {
+  std::vector<std::string> out;
+  for (const std::string& s : adds) {
+    const auto at = std::lower_bound(out.begin(), out.end(), s, [](const auto& a, const auto& b) {
+      return CompareItemText(a, b) < 0;
+    });
+    out.insert(at, s);
+  }
+  return out;
+}
+
+std::vector<std::string> Lines(const ItemList& list) {
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < list.Count(); ++i) out.push_back(list.Line(i));
+  return out;
+}
+
+TEST(CompareItemTextTest, FoldsOnlyAsciiLetters) {
+  EXPECT_EQ(CompareItemText("abc", "ABC"), 0);
+  EXPECT_LT(CompareItemText(". | x", ": | a"), 0);  // directories before files
+  EXPECT_LT(CompareItemText("a/ | z", "a/b/ | a"), 0);
+  EXPECT_LT(CompareItemText("abc", "abcd"), 0);
+  EXPECT_GT(CompareItemText("a_", "A["), 0);  // '_' sorts after '[' once 'a' is folded
+  EXPECT_NE(CompareItemText("\xe9", "\xc9"), 0);
+  // Long shared prefixes take the word-at-a-time path; the difference may fall anywhere.
+  const std::string base(37, 'x');
+  EXPECT_LT(CompareItemText(base + "a" + base, base + "B"), 0);
+  EXPECT_EQ(CompareItemText(base + "Q" + base, base + "q" + base), 0);
+}
+
+TEST(ItemListTest, BatchedAddsMatchOneAtATimeInsertion) {
+  std::mt19937 rng(12345);
+  const std::vector<std::string> words = {"alpha", "Alpha", "ALPHA", "beta", "gamma", "Gamma",
+                                          "delta", "a", "", "z z", "Z Z"};
+  ItemList list;
+  std::vector<std::string> adds;
+  for (int round = 0; round < 5; ++round) {
+    // Reads between the rounds merge what came before, as the view would.
+    for (int i = 0; i < 200; ++i) {
+      std::string s = words[rng() % words.size()] + std::to_string(rng() % 5);
+      adds.push_back(s);
+      list.Add(s);
+    }
+    EXPECT_EQ(Lines(list), OneAtATime(adds)) << "round " << round;
+  }
+}
+
+TEST(ItemListTest, LastAddedIndexFollowsTheMerge) {
+  ItemList list;
+  EXPECT_EQ(list.LastAddedIndex(), ItemList::kNoLine);
+  list.Add("m");
+  list.Add("c");
+  list.Add("x");
+  EXPECT_EQ(list.LastAddedIndex(), 2);
+  list.Add("a");
+  EXPECT_EQ(list.LastAddedIndex(), 0);
+  list.Add("M");  // lands before the equal "m"
+  EXPECT_EQ(list.LastAddedIndex(), 2);
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"a", "c", "M", "m", "x"}));
+}
+
+TEST(ItemListTest, SelectionSurvivesLaterAdds) {
+  ItemList list;
+  list.Add("b");
+  list.Add("d");
+  list.SetSelected(1, true);  // "d"
+  list.Add("a");
+  list.Add("c");
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_TRUE(list.Selected(3));
+  EXPECT_EQ(list.SelectedCount(), 1u);
+}
+
+TEST(ItemListTest, UnsortedListAppendsAndSortingLaterOrders) {
+  ItemList list;
+  list.SetSorted(false);
+  for (const char* s : {"c", "a", "b"}) list.Add(s);
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"c", "a", "b"}));
+  EXPECT_EQ(list.LastAddedIndex(), 2);
+  list.SetSorted(true);
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"a", "b", "c"}));
+}
+
+TEST(ItemListTest, DeleteSelectedAndClearKeepTheCurrentLineValid) {
+  ItemList list;
+  for (const char* s : {"a", "b", "c", "d"}) list.Add(s);
+  list.SetCurrent(3);
+  list.SetSelected(2, true);
+  list.SetSelected(3, true);
+  list.DeleteSelected();
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(list.Current(), 1);
+  list.Clear();
+  EXPECT_TRUE(list.Empty());
+  EXPECT_EQ(list.Current(), ItemList::kNoLine);
+}
+
+}  // namespace
+}  // namespace krellix

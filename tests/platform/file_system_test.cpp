@@ -1,0 +1,106 @@
+#include "platform/file_system.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/attributes.h"
+#include "platform/dir_reader.h"
+#include "platform/volume_labels.h"
+#include "support/temp_tree.h"
+
+#include <sys/stat.h>
+
+namespace krellix {
+namespace {
+
+TEST(PathPartsTest, SplitAtTheLastDelimiter) {
+  EXPECT_EQ(WithTrailingDelim("/a"), "/a/");
+  EXPECT_EQ(WithTrailingDelim("/a/"), "/a/");
+  EXPECT_EQ(DirectoryPart("/a/b.txt"), "/a/");
+  EXPECT_EQ(NamePart("/a/b.txt"), "b.txt");
+  EXPECT_EQ(DirectoryPart("b.txt"), "");
+}
+
+TEST(MountInfoTest, KeepsRealFileSystemsWithUnescapedPaths) {
+  const std::string text =
+      "22 1 254:1 / / rw,relatime shared:1 - ext4 /dev/vda1 rw\n"
+      "23 22 0:21 / /proc rw - proc proc rw\n"
+      "24 22 0:5 / /dev rw - devtmpfs udev rw\n"
+      "30 22 8:17 / /media/My\\040Disk rw - vfat /dev/sdb1 rw\n"
+      "31 22 0:40 / /tmp rw - tmpfs tmpfs rw\n"
+      "garbage line\n";
+  const auto mounts = ParseMountInfo(text);
+  ASSERT_EQ(mounts.size(), 3u);
+  EXPECT_EQ(mounts[0].path, "/");
+  EXPECT_EQ(mounts[1].path, "/media/My Disk/");
+  EXPECT_EQ(mounts[1].fs_type, "vfat");
+  EXPECT_EQ(mounts[2].path, "/tmp/");
+  EXPECT_EQ(MountPointOf("/media/My Disk/photos/a.jpg", mounts), "/media/My Disk/");
+  EXPECT_EQ(MountPointOf("/media/My", mounts), "/");
+  EXPECT_EQ(MountPointOf("/tmp", mounts), "/tmp/");
+}
+
+TEST(UserDirsTest, DocumentsFolderWithHomeSubstituted) {
+  const std::string text =
+      "# comment\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n";
+  EXPECT_EQ(DocumentsFromUserDirs(text, "/home/u"), "/home/u/Dokumente");
+  EXPECT_EQ(DocumentsFromUserDirs("", "/home/u"), "");
+}
+
+TEST(VolumeLabelsTest, UnescapesUdevNamesAndCachesMisses) {
+  EXPECT_EQ(UnescapeUdevName("My\\x20Disk"), "My Disk");
+  EXPECT_EQ(UnescapeUdevName("plain"), "plain");
+  EXPECT_EQ(UnescapeUdevName("bad\\x2"), "bad\\x2");
+  VolumeLabels labels("/nonexistent-by-label");
+  EXPECT_EQ(labels.LabelOfDevice(1234), "");
+  EXPECT_EQ(labels.LabelOfPath("/nonexistent/path"), "Unknown");
+}
+
+TEST(DirReaderTest, AttributesFromPosixFacts) {
+  test::TempTree t;
+  t.File("plain.txt", 5);
+  t.File(".hidden", 1);
+  const std::string ro = t.File("readonly.txt");
+  ::chmod(ro.c_str(), 0444);
+  t.Dir("sub");
+  t.Link("link_to_sub", "sub");
+  t.Link("dangling", "nowhere");
+  ::mkfifo(t.Path("fifo").c_str(), 0644);
+
+  LocalTimeConverter times;
+  DirReader reader(times);
+  ASSERT_TRUE(reader.Open(t.Root()));
+  std::map<std::string, std::uint32_t> seen;
+  std::map<std::string, std::int64_t> sizes;
+  while (reader.Next()) {
+    seen[reader.Name()] = reader.Attributes();
+    sizes[reader.Name()] = reader.Size();
+  }
+  EXPECT_EQ(seen.count("."), 1u);
+  EXPECT_EQ(seen.count(".."), 1u);
+  EXPECT_EQ(seen["."] & attr::kHidden, 0u);
+  EXPECT_EQ(seen["plain.txt"], attr::kNormal);
+  EXPECT_EQ(sizes["plain.txt"], 5);
+  EXPECT_EQ(seen[".hidden"], attr::kHidden);
+  EXPECT_EQ(seen["readonly.txt"], attr::kReadOnly);
+  EXPECT_EQ(seen["sub"], attr::kDirectory);
+  EXPECT_EQ(sizes["sub"], 0);
+  EXPECT_EQ(seen["link_to_sub"], attr::kDirectory);
+  EXPECT_EQ(seen["dangling"], 0u);
+  EXPECT_EQ(seen["fifo"], attr::kSystem);
+  EXPECT_FALSE(reader.Open(t.Path("plain.txt")));
+}
+
+TEST(DirReaderTest, ModifiedTimeKeepsTwoSecondSteps) {
+  test::TempTree t;
+  t.File("odd", 0, 1'000'000'001);
+  LocalTimeConverter times;
+  DirReader reader(times);
+  ASSERT_TRUE(reader.Open(t.Root()));
+  while (reader.Next()) {
+    if (std::string(reader.Name()) != "odd") continue;
+    EXPECT_EQ(reader.Modified(), times.FromUtc(1'000'000'000));
+  }
+}
+
+}  // namespace
+}  // namespace krellix

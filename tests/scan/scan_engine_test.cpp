@@ -1,0 +1,371 @@
+#include "scan/scan_engine.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "itemlist/item_list.h"
+#include "platform/file_system.h"
+#include "platform/scripted_prompter.h"
+#include "support/fake_scan_host.h"
+#include "support/temp_tree.h"
+
+namespace krellix {
+namespace {
+
+struct Engine {
+  Clock clock;
+  ActivityLog log{clock};
+  SelectionCriteria criteria;
+  ScanState state;
+  ScanStatistics stats;
+  ItemList items;
+  CheckList include, exclude;
+  test::FakeScanHost host{criteria};
+  ScriptedPrompter prompter;
+  ScanEngine engine{{criteria, state, stats, items, include, exclude, host, prompter, log, clock}};
+
+  explicit Engine(const std::string& dir) { host.tree_directory = dir; }
+
+  // Log lines without their time stamps.
+  std::vector<std::string> LogTexts() const {
+    std::vector<std::string> out;
+    for (const std::string& l : log.Lines()) out.push_back(l.substr(20));
+    return out;
+  }
+  std::vector<std::string> Files() const {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < items.Count(); ++i) {
+      out.push_back(GetItemListFilename(items.Line(i), state.SortOutput));
+    }
+    return out;
+  }
+  bool Logged(const std::string& prefix) const {
+    const auto texts = LogTexts();
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const std::string& t) { return t.rfind(prefix, 0) == 0; });
+  }
+};
+
+TEST(ScanEngineTest, WalksDepthFirstSortsAndLogsTheRun) {
+  test::TempTree t;
+  t.File("b.txt");
+  t.File("a/x.txt");
+  t.File("a/deeper/y.txt");
+  t.File("c/z.doc");
+  Engine e(t.Root());
+  ASSERT_TRUE(e.engine.ScanCommand());
+  // Lines sort by their text: the blank after a path sorts before any name character.
+  EXPECT_EQ(e.Files(), (std::vector<std::string>{t.Path("b.txt"), t.Path("a/x.txt"),
+                                                 t.Path("a/deeper/y.txt"), t.Path("c/z.doc")}));
+  const auto log = e.LogTexts();
+  ASSERT_EQ(log.size(), 3u);
+  EXPECT_EQ(log[0], "Scan=*.*");
+  EXPECT_EQ(log[1], "Scanning=" + t.Root());
+  // Four directories; every entry, "." and ".." included, is counted.
+  EXPECT_EQ(log[2].substr(0, 38), "Items_Found=4 Total=4 Dir=4 Files=15 T");
+  EXPECT_EQ(e.host.events, (std::vector<std::string>{"stop-preview", "clear-rename",
+                                                     "items-tab", "busy", "idle"}));
+}
+
+TEST(ScanEngineTest, SubDirectoryIsWalkedBeforeTheNextEntry) {
+  test::TempTree t;
+  for (const char* d : {"p", "q", "r"}) {
+    t.File(std::string(d) + "/f1");
+    t.File(std::string(d) + "/inner/f2");
+  }
+  Engine e(t.Root());
+  e.state.SortOutput = '-';
+  e.items.SetSorted(false);
+  e.criteria.incl_dir_names = true;
+  ASSERT_TRUE(e.engine.StartScan());
+  // In walk order, everything below a directory follows its own line as one block.
+  const auto files = e.Files();
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    const std::string prefix = files[i] + "/";
+    std::size_t j = i + 1;
+    while (j < files.size() && files[j].rfind(prefix, 0) == 0) ++j;
+    for (std::size_t k = j; k < files.size(); ++k) {
+      EXPECT_NE(files[k].rfind(prefix, 0), 0u) << files[k] << " strayed from " << files[i];
+    }
+  }
+  EXPECT_EQ(files.size(), 12u);
+}
+
+TEST(ScanEngineTest, ExcludeListSkipsByPrefixOnlyWhenChecked) {
+  test::TempTree t;
+  t.File("Temp/a.txt");
+  t.File("Temporary/b.txt");
+  t.File("keep/c.txt");
+  struct Row {
+    std::string entry;
+    bool checked;
+    std::size_t found;
+  };
+  for (const Row& row : {Row{t.Path("Temp"), true, 1}, Row{t.Path("Temp/"), true, 2},
+                         Row{t.Path("Temp"), false, 3}, Row{t.Root(), true, 0},
+                         Row{t.Root().substr(0, t.Root().size() - 1), true, 0}}) {
+    Engine e(t.Root());
+    e.exclude.entries.push_back({row.entry, row.checked, true});
+    ASSERT_TRUE(e.engine.StartScan());
+    EXPECT_EQ(e.items.Count(), row.found) << row.entry << " checked=" << row.checked;
+  }
+}
+
+TEST(ScanEngineTest, IncludeListByPaneAndOption) {
+  test::TempTree t;
+  t.File("tree/t.txt");
+  t.File("inc1/i1.txt");
+  t.File("inc2/i2.txt");
+  struct Row {
+    DirPane pane;
+    bool scan_inc_list;
+    std::vector<std::string> expected;
+  };
+  const Row rows[] = {
+      {DirPane::kTree, false, {t.Path("tree/t.txt")}},
+      {DirPane::kSkip, false, {t.Path("tree/t.txt")}},
+      {DirPane::kList, false, {t.Path("inc1/i1.txt")}},
+      {DirPane::kTree, true, {t.Path("inc1/i1.txt"), t.Path("tree/t.txt")}},
+  };
+  for (const Row& row : rows) {
+    Engine e(t.Path("tree"));
+    e.include.entries = {{t.Path("inc1"), true, true}, {t.Path("inc2"), false, true}};
+    e.host.pane = row.pane;
+    e.state.ScanIncList = row.scan_inc_list;
+    ASSERT_TRUE(e.engine.StartScan());
+    EXPECT_EQ(e.Files(), row.expected);
+  }
+}
+
+TEST(ScanEngineTest, EmptyIncludeListReportsZeroes) {
+  test::TempTree t;
+  t.File("a.txt");
+  Engine e(t.Root());
+  e.host.pane = DirPane::kList;
+  ASSERT_TRUE(e.engine.StartScan());
+  EXPECT_TRUE(e.Logged("Items_Found=0 Total=0 Dir=0 Files=0 Time="));
+}
+
+TEST(ScanEngineTest, AppendAddsToTheListAndDirAllStartsAfresh) {
+  test::TempTree t;
+  t.File("one/a.txt");
+  t.File("two/b.txt");
+  t.File(".hidden");
+  Engine e(t.Path("one"));
+  ASSERT_TRUE(e.engine.StartScan());
+  e.criteria.append = true;
+  e.host.tree_directory = t.Path("two");
+  ASSERT_TRUE(e.engine.StartScan());
+  EXPECT_EQ(e.items.Count(), 2u);
+  EXPECT_TRUE(e.Logged("Items_Found=2 Total=1 "));
+
+  // "Dir *.*": top level only, hidden files too, string and mode restored afterwards.
+  e.host.tree_directory = t.Root();
+  e.criteria.scan_text = "*.doc";
+  e.state.ScanString = true;
+  ASSERT_TRUE(e.engine.DirAllCommand());
+  EXPECT_EQ(e.Files(), (std::vector<std::string>{t.Path(".hidden")}));
+  EXPECT_EQ(e.criteria.scan_text, "*.doc");
+  EXPECT_TRUE(e.state.ScanString);
+  EXPECT_FALSE(e.state.ScanFolderAll);
+
+  e.state.ResetScanString = true;
+  ASSERT_TRUE(e.engine.DirAllCommand());
+  EXPECT_EQ(e.criteria.scan_text, "*.*");
+}
+
+TEST(ScanEngineTest, SkipSubDirScansTopLevelOnceThenClears) {
+  test::TempTree t;
+  t.File("top.txt");
+  t.File("sub/low.txt");
+  Engine e(t.Root());
+  e.state.SkipSubDir = true;
+  ASSERT_TRUE(e.engine.ScanCommand());
+  EXPECT_EQ(e.Files(), (std::vector<std::string>{t.Path("top.txt")}));
+  EXPECT_FALSE(e.state.SkipSubDir);
+  ASSERT_TRUE(e.engine.ScanCommand());
+  EXPECT_EQ(e.items.Count(), 2u);
+}
+
+TEST(ScanEngineTest, StopEndsTheWalkAndWarnsAfterTheReport) {
+  test::TempTree t;
+  for (int i = 0; i < 50; ++i) t.File("d" + std::to_string(i) + "/f.txt");
+  Engine e(t.Root());
+  e.state.StopIntvl = 5;
+  e.prompter.on_process_events = [&] {
+    if (e.prompter.event_polls == 3) e.engine.StopCommand();
+  };
+  ASSERT_TRUE(e.engine.StartScan());
+  EXPECT_LT(e.items.Count(), 50u);
+  const auto log = e.LogTexts();
+  ASSERT_GE(log.size(), 3u);
+  EXPECT_EQ(log[log.size() - 3], "ESC_or_STOP_pressed=Yes");
+  EXPECT_EQ(log[log.size() - 2].rfind("Items_Found=", 0), 0u);
+  EXPECT_EQ(log.back(), "Scan stopped at user request");
+  ASSERT_EQ(e.prompter.messages.size(), 1u);
+  EXPECT_EQ(e.prompter.messages[0].text, "Directory scan stopped at user request");
+}
+
+TEST(ScanEngineTest, ErrorEndsTheRunWithoutTheReport) {
+  test::TempTree t;
+  t.File("a.txt");
+  Engine e(t.Root());
+  e.criteria.max = {true, "many", true};
+  ASSERT_TRUE(e.engine.StartScan());
+  EXPECT_FALSE(e.Logged("Items_Found="));
+  EXPECT_TRUE(e.Logged("''many'' is not a valid integer value"));
+  ASSERT_EQ(e.prompter.messages.size(), 1u);
+  EXPECT_EQ(e.prompter.messages[0].kind, MessageKind::kError);
+  EXPECT_EQ(e.host.events.back(), "idle");  // cursor and repaint given back
+}
+
+TEST(ScanEngineTest, SecondScanWhilePollingIsRefused) {
+  test::TempTree t;
+  for (int i = 0; i < 20; ++i) t.File("f" + std::to_string(i));
+  Engine e(t.Root());
+  e.state.StopIntvl = 1;
+  int refused = 0;
+  e.prompter.on_process_events = [&] { refused += e.engine.ScanCommand() ? 0 : 1; };
+  ASSERT_TRUE(e.engine.ScanCommand());
+  EXPECT_GT(refused, 0);
+  EXPECT_EQ(e.items.Count(), 20u);
+  EXPECT_FALSE(e.engine.Running());
+}
+
+TEST(ScanEngineTest, MissingDirectoryYieldsNothingSilently) {
+  test::TempTree t;
+  Engine e(t.Path("gone"));
+  ASSERT_TRUE(e.engine.StartScan());
+  EXPECT_TRUE(e.items.Empty());
+  EXPECT_TRUE(e.prompter.messages.empty());
+  EXPECT_TRUE(e.Logged("Items_Found=0 Total=0 Dir=1 Files=0"));
+}
+
+// Scans a tree holding one directory its user cannot read; true when the readable file alone
+// was found and nothing was said.
+bool ScanPassesOverUnreadable(const test::TempTree& t) {
+  Engine e(t.Root());
+  e.engine.StartScan();
+  return e.Files() == std::vector<std::string>{t.Path("open/a.txt")} && e.prompter.messages.empty();
+}
+
+TEST(ScanEngineTest, UnreadableDirectoryIsPassedOver) {
+  test::TempTree t;
+  t.File("open/a.txt");
+  t.File("closed/b.txt");
+  ::chmod(t.Path("closed").c_str(), 0);
+  if (::geteuid() != 0) {
+    EXPECT_TRUE(ScanPassesOverUnreadable(t));
+    return;
+  }
+  // Root reads everything: scan as an unprivileged user in a child process.
+  ::chmod(t.Root().c_str(), 0755);
+  ::chmod(t.Path("open").c_str(), 0755);
+  ::chmod(t.Path("open/a.txt").c_str(), 0644);
+  GTEST_FLAG_SET(death_test_style, "fast");
+  EXPECT_EXIT(
+      {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(2);
+        std::_Exit(ScanPassesOverUnreadable(t) ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+}
+
+TEST(ScanEngineTest, LinkLoopsAreNotFollowedButOtherLinksAre) {
+  test::TempTree t;
+  t.File("a/file.txt");
+  t.Link("a/loop", "..");
+  t.File("c/other.txt");
+  t.Link("b/to_c", "../c");
+  Engine e(t.Root());
+  ASSERT_TRUE(e.engine.StartScan());
+  EXPECT_EQ(e.Files(), (std::vector<std::string>{t.Path("a/file.txt"), t.Path("b/to_c/other.txt"),
+                                                 t.Path("c/other.txt")}));
+}
+
+TEST(ScanEngineTest, NonUtf8NameRoundTripsToAnExistingFile) {
+  test::TempTree t;
+  const std::string name = "caf\xe9\xff.txt";
+  t.File(name, 3);
+  Engine e(t.Root());
+  ASSERT_TRUE(e.engine.StartScan());
+  ASSERT_EQ(e.items.Count(), 1u);
+  const std::string path = e.Files()[0];
+  EXPECT_EQ(path, t.Path(name));
+  EXPECT_TRUE(FileExists(path));
+  EXPECT_EQ(GetItemListFields(e.items.Line(0), 'P').Size, "3");
+}
+
+TEST(ScanEngineTest, PathsBeyondPathMaxAreWalked) {
+  test::TempTree t;
+  // 100 levels of 60 characters: about 6,100 bytes, past PATH_MAX.
+  const std::string level(60, 'd');
+  int fd = ::open(t.Root().c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_GE(fd, 0);
+  for (int i = 0; i < 100; ++i) {
+    ASSERT_EQ(::mkdirat(fd, level.c_str(), 0755), 0);
+    const int next = ::openat(fd, level.c_str(), O_RDONLY | O_DIRECTORY);
+    ::close(fd);
+    ASSERT_GE(next, 0);
+    fd = next;
+  }
+  const int file = ::openat(fd, "deep.txt", O_CREAT | O_WRONLY, 0644);
+  ASSERT_GE(file, 0);
+  ::close(file);
+  ::close(fd);
+
+  Engine e(t.Root());
+  ASSERT_TRUE(e.engine.StartScan());
+  ASSERT_EQ(e.items.Count(), 1u);
+  EXPECT_GT(e.Files()[0].size(), 6000u);
+  EXPECT_EQ(NamePart(e.Files()[0]), "deep.txt");
+  // Clean up the deep tree from the bottom, since paths this long cannot be removed by name.
+  std::function<void(int)> remove_below = [&](int dir) {
+    const int child = ::openat(dir, level.c_str(), O_RDONLY | O_DIRECTORY);
+    if (child >= 0) {
+      remove_below(child);
+      ::close(child);
+      ::unlinkat(dir, level.c_str(), AT_REMOVEDIR);
+    }
+    ::unlinkat(dir, "deep.txt", 0);
+  };
+  const int root = ::open(t.Root().c_str(), O_RDONLY | O_DIRECTORY);
+  remove_below(root);
+  ::close(root);
+}
+
+class CancellingOutput final : public ScanOutput {
+ public:
+  int init_result = 3;
+  int closes = 0;
+  int Init() override { return init_result; }
+  int Write(const ItemFields&) override { return 1; }
+  int Close() override { return ++closes, 1; }
+};
+
+TEST(ScanEngineTest, ScanToFileCancelledLeavesOneLine) {
+  test::TempTree t;
+  t.File("a.txt");
+  Engine e(t.Root());
+  CancellingOutput out;
+  e.host.output = &out;
+  e.state.ScanToFile = true;
+  ASSERT_TRUE(e.engine.StartScan());
+  ASSERT_EQ(e.items.Count(), 1u);
+  EXPECT_EQ(e.items.Line(0), "Scan cancelled");
+  EXPECT_EQ(e.LogTexts().back(), "Scan=cancelled");
+
+  out.init_result = 1;
+  ASSERT_TRUE(e.engine.StartScan());
+  EXPECT_TRUE(e.items.Empty());
+  EXPECT_EQ(out.closes, 1);
+  EXPECT_TRUE(e.Logged("Scan_to_file=Yes"));
+  EXPECT_EQ(e.LogTexts().back(), "Saved_Items=1");
+}
+
+}  // namespace
+}  // namespace krellix
