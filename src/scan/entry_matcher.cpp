@@ -136,7 +136,13 @@ std::optional<ScanError> EntryMatcher::NameTest(const std::string& entry_name, b
 std::optional<ScanError> EntryMatcher::ProcessFile(const std::string& entry_name,
                                                    EntryFacts& entry) {
   const SelectionCriteria& k = criteria_;
-  if (state_.TrackHist) host_.AddToHistory(k.scan_text);
+  // Recording a string the history already has at its front changes nothing, so one call per
+  // distinct text of the run is enough.
+  if (state_.TrackHist && (!history_recorded_ || k.scan_text != history_text_)) {
+    host_.AddToHistory(k.scan_text);
+    history_text_ = k.scan_text;
+    history_recorded_ = true;
+  }
 
   // Entry gates. Directories pass only when asked for, and "." and ".." never.
   bool c = true;

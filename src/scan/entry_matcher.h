@@ -34,7 +34,10 @@ class EntryMatcher {
 
   // The run's stop flag: set when the user declines to go on at the item limit.
   bool Stopped() const { return stopped_; }
-  void ResetRun() { stopped_ = false; }
+  void ResetRun() {
+    stopped_ = false;
+    history_recorded_ = false;
+  }
 
  private:
   struct Token {
@@ -59,6 +62,8 @@ class EntryMatcher {
   Prompter& prompter_;
   VolumeLabels& volumes_;
   bool stopped_ = false;
+  bool history_recorded_ = false;
+  std::string history_text_;
   ItemFields fields_;
 
   // Tokens of the last scan string seen, in both case forms; rebuilt when the text changes.

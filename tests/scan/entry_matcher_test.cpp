@@ -234,9 +234,16 @@ TEST(ProcessFileEmission, BuildsTheLineInTheCurrentOrderAndTracksHistory) {
   EXPECT_EQ(fx.items.Line(0), ": |  | 000000001234 | /work/ | report.txt | 2014-03-07 09:05");
   EXPECT_EQ(fx.state.MaxListLength, static_cast<int>(fx.items.Line(0).size()));
   EXPECT_EQ(fx.host.history_calls, 1);
-  fx.state.TrackHist = false;
-  ASSERT_FALSE(fx.matcher.ProcessFile("/work/other.txt", f).has_value());
+  // The same text again is already at the history's front; a new text is recorded.
+  ASSERT_FALSE(fx.matcher.ProcessFile("/work/again.txt", f).has_value());
   EXPECT_EQ(fx.host.history_calls, 1);
+  fx.criteria.scan_text = "*.txt";
+  ASSERT_FALSE(fx.matcher.ProcessFile("/work/other.txt", f).has_value());
+  EXPECT_EQ(fx.host.history_calls, 2);
+  fx.state.TrackHist = false;
+  fx.criteria.scan_text = "*.doc";
+  ASSERT_FALSE(fx.matcher.ProcessFile("/work/other.doc", f).has_value());
+  EXPECT_EQ(fx.host.history_calls, 2);
 }
 
 class RecordingOutput final : public ScanOutput {
