@@ -133,6 +133,11 @@ void ItemList::SetSelected(std::size_t i, bool selected) {
   lines_.at(i).selected = selected;
 }
 
+void ItemList::SetAllSelected(bool selected) {
+  Merge();
+  for (Item& it : lines_) it.selected = selected;
+}
+
 std::size_t ItemList::SelectedCount() const {
   Merge();
   return static_cast<std::size_t>(

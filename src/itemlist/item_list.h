@@ -42,6 +42,8 @@ class ItemList {
 
   bool Selected(std::size_t i) const;
   void SetSelected(std::size_t i, bool selected);
+  // Selects or deselects every line.
+  void SetAllSelected(bool selected);
   std::size_t SelectedCount() const;
 
   std::int64_t Current() const { return current_; }

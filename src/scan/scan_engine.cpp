@@ -158,7 +158,7 @@ bool ScanEngine::StartScan() {
   if (!ctx_.criteria.append || st.ScanFolderAll) {
     ctx_.items.Clear();
     ctx_.host.ClearRenameBox();
-    ctx_.stats.Reset();
+    ctx_.stats.ResetSizes();
     st.MaxListLength = 0;
     st.MaxListWidth = ctx_.host.ItemListWidth();
   }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "scan/statistics.h"
+
 namespace krellix {
 
 // The run-time fields of the main window that scans read and update. The main window owns one;
@@ -34,18 +36,6 @@ struct ScanState {
   // (The index at which the last match landed is ItemList::LastAddedIndex().)
   int MaxListLength = 0;
   int MaxListWidth = 0;
-};
-
-// The statistics of the item list, reset whenever the list is cleared by a scan.
-struct ScanStatistics {
-  std::int64_t TotalFiles = 0;
-  double TotalSize = 0;
-  double SmallestSize = 999999999999999.0;
-  double LargestSize = -1;
-  std::string SmallestName;
-  std::string LargestName;
-
-  void Reset() { *this = ScanStatistics(); }
 };
 
 }  // namespace krellix

@@ -1,0 +1,48 @@
+#include "scan/statistics.h"
+
+#include <charconv>
+
+#include "itemlist/item_list.h"
+#include "scan/item_entry.h"
+
+namespace krellix {
+
+bool ParseSizeField(const std::string& text, std::int64_t& bytes) {
+  if (text.empty()) return false;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, bytes);
+  return ec == std::errc() && ptr == end;
+}
+
+ScanStatistics CalcStats(const ItemList& items, char sort_output, WallMs today) {
+  ScanStatistics s;
+  s.OldestDate = FormatIsoDate(today);
+  s.YoungestDate = "0000-00-00";
+  for (std::size_t i = 0; i < items.Count(); ++i) {
+    const ItemFields f = GetItemListFields(items.Line(i), sort_output);
+    std::int64_t bytes = 0;
+    if (!ParseSizeField(f.Size, bytes)) continue;
+    const double size = static_cast<double>(bytes) / 1024.0;
+    ++s.TotalFiles;
+    s.TotalSize += size;
+    if (size < s.SmallestSize) {
+      s.SmallestSize = size;
+      s.SmallestName = f.Path + f.File;
+    }
+    if (size > s.LargestSize) {
+      s.LargestSize = size;
+      s.LargestName = f.Path + f.File;
+    }
+    if (f.Date < s.OldestDate) {
+      s.OldestDate = f.Date;
+      s.OldestName = f.Path + f.File;
+    }
+    if (f.Date > s.YoungestDate) {
+      s.YoungestDate = f.Date;
+      s.YoungestName = f.Path + f.File;
+    }
+  }
+  return s;
+}
+
+}  // namespace krellix
