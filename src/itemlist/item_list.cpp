@@ -144,11 +144,65 @@ std::size_t ItemList::SelectedCount() const {
       std::count_if(lines_.begin(), lines_.end(), [](const Item& it) { return it.selected; }));
 }
 
+namespace {
+
+// Eight folded bytes of `text` from `from` on, big-endian, so that comparing two of them as
+// numbers orders like CompareItemText over those bytes (short texts pad with 0, which sorts
+// first like the shorter text does).
+std::uint64_t FoldedPrefix(std::string_view text, std::size_t from) {
+  std::uint64_t v = 0;
+  for (std::size_t i = 0; i < 8; ++i) {
+    const std::size_t at = from + i;
+    const unsigned char c = at < text.size() ? Fold(static_cast<unsigned char>(text[at])) : 0;
+    v = (v << 8) | c;
+  }
+  return v;
+}
+
+}  // namespace
+
 void ItemList::Sort() {
   Merge();
-  std::stable_sort(lines_.begin(), lines_.end(), [](const Item& a, const Item& b) {
-    return CompareItemText(a.line, b.line) < 0;
+  if (lines_.size() < 2) return;
+  // Lines of one list share long beginnings (the attribute, volume and top folders). Sorting
+  // small keys that hold the bytes right after the shared beginning settles most comparisons
+  // without touching the lines themselves; every line then moves once.
+  std::string_view first = lines_[0].line;
+  std::size_t shared = first.size();
+  for (const Item& it : lines_) {
+    std::size_t i = 0;
+    const std::size_t n = std::min(shared, it.line.size());
+    while (i < n && Fold(static_cast<unsigned char>(it.line[i])) ==
+                        Fold(static_cast<unsigned char>(first[i]))) {
+      ++i;
+    }
+    shared = i;
+  }
+  struct Key {
+    std::uint64_t prefix[2];
+    std::uint32_t index;
+  };
+  std::vector<Key> keys(lines_.size());
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    const std::string& line = lines_[i].line;
+    keys[i] = {{FoldedPrefix(line, shared), FoldedPrefix(line, shared + 8)},
+               static_cast<std::uint32_t>(i)};
+  }
+  // Equal lines keep their order: the index breaks ties.
+  std::sort(keys.begin(), keys.end(), [this, shared](const Key& a, const Key& b) {
+    if (a.prefix[0] != b.prefix[0]) return a.prefix[0] < b.prefix[0];
+    if (a.prefix[1] != b.prefix[1]) return a.prefix[1] < b.prefix[1];
+    const std::string& x = lines_[a.index].line;
+    const std::string& y = lines_[b.index].line;
+    const std::size_t from = std::min({shared, x.size(), y.size()});
+    const int c = CompareItemText(std::string_view(x).substr(from),
+                                  std::string_view(y).substr(from));
+    return c != 0 ? c < 0 : a.index < b.index;
   });
+  std::vector<Item> sorted;
+  sorted.reserve(lines_.size());
+  for (const Key& k : keys) sorted.push_back(std::move(lines_[k.index]));
+  lines_ = std::move(sorted);
 }
 
 void ItemList::Swap(std::size_t i, std::size_t j) {

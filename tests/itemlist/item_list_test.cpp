@@ -93,6 +93,32 @@ TEST(ItemListTest, UnsortedListAppendsAndSortingLaterOrders) {
   EXPECT_EQ(Lines(list), (std::vector<std::string>{"a", "b", "c"}));
 }
 
+TEST(ItemListTest, SortMatchesAStableSortOfTheText) {
+  // Long shared beginnings and differences at every depth, equal lines in several cases.
+  std::mt19937 rng(7);
+  const std::string base = ": | DATA | /home/user/some/long/folder/";
+  std::vector<std::string> lines;
+  for (int i = 0; i < 500; ++i) {
+    std::string s = base + std::string(rng() % 20, 'a') + (rng() % 2 ? "B" : "b") +
+                    std::to_string(rng() % 7);
+    if (rng() % 5 == 0) s = base.substr(0, rng() % base.size());
+    lines.push_back(s);
+  }
+  ItemList list;
+  list.SetSorted(false);
+  for (const std::string& s : lines) list.Add(s);
+  list.SetSelected(3, true);
+  const std::string selected = lines[3];
+  list.Sort();
+  std::stable_sort(lines.begin(), lines.end(),
+                   [](const auto& a, const auto& b) { return CompareItemText(a, b) < 0; });
+  EXPECT_EQ(Lines(list), lines);
+  EXPECT_EQ(list.SelectedCount(), 1u);
+  for (std::size_t i = 0; i < list.Count(); ++i) {
+    if (list.Selected(i)) EXPECT_EQ(CompareItemText(list.Line(i), selected), 0);
+  }
+}
+
 TEST(ItemListTest, DeleteSelectedAndClearKeepTheCurrentLineValid) {
   ItemList list;
   for (const char* s : {"a", "b", "c", "d"}) list.Add(s);
