@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -50,6 +51,14 @@ bool SetCurrentDirectory(const std::string& path) { return ::chdir(path.c_str())
 
 bool CreateDirectory(const std::string& path) {
   return ::mkdir(path.c_str(), 0777) == 0 || DirectoryExists(path);
+}
+
+bool DiskSpace(const std::string& path, std::uint64_t& total, std::uint64_t& free) {
+  struct statvfs st {};
+  if (::statvfs(path.c_str(), &st) != 0) return false;
+  total = static_cast<std::uint64_t>(st.f_blocks) * st.f_frsize;
+  free = static_cast<std::uint64_t>(st.f_bavail) * st.f_frsize;
+  return true;
 }
 
 namespace {

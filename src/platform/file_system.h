@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,9 @@ SpecialFolders GetSpecialFolders();
 // Reads the XDG documents folder from a user-dirs.dirs text ("$HOME/Documents" style), with
 // `home` substituted; "" when the file names none.
 std::string DocumentsFromUserDirs(const std::string& user_dirs_text, const std::string& home);
+
+// Total and free bytes of the file system holding `path`; false when it cannot be queried.
+bool DiskSpace(const std::string& path, std::uint64_t& total, std::uint64_t& free);
 
 // A mounted file system of interest to a user (pseudo file systems left out).
 struct MountPoint {

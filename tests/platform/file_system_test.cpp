@@ -20,6 +20,14 @@ TEST(PathPartsTest, SplitAtTheLastDelimiter) {
   EXPECT_EQ(DirectoryPart("b.txt"), "");
 }
 
+TEST(DiskSpaceTest, RootHasRoomAndMissingPathsFail) {
+  std::uint64_t total = 0, free = 0;
+  ASSERT_TRUE(DiskSpace("/", total, free));
+  EXPECT_GT(total, 0u);
+  EXPECT_LE(free, total);
+  EXPECT_FALSE(DiskSpace("/no/such/place", total, free));
+}
+
 TEST(MountInfoTest, KeepsRealFileSystemsWithUnescapedPaths) {
   const std::string text =
       "22 1 254:1 / / rw,relatime shared:1 - ext4 /dev/vda1 rw\n"
