@@ -1,0 +1,39 @@
+#include "app/startup_options.h"
+
+#include <algorithm>
+
+#include "platform/file_system.h"
+#include "scan/mask.h"
+
+namespace krellix {
+
+StartupOptions ParseCommandLine(const std::vector<std::string>& args) {
+  StartupOptions o;
+  if (!args.empty()) {
+    o.StartUpParm = NamePart(args[0]);
+    o.StartUpDir = DirectoryPart(args[0]);
+  }
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    o.StartUpParm += " " + args[i];
+    // Upper-casing both sides folds a to z only, as the switches are plain ASCII.
+    const std::string sw = UpperAscii(args[i]);
+    if (sw == "-I") {
+      o.SkipIni = true;
+    } else if (sw == "-PE") {
+      o.BartPE = true;
+      o.SkipIni = true;
+      o.log_lines.push_back("PE=Yes");
+    } else if (sw == "-SF") {
+      o.ScanToFile = true;
+      o.log_lines.push_back("Scan_to_file=Yes");
+    }
+  }
+  o.StartUpDir = WithTrailingDelim(o.StartUpDir);
+  return o;
+}
+
+bool WantsSplash(const std::vector<std::string>& args) {
+  return std::none_of(args.begin(), args.end(), [](const std::string& a) { return a == "-ns"; });
+}
+
+}  // namespace krellix

@@ -1,0 +1,37 @@
+#include "navigation/scan_history.h"
+
+#include <algorithm>
+
+#include "scan/mask.h"
+
+namespace krellix {
+
+bool EqualIgnoringCase(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return UpperAscii(static_cast<unsigned char>(x)) ==
+                  UpperAscii(static_cast<unsigned char>(y));
+         });
+}
+
+ScanHistory::Added ScanHistory::Add(const std::string& scan_arg, int history_size) {
+  Added result;
+  if (scan_arg.empty()) return result;
+  const std::size_t limit = static_cast<std::size_t>(std::max(history_size, 0));
+  if (entries_.size() > limit) {
+    entries_.resize(limit);
+    result.changed = true;
+  }
+  const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const std::string& e) {
+    return EqualIgnoringCase(e, scan_arg);
+  });
+  if (found != entries_.end()) {
+    result.selected = static_cast<int>(found - entries_.begin());
+    return result;
+  }
+  entries_.insert(entries_.begin(), scan_arg);
+  result.changed = true;
+  result.selected = 0;
+  return result;
+}
+
+}  // namespace krellix

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace krellix {
+
+// The past scan strings under the scan string box: newest first, no two equal when letter case
+// is ignored.
+class ScanHistory {
+ public:
+  const std::vector<std::string>& Entries() const { return entries_; }
+  void Assign(std::vector<std::string> entries) { entries_ = std::move(entries); }
+
+  struct Added {
+    bool changed = false;  // the entries changed (trimmed or inserted)
+    int selected = -1;     // the entry that now stands for the scan string; -1 for none
+  };
+
+  // Records a scan string: an empty one does nothing; the history is first cut to
+  // `history_size` entries; an entry equal but for case is selected where it stands;
+  // otherwise the string is inserted at the head. So right after an insertion the history
+  // holds up to `history_size` + 1 entries.
+  Added Add(const std::string& scan_arg, int history_size);
+
+ private:
+  std::vector<std::string> entries_;
+};
+
+// True when two texts are equal with the letters a to z folded.
+bool EqualIgnoringCase(const std::string& a, const std::string& b);
+
+}  // namespace krellix

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace krellix {
+
+// A font by its description, so core code can keep one without a toolkit.
+struct FontSpec {
+  std::string family = "Courier";
+  int point_size = 10;
+  bool bold = false, italic = false, underline = false, strike_out = false;
+  std::uint32_t rgb = 0x000000;
+};
+
+// The seven check items of the "Options" menu.
+struct ConfirmOptions {
+  bool delete_directory = true;
+  bool rename_directory = true;
+  bool purge_file = true;
+  bool delete_file = true;
+  bool rename_file = true;
+  bool preview_rename_file = true;
+  bool attrib_file = true;
+};
+
+// The preferences the main window holds besides the scan's run-time fields (ScanState). Every
+// member starts at its built-in default; the settings file may override them later.
+struct AppSettings {
+  int HistorySize = 17;
+  int FavouritesSize = 17;
+  int AddressSize = 17;
+
+  // Output file and printing.
+  std::string OutputSep = "\t";
+  bool Quotes = false, Titles = false, SaveCSV = false;
+  bool Headers = true, Statistics = true;
+  std::string Header2 = "- ";
+  FontSpec PrinterFont;
+  bool ListAttr = true, ListVolume = true, ListPath = true, ListFile = true, ListSize = true,
+       ListDate = true;
+  bool ListScan = false;
+  bool GluePath = true, OutFilePrompt = true;
+  bool OutFileAppend = false, OutFileReplace = false;
+  bool PrintReport = true, PrintList = false, PrintAllItems = false;
+
+  // Panes and hints.
+  bool ShowHints = false, ShowRename = false, SysTray = false;
+  bool ShowPreview = true;
+
+  // AutoScan as stored; becomes the live AutoScan at the end of loading the settings.
+  bool tempAutoScan = true;
+
+  // What is saved, and when.
+  bool SaveWin = false, SaveDir = false, SaveHist = false, LogSave = false, RememberRename = false;
+  bool SaveFav = true, SaveAddr = true, SaveIncList = true, SaveFileList = true, SaveExcList = true;
+
+  // The scan string box: complete typed text from the history; keep the history sorted.
+  bool ComboComp = false, ComboSort = false;
+
+  ConfirmOptions confirm;
+
+  // The custom scan strings, captions of "Scan string 1" to "Scan string 5".
+  std::array<std::string, 5> CustOpt;
+};
+
+}  // namespace krellix

@@ -1,0 +1,58 @@
+#include "navigation/scan_history.h"
+
+#include <gtest/gtest.h>
+
+namespace krellix {
+namespace {
+
+using Entries = std::vector<std::string>;
+
+TEST(ScanHistory, NewStringGoesToTheHeadAndIsSelected) {
+  ScanHistory h;
+  h.Assign({"*.*", "*.txt"});
+  const ScanHistory::Added a = h.Add("*.doc", 17);
+  EXPECT_TRUE(a.changed);
+  EXPECT_EQ(a.selected, 0);
+  EXPECT_EQ(h.Entries(), (Entries{"*.doc", "*.*", "*.txt"}));
+}
+
+TEST(ScanHistory, EqualButForCaseSelectsTheStoredEntryInPlace) {
+  ScanHistory h;
+  h.Assign({"*.*", "report", "*.txt"});
+  const ScanHistory::Added a = h.Add("REPORT", 17);
+  EXPECT_FALSE(a.changed);
+  EXPECT_EQ(a.selected, 1);
+  EXPECT_EQ(h.Entries(), (Entries{"*.*", "report", "*.txt"}));
+}
+
+TEST(ScanHistory, EmptyStringDoesNothing) {
+  ScanHistory h;
+  h.Assign({"a", "b", "c"});
+  const ScanHistory::Added a = h.Add("", 1);
+  EXPECT_FALSE(a.changed);
+  EXPECT_EQ(a.selected, -1);
+  EXPECT_EQ(h.Entries().size(), 3u);
+}
+
+TEST(ScanHistory, HoldsOneMoreThanItsSizeRightAfterAnInsertion) {
+  ScanHistory h;
+  h.Assign({"a", "b", "c"});
+  h.Add("d", 3);
+  EXPECT_EQ(h.Entries(), (Entries{"d", "a", "b", "c"}));
+  // The next string first cuts the history back to its size.
+  const ScanHistory::Added a = h.Add("B", 3);
+  EXPECT_TRUE(a.changed);
+  EXPECT_EQ(a.selected, 2);
+  EXPECT_EQ(h.Entries(), (Entries{"d", "a", "b"}));
+  h.Add("e", 3);
+  EXPECT_EQ(h.Entries(), (Entries{"e", "d", "a", "b"}));
+}
+
+TEST(EqualIgnoringCase, FoldsOnlyAsciiLetters) {
+  EXPECT_TRUE(EqualIgnoringCase("Abc*.TXT", "aBC*.txt"));
+  EXPECT_FALSE(EqualIgnoringCase("abc", "abcd"));
+  EXPECT_FALSE(EqualIgnoringCase("\xc3\xa9", "\xc3\x89"));  // é and É stay distinct
+}
+
+}  // namespace
+}  // namespace krellix
