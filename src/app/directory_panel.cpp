@@ -1,0 +1,169 @@
+#include "app/directory_panel.h"
+
+#include <QComboBox>
+#include <QFileSystemModel>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "app/qt_text.h"
+#include "navigation/check_list_widget.h"
+#include "platform/volume_labels.h"
+
+namespace krellix {
+
+DirectoryPanel::DirectoryPanel(CheckList& include_list, CheckList& exclude_list, QWidget* parent)
+    : QTabWidget(parent) {
+  setToolTip("Switch between Directory tree, Directory list or Skip (Exclude) list");
+  include_view_ = new CheckListWidget(include_list);
+  include_view_->setObjectName("includeList");
+  exclude_view_ = new CheckListWidget(exclude_list);
+  exclude_view_->setObjectName("excludeList");
+  addTab(BuildTreeTab(), "Tree");
+  addTab(BuildListTab(include_view_, "List"), "List");
+  addTab(BuildListTab(exclude_view_, "Skip"), "Skip");
+}
+
+QWidget* DirectoryPanel::BuildTreeTab() {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(2, 2, 2, 2);
+
+  drives_ = new QComboBox;
+  drives_->setObjectName("driveBox");
+  drives_->setContextMenuPolicy(Qt::ActionsContextMenu);
+  for (const char* caption : {"Copy drive", "Refresh", "Drive info..."}) {
+    auto* action = new QAction(caption, drives_);
+    action->setEnabled(false);
+    drives_->addAction(action);
+  }
+  connect(drives_, &QComboBox::activated, this, [this](int index) {
+    if (index >= 0 && static_cast<std::size_t>(index) < mounts_.size()) {
+      emit driveChosen(mounts_[static_cast<std::size_t>(index)].path);
+    }
+  });
+  layout->addWidget(drives_);
+
+  dirs_ = new QFileSystemModel(this);
+  dirs_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+  dirs_->setReadOnly(true);
+  dirs_->setRootPath("/");
+
+  tree_ = new QTreeView;
+  tree_->setObjectName("directoryTree");
+  tree_->setModel(dirs_);
+  for (int column = 1; column < dirs_->columnCount(); ++column) tree_->hideColumn(column);
+  tree_->header()->hide();
+  tree_->setUniformRowHeights(true);
+  tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+  // The tree fills in as directories load; keep the current directory in sight meanwhile.
+  connect(dirs_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+    const QString current = dirs_->filePath(tree_->currentIndex());
+    if (!current.isEmpty() && current.startsWith(loaded)) tree_->scrollTo(tree_->currentIndex());
+  });
+  connect(tree_, &QTreeView::activated, this, [this](const QModelIndex& index) {
+    emit directoryChosen(PathFromQt(dirs_->filePath(index)));
+  });
+
+  tree_menu_ = new QMenu(tree_);
+  connect(tree_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { tree_menu_->exec(tree_->viewport()->mapToGlobal(at)); });
+
+  // The preview of the item list's current file lives here, under the tree.
+  auto* preview = new QLabel("No preview");
+  preview->setObjectName("previewPane");
+  preview->setAlignment(Qt::AlignCenter);
+  preview->setAutoFillBackground(true);
+  preview->setStyleSheet("background: black; color: grey;");
+  preview->setMinimumHeight(25);
+  preview_ = preview;
+
+  tree_split_ = new QSplitter(Qt::Vertical);
+  tree_split_->addWidget(tree_);
+  tree_split_->addWidget(preview_);
+  tree_split_->setStretchFactor(0, 1);
+  tree_split_->setChildrenCollapsible(false);
+  layout->addWidget(tree_split_, 1);
+  return page;
+}
+
+QWidget* DirectoryPanel::BuildListTab(CheckListWidget* view, const QString& name) {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  layout->setContentsMargins(2, 2, 2, 2);
+  view->setContextMenuPolicy(Qt::ActionsContextMenu);
+  for (const char* caption :
+       {"Goto...", "Add directory", "Remove directory", "Select All", "Select None"}) {
+    auto* action = new QAction(caption, view);
+    action->setEnabled(false);
+    view->addAction(action);
+  }
+  layout->addWidget(view, 1);
+  auto* buttons = new QHBoxLayout;
+  for (const char* caption : {"Clear", "Load", "Save"}) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name + caption);
+    button->setEnabled(false);
+    buttons->addWidget(button);
+  }
+  layout->addLayout(buttons);
+  return page;
+}
+
+void DirectoryPanel::SetPreviewHeight(int height) {
+  const int total = tree_split_->height() > height ? tree_split_->height() : 2 * height + 100;
+  tree_split_->setSizes({total - height, height});
+}
+
+DirPane DirectoryPanel::ActivePane() const {
+  switch (currentIndex()) {
+    case 1:
+      return DirPane::kList;
+    case 2:
+      return DirPane::kSkip;
+    default:
+      return DirPane::kTree;
+  }
+}
+
+void DirectoryPanel::ShowPane(DirPane pane) {
+  setCurrentIndex(pane == DirPane::kList ? 1 : pane == DirPane::kSkip ? 2 : 0);
+}
+
+void DirectoryPanel::RebuildDrives(VolumeLabels& labels) {
+  mounts_.clear();
+  // Files bound into place (containers do that) are mount points too, but no drives.
+  for (MountPoint& m : ListMountPoints()) {
+    if (DirectoryExists(m.path)) mounts_.push_back(std::move(m));
+  }
+  if (mounts_.empty()) mounts_.push_back({std::string(1, kPathDelim), "", ""});
+  const QSignalBlocker block(drives_);
+  drives_->clear();
+  for (const MountPoint& m : mounts_) {
+    const std::string label = labels.LabelOfPath(m.path);
+    drives_->addItem(label.empty() ? PathToQt(m.path)
+                                   : PathToQt(m.path) + " [" + ToQt(label) + "]");
+  }
+}
+
+void DirectoryPanel::ShowDirectory(const std::string& dir) {
+  const std::string mount = MountPointOf(dir, mounts_);
+  for (std::size_t i = 0; i < mounts_.size(); ++i) {
+    if (mounts_[i].path == mount) {
+      const QSignalBlocker block(drives_);
+      drives_->setCurrentIndex(static_cast<int>(i));
+    }
+  }
+  tree_->setRootIndex(dirs_->index(PathToQt(mount)));
+  const QModelIndex index = dirs_->index(PathToQt(dir));
+  if (!index.isValid()) return;
+  tree_->setCurrentIndex(index);
+  tree_->expand(index);
+  tree_->scrollTo(index);
+}
+
+}  // namespace krellix

@@ -1,0 +1,71 @@
+#include "app/list_panel.h"
+
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+
+#include "app/qt_text.h"
+#include "itemlist/item_list_view.h"
+
+namespace krellix {
+namespace {
+
+void AddDisabledActions(QWidget* owner, std::initializer_list<const char*> captions) {
+  owner->setContextMenuPolicy(Qt::ActionsContextMenu);
+  for (const char* caption : captions) {
+    auto* action = new QAction(caption, owner);
+    action->setEnabled(false);
+    owner->addAction(action);
+  }
+}
+
+}  // namespace
+
+ListPanel::ListPanel(ItemList& items, QWidget* parent) : QTabWidget(parent) {
+  item_view_ = new ItemListView(items);
+  item_view_->setObjectName("itemList");
+  item_menu_ = new QMenu(item_view_);
+  SetItemMenuEnabled(true);
+  connect(item_view_, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { item_menu_->exec(item_view_->viewport()->mapToGlobal(at)); });
+
+  file_view_ = new QListWidget;
+  file_view_->setObjectName("fileList");
+  AddDisabledActions(file_view_, {"Goto...", "Open", "Clear list", "Load list", "Edit list",
+                                  "Save list", "Remove entry"});
+
+  log_view_ = new QListWidget;
+  log_view_->setObjectName("logList");
+  // Log lines differ in width and are few enough to measure each; none is cut short.
+  log_view_->setTextElideMode(Qt::ElideNone);
+  log_view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  AddDisabledActions(log_view_, {"Clear log", "Print log", "Save log"});
+
+  info_view_ = new QPlainTextEdit;
+  info_view_->setObjectName("infoView");
+  info_view_->setReadOnly(true);
+
+  addTab(item_view_, "Items");
+  addTab(file_view_, "Files");
+  addTab(log_view_, "Log");
+  addTab(info_view_, "Info");
+  connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+    // Lines added while the tab was hidden are laid out first, or the bottom is not known.
+    if (index != kLog) return;
+    log_view_->doItemsLayout();
+    log_view_->scrollToBottom();
+  });
+}
+
+void ListPanel::SetItemMenuEnabled(bool on) {
+  item_view_->setContextMenuPolicy(on ? Qt::CustomContextMenu : Qt::NoContextMenu);
+}
+
+void ListPanel::AppendLogLine(const std::string& line) {
+  log_view_->addItem(ToQt(line));
+  log_view_->scrollToBottom();
+}
+
+void ListPanel::ClearLog() { log_view_->clear(); }
+
+}  // namespace krellix

@@ -1,0 +1,188 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/activity_log.h"
+#include "app/environment_paths.h"
+#include "app/startup_options.h"
+#include "itemlist/item_list.h"
+#include "navigation/check_list.h"
+#include "navigation/scan_history.h"
+#include "platform/clock.h"
+#include "platform/prompter.h"
+#include "scan/scan_engine.h"
+#include "scan/scan_host.h"
+#include "scan/scan_state.h"
+#include "scan/selection_criteria.h"
+#include "settings/app_settings.h"
+
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QToolBar;
+
+namespace krellix {
+
+class CriteriaPanel;
+class DirectoryPanel;
+class ListPanel;
+
+// The commands of the menus, the tool bar and the context menus.
+struct MainActions {
+  QAction* scan = nullptr;           // tool bar "Scan" and "File" > "Scan"
+  QAction* stop = nullptr;           // tool bar "Stop" (and Esc)
+  QAction* dir_all = nullptr;        // tool bar "Dir *.*" (and F3)
+  QAction* auto_scan = nullptr;      // pressed (checked) means AutoScan is off
+  QAction* tree_scan = nullptr;      // the directory tree's "Scan"
+  std::array<QAction*, 5> custom{};  // "Scan string 1" to "Scan string 5"
+  QAction* custom_cancel = nullptr;
+  QMenu* custom_menu = nullptr;  // the Scan button's context menu
+
+  QMenu* file_menu = nullptr;
+  QMenu* edit_menu = nullptr;
+  QMenu* view_menu = nullptr;
+  QMenu* options_menu = nullptr;
+  QMenu* items_menu = nullptr;
+  QMenu* bookmarks_menu = nullptr;
+  QMenu* help_menu = nullptr;
+
+  QAction* exit = nullptr;
+  QAction* cut = nullptr;
+  QAction* copy = nullptr;
+  QAction* paste = nullptr;
+  QAction* show_hints = nullptr;
+  QAction* show_rename = nullptr;
+  QAction* show_preview = nullptr;
+  QAction* reset_window = nullptr;
+  QAction* reset_criteria = nullptr;
+  // "Confirm Delete directory", "Confirm Rename directory", "Confirm Purge file", "Confirm
+  // Delete file", "Confirm Rename file", "Preview Rename file", "Confirm Attrib file".
+  std::array<QAction*, 7> confirm{};
+};
+
+// The main window. It owns the program's run-time state (preferences, criteria, the item list,
+// the lists, the log) and is the ScanHost of every scan it starts.
+class TForm1 final : public QMainWindow, public ScanHost {
+  Q_OBJECT
+
+ public:
+  // Builds the window and runs the start-up sequence, including the first scan when AutoScan
+  // is on. `args` is the command line with args[0] the program's full path. Questions and
+  // messages go to `prompter` when given (tests), else to message boxes.
+  explicit TForm1(const std::vector<std::string>& args, Prompter* prompter = nullptr,
+                  QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // The one entry point for changing the current directory (the tree's directory, where scans
+  // start). Setting it to exactly the current text is no change. False when the directory
+  // cannot be entered; nothing changes then.
+  bool SetTreeDirectory(const std::string& path);
+  // As SetTreeDirectory, telling the user "Path not accessible: " when refused.
+  bool GotoDirectory(const std::string& path);
+
+  // Resets the run-time state and the selection criteria and goes to the start directory;
+  // `create` is true at start-up. AutoScan takes its stored value at the end.
+  void SetDefaults(bool create, const std::string& file_name);
+
+  // Run-time state, for the commands of other windows and for tests.
+  const ActivityLog& Log() const { return log_; }
+  ItemList& Items() { return items_; }
+  ScanState& State() { return state_; }
+  SelectionCriteria& Criteria() { return criteria_; }
+  AppSettings& Settings() { return settings_; }
+  const EnvironmentPaths& Paths() const { return paths_; }
+  const StartupOptions& Startup() const { return startup_; }
+  const ScanHistory& History() const { return history_; }
+  ScanEngine& Engine() { return engine_; }
+  const MainActions& Actions() const { return actions_; }
+  CriteriaPanel* CriteriaTabs() const { return criteria_panel_; }
+  DirectoryPanel* DirectoryTabs() const { return directory_panel_; }
+  ListPanel* ListTabs() const { return list_panel_; }
+  QString StatusText() const;
+
+  // ScanHost
+  void ShowStatus(const std::string& text) override;
+  DirPane ActiveDirPane() override;
+  std::string TreeDirectory() override { return current_dir_; }
+  void AddToHistory(const std::string& scan_text) override;
+  void ShowItemsTab() override;
+  void ShowLogTab() override;
+  void BeginBusy() override;
+  void EndBusy() override;
+  void ClearRenameBox() override {}
+  int ItemListWidth() override;
+  int MaxCharWidth() override;
+  int TextWidth(const std::string& line) override;
+  void FinishRun(int scroll_width) override;
+  ScanOutput* Output() override { return nullptr; }
+  void SetScanText(const std::string& text) override;
+  void StopPreview() override {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void FormCreate(const std::vector<std::string>& args);
+  void CreatePanels();
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBar();
+  void ConnectScanCommands();
+  void ConnectDirectoryPane();
+  void ApplyScanToFileMode();
+  void ApplyPreferences();
+  void SetScanCommandsEnabled(bool on);
+  // Runs a scan command unless a run is under way (the engine would refuse it anyway).
+  void RunScanCommand(const std::function<void()>& command);
+
+  // What every change of the current directory sets off.
+  void DirectoryListBox1Change();
+
+  // The key map of the window (key-up events); true when the key was used.
+  bool HandleKeyUp(QKeyEvent* key);
+  bool ScanBoxHasFocus() const;
+  bool HintsWanted(QObject* watched) const;
+  void ResetWindowSize();
+
+  Clock clock_;
+  ActivityLog log_{clock_};
+  SelectionCriteria criteria_;
+  ScanState state_;
+  ScanStatistics stats_;
+  ItemList items_;
+  CheckList include_list_;
+  CheckList exclude_list_;
+  std::vector<std::string> file_list_;
+  ScanHistory history_;
+  AppSettings settings_;
+  EnvironmentPaths paths_;
+  StartupOptions startup_;
+  bool CloseDown = false;
+
+  std::unique_ptr<Prompter> own_prompter_;
+  Prompter& prompter_;
+  ScanEngine engine_;
+
+  // The current directory in tree form.
+  std::string current_dir_;
+  // A close asked for while a scan runs waits for the run to end.
+  bool close_pending_ = false;
+
+  MainActions actions_;
+  QToolBar* tool_bar_ = nullptr;
+  QSplitter* splitter_ = nullptr;
+  CriteriaPanel* criteria_panel_ = nullptr;
+  DirectoryPanel* directory_panel_ = nullptr;
+  ListPanel* list_panel_ = nullptr;
+  QLabel* status_ = nullptr;
+};
+
+}  // namespace krellix

@@ -1,0 +1,83 @@
+// The key map of the main window and the switch for hints.
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+
+#include "app/criteria_panel.h"
+#include "app/directory_panel.h"
+#include "app/main_window.h"
+
+namespace krellix {
+namespace {
+
+int ModifierCount(Qt::KeyboardModifiers m) {
+  return ((m & Qt::ShiftModifier) ? 1 : 0) + ((m & Qt::ControlModifier) ? 1 : 0) +
+         ((m & Qt::AltModifier) ? 1 : 0);
+}
+
+}  // namespace
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip && !HintsWanted(watched)) return true;
+  if (event->type() == QEvent::KeyRelease) {
+    // Keys work window-wide, but not in the program's dialogs and menus.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (widget != nullptr && (widget == this || isAncestorOf(widget)) && !key->isAutoRepeat() &&
+        HandleKeyUp(key)) {
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+bool TForm1::HintsWanted(QObject* /*watched*/) const { return settings_.ShowHints; }
+
+bool TForm1::ScanBoxHasFocus() const {
+  QWidget* focus = focusWidget();
+  QComboBox* box = criteria_panel_->ScanBox();
+  return focus != nullptr && (focus == box || box->isAncestorOf(focus));
+}
+
+bool TForm1::HandleKeyUp(QKeyEvent* key) {
+  const int code = key->key();
+  const int modifiers = ModifierCount(key->modifiers());
+  if (code == Qt::Key_Escape) {
+    engine_.StopCommand();
+    return true;
+  }
+  if (code >= Qt::Key_F1 && code <= Qt::Key_F12) {
+    // Exactly one of Shift, Ctrl and Alt leaves the function keys to other uses.
+    if (modifiers == 1) return false;
+    switch (code) {
+      case Qt::Key_F3:
+        RunScanCommand([this] { engine_.DirAllCommand(); });
+        return true;
+      case Qt::Key_F4:
+        RunScanCommand([this] { engine_.RescanCommand(); });
+        return true;
+      case Qt::Key_F10:
+        ShowStatus("Key has no function");
+        return true;
+      default:
+        return false;
+    }
+  }
+  if (key->modifiers() != Qt::ShiftModifier || ScanBoxHasFocus()) return false;
+  switch (code) {
+    case Qt::Key_T:
+    case Qt::Key_V:
+      directory_panel_->ShowPane(DirPane::kTree);
+      return true;
+    case Qt::Key_L:
+      directory_panel_->ShowPane(DirPane::kList);
+      return true;
+    case Qt::Key_X:
+      directory_panel_->ShowPane(DirPane::kSkip);
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace krellix

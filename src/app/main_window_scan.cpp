@@ -1,0 +1,109 @@
+// The scan commands of the main window and what a scan run asks of it.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+
+#include "app/criteria_panel.h"
+#include "app/directory_panel.h"
+#include "app/list_panel.h"
+#include "app/main_window.h"
+#include "app/qt_text.h"
+#include "itemlist/item_list_view.h"
+
+namespace krellix {
+
+void TForm1::ConnectScanCommands() {
+  connect(actions_.scan, &QAction::triggered, this,
+          [this] { RunScanCommand([this] { engine_.ScanCommand(); }); });
+  connect(criteria_panel_, &CriteriaPanel::enterPressed, this,
+          [this] { RunScanCommand([this] { engine_.ScanEnterKey(); }); });
+  connect(actions_.dir_all, &QAction::triggered, this,
+          [this] { RunScanCommand([this] { engine_.DirAllCommand(); }); });
+  // The directory menus scan the directory as the criteria stand, without the Scan command's
+  // own steps.
+  connect(actions_.tree_scan, &QAction::triggered, this,
+          [this] { RunScanCommand([this] { engine_.StartScan(); }); });
+  for (std::size_t i = 0; i < actions_.custom.size(); ++i) {
+    connect(actions_.custom[i], &QAction::triggered, this, [this, i] {
+      RunScanCommand([this, i] { engine_.CustomScanCommand(settings_.CustOpt[i]); });
+    });
+  }
+  connect(actions_.stop, &QAction::triggered, this, [this] { engine_.StopCommand(); });
+  // A released button means AutoScan is on.
+  connect(actions_.auto_scan, &QAction::toggled, this,
+          [this](bool pressed) { state_.AutoScan = !pressed; });
+}
+
+void TForm1::RunScanCommand(const std::function<void()>& command) {
+  // A command that arrives while a run polls events would run inside it; it is dropped.
+  if (engine_.Running()) return;
+  command();
+  if (close_pending_) {
+    close_pending_ = false;
+    QTimer::singleShot(0, this, &QWidget::close);
+  }
+}
+
+void TForm1::SetScanCommandsEnabled(bool on) {
+  for (QAction* action : {actions_.scan, actions_.dir_all, actions_.tree_scan}) {
+    action->setEnabled(on);
+  }
+  actions_.custom_menu->setEnabled(on);
+  actions_.reset_criteria->setEnabled(on);
+}
+
+void TForm1::ShowStatus(const std::string& text) { status_->setText(ToQt(text)); }
+
+DirPane TForm1::ActiveDirPane() { return directory_panel_->ActivePane(); }
+
+void TForm1::AddToHistory(const std::string& scan_text) {
+  const ScanHistory::Added added = history_.Add(scan_text, settings_.HistorySize);
+  if (added.changed) criteria_panel_->SetHistory(history_.Entries());
+  if (added.selected < 0) return;
+  // The stored spelling stands in for the typed one only where case does not change what
+  // the scan finds.
+  const std::string& stored = history_.Entries()[static_cast<std::size_t>(added.selected)];
+  if (stored == scan_text || criteria_.ignore_case) {
+    criteria_panel_->SelectHistoryEntry(added.selected);
+    criteria_.scan_text = stored;
+  }
+}
+
+void TForm1::ShowItemsTab() { list_panel_->Show(ListPanel::kItems); }
+
+void TForm1::ShowLogTab() { list_panel_->Show(ListPanel::kLog); }
+
+void TForm1::BeginBusy() {
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+  list_panel_->ItemView()->BeginBusy();
+  SetScanCommandsEnabled(false);
+}
+
+void TForm1::EndBusy() {
+  list_panel_->ItemView()->EndBusy();
+  QApplication::restoreOverrideCursor();
+  SetScanCommandsEnabled(true);
+}
+
+int TForm1::ItemListWidth() { return list_panel_->ItemView()->viewport()->width(); }
+
+int TForm1::MaxCharWidth() { return list_panel_->ItemView()->fontMetrics().maxWidth(); }
+
+int TForm1::TextWidth(const std::string& line) {
+  return list_panel_->ItemView()->fontMetrics().horizontalAdvance(ToQt(line));
+}
+
+void TForm1::FinishRun(int scroll_width) {
+  list_panel_->ItemView()->SetScrollWidth(scroll_width);
+  if (ActiveDirPane() == DirPane::kTree && criteria_panel_->ScanTabShown()) {
+    criteria_panel_->ScanBox()->setFocus();
+  }
+  if (list_panel_->Showing(ListPanel::kItems)) list_panel_->ItemView()->setFocus();
+}
+
+void TForm1::SetScanText(const std::string& text) { criteria_panel_->SetScanText(text); }
+
+}  // namespace krellix

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QListView>
+
+#include "itemlist/item_list_model.h"
+
+namespace krellix {
+
+class ItemList;
+
+// The "Items" list: a view over the core ItemList that keeps the list's selected flags and
+// current line in step with what the user selects.
+//
+// A scan changes the list underneath: BeginBusy() shows the list as the run starts, then stops
+// repainting and selection tracking; EndBusy() takes the list over in one reset and shows the
+// selection the list holds.
+class ItemListView final : public QListView {
+  Q_OBJECT
+
+ public:
+  explicit ItemListView(ItemList& items, QWidget* parent = nullptr);
+
+  ItemListModel* Model() { return model_; }
+
+  void BeginBusy();
+  void EndBusy();
+  bool Busy() const { return busy_; }
+
+  // Re-reads the list: rows, selection flags and current line.
+  void Refresh();
+  // Lets the list scroll sideways over `width` pixels; 0 fits the lines to the view.
+  void SetScrollWidth(int width);
+
+ protected:
+  void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+ private:
+  void ApplySelectionFromList();
+
+  ItemList& items_;
+  ItemListModel* model_;
+  bool busy_ = false;
+  bool applying_ = false;
+};
+
+}  // namespace krellix

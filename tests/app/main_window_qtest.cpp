@@ -1,0 +1,333 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/criteria_panel.h"
+#include "app/directory_panel.h"
+#include "app/list_panel.h"
+#include "app/main_window.h"
+#include "itemlist/item_list_view.h"
+#include "platform/scripted_prompter.h"
+#include "support/window_fixture.h"
+
+using namespace krellix;
+using krellix::test::CountStarting;
+using krellix::test::LogTexts;
+using krellix::test::TempHome;
+
+namespace {
+
+const char* kProgram = "/opt/krellix/krellix";
+
+std::vector<std::string> ItemLines(TForm1& form) {
+  std::vector<std::string> lines;
+  for (std::size_t i = 0; i < form.Items().Count(); ++i) lines.push_back(form.Items().Line(i));
+  return lines;
+}
+
+bool AnyLineHas(TForm1& form, const std::string& text) {
+  for (const std::string& line : ItemLines(form)) {
+    if (line.find(text) != std::string::npos) return true;
+  }
+  return false;
+}
+
+QLineEdit* ScanField(TForm1& form) { return form.CriteriaTabs()->ScanBox()->lineEdit(); }
+
+QToolButton* Button(TForm1& form, const char* name) { return form.findChild<QToolButton*>(name); }
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startupLogsInOrderWithScanToFile();
+  void startupScanCoversTheTopLevelOnly();
+  void enterInTheScanBoxLogsScanTwice();
+  void dirAllListsEverythingAndRestoresTheScanString();
+  void stopDuringARunEndsItWithAWarning();
+  void decliningTheItemLimitKeepsThatManyLines();
+  void functionKeysNeedNoOrTwoModifiers_data();
+  void functionKeysNeedNoOrTwoModifiers();
+  void shiftLettersSwitchPanesOutsideTheScanBox();
+  void autoScanFollowsDirectoryChanges();
+  void appendKeepsTheEarlierResults();
+  void clearButtonEmptiesTheScanBox();
+};
+
+void MainWindowTest::startupLogsInOrderWithScanToFile() {
+  TempHome home;
+  home.tree.File("a.txt");
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i", "-sf"}, &prompter);
+
+  std::vector<std::string> keys;
+  for (const std::string& text : LogTexts(form.Log().Lines())) {
+    // The settings loader moving the tree may log a directory change in between.
+    if (text.rfind("Change_directory=", 0) == 0) continue;
+    keys.push_back(text.substr(0, text.find('=') + 1));
+  }
+  const std::vector<std::string> expected = {
+      "Krellix=", "Scan_to_file=", "Initialization=", "Initial_directory=", "Initial_autoScan=",
+      "Scan=",    "Scan_to_file=", "Scanning=",       "Items_Found=",       "Saved_Items="};
+  QCOMPARE(keys, expected);
+  const auto texts = LogTexts(form.Log().Lines());
+  QVERIFY(CountStarting(texts, "Initial_directory=" +
+                                   home.tree.Root().substr(0, home.tree.Root().size() - 1)) == 1);
+
+  // Scan-to-file mode: no item commands, an unsorted list, AutoScan kept on, no "Append ".
+  QVERIFY(!form.Actions().items_menu->menuAction()->isEnabled());
+  QCOMPARE(form.State().SortOutput, '-');
+  QVERIFY(!form.Items().Sorted());
+  QCOMPARE(form.ListTabs()->ItemView()->contextMenuPolicy(), Qt::NoContextMenu);
+  QVERIFY(!form.Actions().auto_scan->isChecked());
+  QVERIFY(!form.Actions().auto_scan->isEnabled());
+  QVERIFY(form.State().AutoScan);
+  QVERIFY(!form.CriteriaTabs()->AppendBox()->isEnabled());
+}
+
+void MainWindowTest::startupScanCoversTheTopLevelOnly() {
+  TempHome home;
+  home.tree.File("top1.txt");
+  home.tree.File("top2.doc");
+  home.tree.File("sub/deep.txt");
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+
+  QCOMPARE(form.Items().Count(), std::size_t{2});
+  QVERIFY(AnyLineHas(form, "top1.txt"));
+  QVERIFY(AnyLineHas(form, "top2.doc"));
+  QVERIFY(form.Criteria().sub_dirs);
+  QVERIFY(!form.State().SkipSubDir);
+  QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Initial_autoScan=*.*"), 1);
+
+  // A later scan honours "Sub-dirs. ".
+  form.Actions().scan->trigger();
+  QCOMPARE(form.Items().Count(), std::size_t{3});
+  QVERIFY(AnyLineHas(form, "deep.txt"));
+}
+
+void MainWindowTest::enterInTheScanBoxLogsScanTwice() {
+  TempHome home;
+  home.tree.File("a.txt");
+  home.tree.File("b.doc");
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+  const auto before = LogTexts(form.Log().Lines());
+
+  form.CriteriaTabs()->SetScanText("*.doc");
+  QTest::keyClick(ScanField(form), Qt::Key_Return);
+
+  const auto after = LogTexts(form.Log().Lines());
+  QCOMPARE(CountStarting(after, "Scan=*.doc") - CountStarting(before, "Scan=*.doc"), 2);
+  QCOMPARE(CountStarting(after, "Scanning=") - CountStarting(before, "Scanning="), 1);
+  QCOMPARE(form.Items().Count(), std::size_t{1});
+  QVERIFY(AnyLineHas(form, "b.doc"));
+  QCOMPARE(ScanField(form)->text(), QString("*.doc"));
+}
+
+void MainWindowTest::dirAllListsEverythingAndRestoresTheScanString() {
+  TempHome home;
+  home.tree.File("a.txt");
+  home.tree.File("b.doc");
+  home.tree.File("sub/c.txt");
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+
+  form.CriteriaTabs()->SetScanText("*.doc");
+  QTest::mouseClick(Button(form, "dirAllButton"), Qt::LeftButton);
+
+  QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Dir *.* "), 1);
+  QCOMPARE(form.Items().Count(), std::size_t{2});
+  QVERIFY(AnyLineHas(form, "a.txt"));
+  QVERIFY(AnyLineHas(form, "b.doc"));
+  QCOMPARE(ScanField(form)->text(), QString("*.doc"));
+  QCOMPARE(form.Criteria().scan_text, std::string("*.doc"));
+}
+
+void MainWindowTest::stopDuringARunEndsItWithAWarning() {
+  TempHome home;
+  for (int i = 0; i < 5; ++i) home.tree.File("d" + std::to_string(i) + "/f.txt");
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+  const std::size_t log_start = form.Log().Lines().size();
+
+  bool pressed = false;
+  prompter.on_process_events = [&] {
+    if (pressed) return;
+    pressed = true;
+    QTest::mouseClick(Button(form, "stopButton"), Qt::LeftButton);
+  };
+  QTest::mouseClick(Button(form, "scanButton"), Qt::LeftButton);
+
+  QVERIFY(pressed);
+  QCOMPARE(form.Items().Count(), std::size_t{0});
+  std::vector<std::string> run(form.Log().Lines().begin() + log_start, form.Log().Lines().end());
+  std::vector<std::string> keys;
+  for (const std::string& text : LogTexts(run)) keys.push_back(text.substr(0, text.find('=')));
+  const std::vector<std::string> expected = {"Scan", "Scanning", "ESC_or_STOP_pressed",
+                                             "Items_Found", "Scan stopped at user request"};
+  QCOMPARE(keys, expected);
+  QCOMPARE(prompter.messages.size(), std::size_t{1});
+  QCOMPARE(prompter.messages[0].text, std::string("Directory scan stopped at user request"));
+  QVERIFY(prompter.messages[0].kind == MessageKind::kWarning);
+  // The next run is not stopped by the old request.
+  prompter.on_process_events = nullptr;
+  form.Actions().scan->trigger();
+  QCOMPARE(form.Items().Count(), std::size_t{5});
+}
+
+void MainWindowTest::decliningTheItemLimitKeepsThatManyLines() {
+  TempHome home;
+  for (int i = 0; i < 10; ++i) home.tree.File("f" + std::to_string(i) + ".txt");
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+  form.State().ItemLimit = 3;
+  prompter.answers = {Answer::kYes, Answer::kNo};
+
+  form.Actions().scan->trigger();
+
+  const std::vector<std::string> asked = {"3 items found, continue?", "6 items found, continue?"};
+  QCOMPARE(prompter.questions, asked);
+  QCOMPARE(form.Items().Count(), std::size_t{6});
+}
+
+void MainWindowTest::functionKeysNeedNoOrTwoModifiers_data() {
+  QTest::addColumn<int>("modifiers");
+  QTest::addColumn<bool>("acts");
+  QTest::newRow("none") << int(Qt::NoModifier) << true;
+  QTest::newRow("ctrl") << int(Qt::ControlModifier) << false;
+  QTest::newRow("shift") << int(Qt::ShiftModifier) << false;
+  QTest::newRow("alt") << int(Qt::AltModifier) << false;
+  QTest::newRow("ctrl shift") << int(Qt::ControlModifier | Qt::ShiftModifier) << true;
+  QTest::newRow("ctrl alt shift") << int(Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier)
+                                  << true;
+}
+
+void MainWindowTest::functionKeysNeedNoOrTwoModifiers() {
+  QFETCH(int, modifiers);
+  QFETCH(bool, acts);
+  TempHome home;
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+  QWidget* list = form.ListTabs()->ItemView();
+
+  QTest::keyClick(list, Qt::Key_F3, Qt::KeyboardModifiers(modifiers));
+  QTest::keyClick(list, Qt::Key_F4, Qt::KeyboardModifiers(modifiers));
+  QTest::keyClick(list, Qt::Key_F10, Qt::KeyboardModifiers(modifiers));
+
+  const auto texts = LogTexts(form.Log().Lines());
+  QCOMPARE(CountStarting(texts, "Dir *.* "), acts ? 1 : 0);
+  // The start-up scan logged one "Scan=" already; F4 adds one.
+  QCOMPARE(CountStarting(texts, "Scan=") - 1, acts ? 1 : 0);
+  QCOMPARE(form.StatusText() == "Key has no function", acts);
+
+  // Esc stops with any modifier.
+  QTest::keyClick(list, Qt::Key_Escape, Qt::KeyboardModifiers(modifiers));
+  QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "ESC_or_STOP_pressed=Yes"), 1);
+}
+
+void MainWindowTest::shiftLettersSwitchPanesOutsideTheScanBox() {
+  TempHome home;
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  DirectoryPanel* panes = form.DirectoryTabs();
+
+  ScanField(form)->setFocus();
+  QTest::keyClick(ScanField(form), 'L', Qt::ShiftModifier);
+  QVERIFY(panes->ActivePane() == DirPane::kTree);
+  QVERIFY(ScanField(form)->text().endsWith("L"));
+
+  QWidget* list = form.ListTabs()->ItemView();
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_L, Qt::ShiftModifier);
+  QVERIFY(panes->ActivePane() == DirPane::kList);
+  QTest::keyClick(list, Qt::Key_X, Qt::ShiftModifier);
+  QVERIFY(panes->ActivePane() == DirPane::kSkip);
+  QTest::keyClick(list, Qt::Key_V, Qt::ShiftModifier);
+  QVERIFY(panes->ActivePane() == DirPane::kTree);
+  QTest::keyClick(list, Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier);
+  QVERIFY(panes->ActivePane() == DirPane::kTree);
+}
+
+void MainWindowTest::autoScanFollowsDirectoryChanges() {
+  TempHome home;
+  home.tree.File("top.txt");
+  home.tree.File("sub/one.txt");
+  home.tree.File("sub/deeper/two.txt");
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+  QVERIFY(form.State().AutoScan);
+  const std::size_t log_start = form.Log().Lines().size();
+
+  QVERIFY(form.SetTreeDirectory(home.tree.Path("sub")));
+  std::vector<std::string> run(form.Log().Lines().begin() + log_start, form.Log().Lines().end());
+  const auto texts = LogTexts(run);
+  QCOMPARE(texts.at(0), "Change_directory=" + home.tree.Path("sub"));
+  QCOMPARE(texts.at(1), std::string("AutoScan=*.*"));
+  QCOMPARE(texts.at(2), std::string("Scan=*.*"));
+  QCOMPARE(form.Items().Count(), std::size_t{1});
+  QVERIFY(AnyLineHas(form, "one.txt"));
+
+  // The very same text is no change; a missing directory is refused with a message.
+  const std::size_t lines = form.Log().Lines().size();
+  QVERIFY(form.SetTreeDirectory(home.tree.Path("sub")));
+  QCOMPARE(form.Log().Lines().size(), lines);
+  QVERIFY(!form.GotoDirectory(home.tree.Path("missing")));
+  QCOMPARE(prompter.messages.back().text, "Path not accessible: " + home.tree.Path("missing"));
+  QCOMPARE(form.TreeDirectory(), home.tree.Path("sub"));
+
+  // Pressing the toggle turns AutoScan off: a change then scans nothing.
+  QTest::mouseClick(Button(form, "autoScanButton"), Qt::LeftButton);
+  QVERIFY(!form.State().AutoScan);
+  QVERIFY(form.SetTreeDirectory(home.tree.Path("sub/deeper")));
+  QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "AutoScan="), 1);
+  QVERIFY(AnyLineHas(form, "one.txt"));
+}
+
+void MainWindowTest::appendKeepsTheEarlierResults() {
+  TempHome home;
+  home.tree.File("a.txt");
+  home.tree.File("b.doc");
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+  form.CriteriaTabs()->SetScanText("*.txt");
+  form.Actions().scan->trigger();
+  QCOMPARE(form.Items().Count(), std::size_t{1});
+
+  form.CriteriaTabs()->AppendBox()->click();
+  form.CriteriaTabs()->SetScanText("*.doc");
+  form.Actions().scan->trigger();
+  QCOMPARE(form.Items().Count(), std::size_t{2});
+  QCOMPARE(form.ListTabs()->ItemView()->model()->rowCount(), 2);
+  const auto texts = LogTexts(form.Log().Lines());
+  QCOMPARE(CountStarting(texts, "Items_Found=2 Total=1 "), 1);
+}
+
+void MainWindowTest::clearButtonEmptiesTheScanBox() {
+  TempHome home;
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  form.CriteriaTabs()->SetScanText("*.txt");
+
+  QTest::mouseClick(form.CriteriaTabs()->ClearButton(), Qt::LeftButton);
+  QCOMPARE(ScanField(form)->text(), QString());
+  QCOMPARE(form.Criteria().scan_text, std::string());
+  QVERIFY(ScanField(form)->hasFocus());
+
+  // An empty box scans for "*.*".
+  form.Actions().scan->trigger();
+  QCOMPARE(ScanField(form)->text(), QString("*.*"));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_qtest.moc"

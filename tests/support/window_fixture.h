@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/temp_tree.h"
+
+namespace krellix::test {
+
+// Points HOME and XDG_CONFIG_HOME into a temporary folder for as long as it lives, so a window
+// under test finds its documents folder there and never touches the user's own files.
+class TempHome {
+ public:
+  TempHome() : home_(qgetenv("HOME")), config_(qgetenv("XDG_CONFIG_HOME")) {
+    qputenv("HOME", QByteArray::fromStdString(tree.Root()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(tree.Path(".config")));
+  }
+  ~TempHome() {
+    qputenv("HOME", home_);
+    qputenv("XDG_CONFIG_HOME", config_);
+  }
+  TempHome(const TempHome&) = delete;
+  TempHome& operator=(const TempHome&) = delete;
+
+  TempTree tree;
+
+ private:
+  QByteArray home_;
+  QByteArray config_;
+};
+
+// The texts of log lines without their time stamps ("yyyy/mm/dd hh:nn:ss ").
+inline std::vector<std::string> LogTexts(const std::vector<std::string>& lines) {
+  std::vector<std::string> texts;
+  for (const std::string& line : lines) texts.push_back(line.size() >= 20 ? line.substr(20) : line);
+  return texts;
+}
+
+// How many texts start with `prefix`.
+inline int CountStarting(const std::vector<std::string>& texts, const std::string& prefix) {
+  int n = 0;
+  for (const std::string& t : texts) n += t.rfind(prefix, 0) == 0 ? 1 : 0;
+  return n;
+}
+
+}  // namespace krellix::test
