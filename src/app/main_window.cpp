@@ -85,6 +85,12 @@ void TForm1::CreatePanels() {
   log_.on_cleared = [this] { list_panel_->ClearLog(); };
 
   ConnectDirectoryPane();
+  // Lines wider than the list stay reachable whatever its width becomes.
+  connect(list_panel_->ItemView(), &ItemListView::resized, this, [this] {
+    if (state_.MaxListWidth > ItemListWidth()) {
+      list_panel_->ItemView()->SetScrollWidth(state_.MaxListWidth + 8);
+    }
+  });
   directory_panel_->RebuildDrives(engine_.Volumes());
   directory_panel_->ShowDirectory(current_dir_);
   ResetWindowSize();

@@ -149,7 +149,6 @@ class TForm1 final : public QMainWindow, public ScanHost {
   // The key map of the window (key-up events); true when the key was used.
   bool HandleKeyUp(QKeyEvent* key);
   bool ScanBoxHasFocus() const;
-  bool HintsWanted(QObject* watched) const;
   void ResetWindowSize();
 
   Clock clock_;
@@ -160,7 +159,6 @@ class TForm1 final : public QMainWindow, public ScanHost {
   ItemList items_;
   CheckList include_list_;
   CheckList exclude_list_;
-  std::vector<std::string> file_list_;
   ScanHistory history_;
   AppSettings settings_;
   EnvironmentPaths paths_;

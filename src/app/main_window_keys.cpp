@@ -18,7 +18,8 @@ int ModifierCount(Qt::KeyboardModifiers m) {
 }  // namespace
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::ToolTip && !HintsWanted(watched)) return true;
+  // Hints of every window show only while "Show Hints" is on.
+  if (event->type() == QEvent::ToolTip && !settings_.ShowHints) return true;
   if (event->type() == QEvent::KeyRelease) {
     // Keys work window-wide, but not in the program's dialogs and menus.
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -30,8 +31,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   }
   return QMainWindow::eventFilter(watched, event);
 }
-
-bool TForm1::HintsWanted(QObject* /*watched*/) const { return settings_.ShowHints; }
 
 bool TForm1::ScanBoxHasFocus() const {
   QWidget* focus = focusWidget();

@@ -41,6 +41,11 @@ void ItemListView::SetScrollWidth(int width) {
   model_->SetLineSize(QSize(width > 0 ? width : 1, line_height));
 }
 
+void ItemListView::resizeEvent(QResizeEvent* event) {
+  QListView::resizeEvent(event);
+  emit resized();
+}
+
 void ItemListView::ApplySelectionFromList() {
   // Runs of selected lines become ranges, so a list of a million lines costs one pass over
   // its flags and a handful of ranges, not a million selection calls.

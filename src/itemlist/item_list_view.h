@@ -31,7 +31,12 @@ class ItemListView final : public QListView {
   // Lets the list scroll sideways over `width` pixels; 0 fits the lines to the view.
   void SetScrollWidth(int width);
 
+ signals:
+  // The view's width changed (window resized, splitter moved).
+  void resized();
+
  protected:
+  void resizeEvent(QResizeEvent* event) override;
   void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 

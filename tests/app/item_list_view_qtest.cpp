@@ -1,3 +1,4 @@
+#include <QScrollBar>
 #include <QtTest>
 
 #include "itemlist/item_list.h"
@@ -13,6 +14,7 @@ class ItemListViewTest : public QObject {
   void aChangedListIsNeverReadPastItsEnd();
   void endOfBusyShowsTheListsSelection();
   void aMillionLinesSelectInOneRange();
+  void scrollWidthReachesTheWidestLine();
 };
 
 namespace {
@@ -95,6 +97,20 @@ void ItemListViewTest::aMillionLinesSelectInOneRange() {
   view.scrollToBottom();
   QVERIFY(view.grab().width() > 0);
   QVERIFY(view.indexAt(QPoint(5, view.viewport()->height() - 5)).row() > 999'000);
+}
+
+void ItemListViewTest::scrollWidthReachesTheWidestLine() {
+  ItemList items;
+  Fill(items, 3);
+  ItemListView view(items);
+  view.resize(300, 200);
+  view.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+  view.SetScrollWidth(2000);
+  QTRY_VERIFY(view.horizontalScrollBar()->maximum() > 1500);
+  view.SetScrollWidth(0);
+  QTRY_COMPARE(view.horizontalScrollBar()->maximum(), 0);
 }
 
 QTEST_MAIN(ItemListViewTest)

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include "app/criteria_panel.h"
@@ -58,6 +59,7 @@ class MainWindowTest : public QObject {
   void autoScanFollowsDirectoryChanges();
   void appendKeepsTheEarlierResults();
   void clearButtonEmptiesTheScanBox();
+  void hintsShowOnlyWhenSwitchedOn();
 };
 
 void MainWindowTest::startupLogsInOrderWithScanToFile() {
@@ -327,6 +329,28 @@ void MainWindowTest::clearButtonEmptiesTheScanBox() {
   // An empty box scans for "*.*".
   form.Actions().scan->trigger();
   QCOMPARE(ScanField(form)->text(), QString("*.*"));
+}
+
+void MainWindowTest::hintsShowOnlyWhenSwitchedOn() {
+  TempHome home;
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  QToolButton* button = Button(form, "autoScanButton");
+  auto ask_for_hint = [button] {
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(button, &help);
+  };
+
+  ask_for_hint();
+  QVERIFY(!QToolTip::isVisible());
+  form.Actions().show_hints->trigger();
+  QVERIFY(form.Settings().ShowHints);
+  ask_for_hint();
+  QTRY_VERIFY(QToolTip::isVisible());
+  QCOMPARE(QToolTip::text(), QString("Toggle AutoScan"));
+  QToolTip::hideText();
 }
 
 QTEST_MAIN(MainWindowTest)
