@@ -11,7 +11,9 @@
 #include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
+#include "app/startup_defaults.h"
 #include "itemlist/item_list_view.h"
+#include "platform/file_system.h"
 #include "platform/scripted_prompter.h"
 #include "support/window_fixture.h"
 
@@ -60,6 +62,9 @@ class MainWindowTest : public QObject {
   void appendKeepsTheEarlierResults();
   void clearButtonEmptiesTheScanBox();
   void hintsShowOnlyWhenSwitchedOn();
+  void customScanStringsRunFromTheScanButtonMenu();
+  void scanCommandsWaitForTheRunningScan();
+  void resetSelectionCriteriaStartsAfresh();
 };
 
 void MainWindowTest::startupLogsInOrderWithScanToFile() {
@@ -351,6 +356,89 @@ void MainWindowTest::hintsShowOnlyWhenSwitchedOn() {
   QTRY_VERIFY(QToolTip::isVisible());
   QCOMPARE(QToolTip::text(), QString("Toggle AutoScan"));
   QToolTip::hideText();
+}
+
+void MainWindowTest::customScanStringsRunFromTheScanButtonMenu() {
+  TempHome home;
+  home.tree.File("a.gif");
+  home.tree.File("b.txt");
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+  const MainActions& actions = form.Actions();
+  QCOMPARE(actions.custom[1]->text(), QString("*.gif *.bmp *.jpg *.png *.tif"));
+  QCOMPARE(actions.custom_menu->actions().last()->text(), QString("Cancel"));
+  form.CriteriaTabs()->SetScanText("*.txt");
+
+  actions.custom[1]->trigger();
+  QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Mask=*.gif *.bmp"), 1);
+  QCOMPARE(form.Items().Count(), std::size_t{1});
+  QVERIFY(AnyLineHas(form, "a.gif"));
+  QCOMPARE(ScanField(form)->text(), QString("*.txt"));
+
+  const std::size_t lines = form.Log().Lines().size();
+  actions.custom_cancel->trigger();
+  QCOMPARE(form.Log().Lines().size(), lines);
+}
+
+void MainWindowTest::scanCommandsWaitForTheRunningScan() {
+  TempHome home;
+  home.tree.File("a.txt");
+  home.tree.File("sub/b.txt");
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+  QWidget* list = form.ListTabs()->ItemView();
+
+  int polls = 0;
+  prompter.on_process_events = [&] {
+    if (polls++ > 0) return;
+    QVERIFY(QApplication::overrideCursor() != nullptr);
+    QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
+    QVERIFY(!list->updatesEnabled());
+    QVERIFY(!form.Actions().scan->isEnabled());
+    QVERIFY(!form.Actions().dir_all->isEnabled());
+    // Neither the buttons nor the keys start a second run inside this one.
+    QTest::mouseClick(Button(form, "dirAllButton"), Qt::LeftButton);
+    QTest::keyClick(list, Qt::Key_F3);
+    QTest::keyClick(ScanField(form), Qt::Key_Return);
+  };
+  form.Actions().scan->trigger();
+
+  QVERIFY(polls > 0);
+  const auto texts = LogTexts(form.Log().Lines());
+  QCOMPARE(CountStarting(texts, "Dir *.* "), 0);
+  QCOMPARE(CountStarting(texts, "Scanning="), 2);  // the start-up scan and this one
+  QCOMPARE(form.Items().Count(), std::size_t{2});
+  QVERIFY(QApplication::overrideCursor() == nullptr);
+  QVERIFY(list->updatesEnabled());
+  QVERIFY(form.Actions().scan->isEnabled());
+}
+
+void MainWindowTest::resetSelectionCriteriaStartsAfresh() {
+  TempHome home;
+  home.tree.File("a.txt");
+  home.tree.File("b.doc");
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+  QVERIFY(DirectoryExists(home.tree.Path(".config/Krellix")));
+  form.Actions().auto_scan->trigger();
+  QVERIFY(!form.State().AutoScan);
+  form.CriteriaTabs()->SetScanText("*.doc");
+  form.Criteria().use_path = true;
+  form.Criteria().min.enabled = true;
+  form.Criteria().created.to_date = true;
+  QCOMPARE(form.Items().Count(), std::size_t{2});
+
+  form.Actions().reset_criteria->trigger();
+
+  QCOMPARE(ScanField(form)->text(), QString("*.*"));
+  QVERIFY(!form.Criteria().use_path);
+  QVERIFY(!form.Criteria().min.enabled);
+  QVERIFY(form.Criteria().created.to_date);
+  QCOMPARE(form.Items().Count(), std::size_t{0});
+  QCOMPARE(form.StatusText().toStdString(), "Change_directory=" + form.TreeDirectory());
+  // AutoScan comes back with its stored value, and the toggle shows it.
+  QVERIFY(form.State().AutoScan);
+  QVERIFY(!form.Actions().auto_scan->isChecked());
 }
 
 QTEST_MAIN(MainWindowTest)
