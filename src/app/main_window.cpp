@@ -129,8 +129,6 @@ void TForm1::FormCreate(const std::vector<std::string>& args) {
   SetScanText("*.*");
   history_.Assign(DefaultScanStrings());
   criteria_panel_->SetHistory(history_.Entries());
-  for (std::size_t i = 0; i < actions_.confirm.size(); ++i) actions_.confirm[i]->setChecked(true);
-  actions_.auto_scan->setChecked(false);
 
   SetDefaults(true, "");
 

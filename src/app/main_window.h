@@ -116,14 +116,16 @@ class TForm1 final : public QMainWindow, public ScanHost {
   void ShowLogTab() override;
   void BeginBusy() override;
   void EndBusy() override;
+  // The window has no rename pane and no preview player yet, so there is nothing to empty or
+  // stop; nor an output file writer, so scan-to-file runs write nowhere.
   void ClearRenameBox() override {}
+  void StopPreview() override {}
+  ScanOutput* Output() override { return nullptr; }
   int ItemListWidth() override;
   int MaxCharWidth() override;
   int TextWidth(const std::string& line) override;
   void FinishRun(int scroll_width) override;
-  ScanOutput* Output() override { return nullptr; }
   void SetScanText(const std::string& text) override;
-  void StopPreview() override {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
