@@ -78,6 +78,9 @@ QWidget* CriteriaPanel::BuildScanTab() {
   scan_box_->setInsertPolicy(QComboBox::NoInsert);
   scan_box_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   scan_box_->setMinimumContentsLength(24);
+  // Keys typed into the box reach the combo box first, which hands them to its line edit
+  // without passing event filters; watch both.
+  scan_box_->installEventFilter(this);
   scan_box_->lineEdit()->installEventFilter(this);
   connect(scan_box_, &QComboBox::editTextChanged, this,
           [this](const QString& text) { criteria_.scan_text = FromQt(text); });
@@ -273,7 +276,8 @@ void CriteriaPanel::OnTabShown(int index) {
 }
 
 bool CriteriaPanel::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == scan_box_->lineEdit() && event->type() == QEvent::KeyPress) {
+  if ((watched == scan_box_ || watched == scan_box_->lineEdit()) &&
+      event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       emit enterPressed();
