@@ -36,7 +36,8 @@ QWidget* DirectoryPanel::BuildTreeTab() {
   drives_ = new QComboBox;
   drives_->setObjectName("driveBox");
   drives_->setContextMenuPolicy(Qt::ActionsContextMenu);
-  for (const char* caption : {"Copy drive", "Refresh", "Drive info..."}) {
+  // The main window adds "Drive info...".
+  for (const char* caption : {"Copy drive", "Refresh"}) {
     auto* action = new QAction(caption, drives_);
     action->setEnabled(false);
     drives_->addAction(action);
@@ -117,6 +118,14 @@ QWidget* DirectoryPanel::BuildListTab(CheckListWidget* view, const QString& name
 void DirectoryPanel::SetPreviewHeight(int height) {
   const int total = tree_split_->height() > height ? tree_split_->height() : 2 * height + 100;
   tree_split_->setSizes({total - height, height});
+}
+
+std::string DirectoryPanel::DriveBoxMount() const {
+  const int index = drives_->currentIndex();
+  if (index < 0 || static_cast<std::size_t>(index) >= mounts_.size()) {
+    return std::string(1, kPathDelim);
+  }
+  return mounts_[static_cast<std::size_t>(index)].path;
 }
 
 DirPane DirectoryPanel::ActivePane() const {

@@ -46,6 +46,8 @@ class DirectoryPanel final : public QTabWidget {
 
   QTreeView* Tree() const { return tree_; }
   QComboBox* DriveBox() const { return drives_; }
+  // The mount point the drive box shows; "/" when it shows none.
+  std::string DriveBoxMount() const;
   QWidget* PreviewPane() const { return preview_; }
   CheckListWidget* IncludeView() const { return include_view_; }
   CheckListWidget* ExcludeView() const { return exclude_view_; }

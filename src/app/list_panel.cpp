@@ -2,8 +2,8 @@
 
 #include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
 
+#include "app/info_tab.h"
 #include "app/qt_text.h"
 #include "itemlist/item_list_view.h"
 
@@ -41,9 +41,8 @@ ListPanel::ListPanel(ItemList& items, QWidget* parent) : QTabWidget(parent) {
   log_view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   AddDisabledActions(log_view_, {"Clear log", "Print log", "Save log"});
 
-  info_view_ = new QPlainTextEdit;
+  info_view_ = new InfoTab;
   info_view_->setObjectName("infoView");
-  info_view_->setReadOnly(true);
 
   addTab(item_view_, "Items");
   addTab(file_view_, "Files");

@@ -5,10 +5,10 @@
 
 class QListWidget;
 class QMenu;
-class QPlainTextEdit;
 
 namespace krellix {
 
+class InfoTab;
 class ItemList;
 class ItemListView;
 
@@ -25,7 +25,7 @@ class ListPanel final : public QTabWidget {
   ItemListView* ItemView() const { return item_view_; }
   QListWidget* LogView() const { return log_view_; }
   QListWidget* FileView() const { return file_view_; }
-  QPlainTextEdit* InfoView() const { return info_view_; }
+  InfoTab* InfoView() const { return info_view_; }
   // The item list's context menu; the main window fills it.
   QMenu* ItemMenu() const { return item_menu_; }
   // With no context menu the item list offers none (scan-to-file mode).
@@ -43,7 +43,7 @@ class ListPanel final : public QTabWidget {
   QMenu* item_menu_ = nullptr;
   QListWidget* file_view_ = nullptr;
   QListWidget* log_view_ = nullptr;
-  QPlainTextEdit* info_view_ = nullptr;
+  InfoTab* info_view_ = nullptr;
 };
 
 }  // namespace krellix

@@ -5,10 +5,12 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "app/activity_log.h"
 #include "app/environment_paths.h"
+#include "app/item_actions.h"
 #include "app/startup_options.h"
 #include "itemlist/item_list.h"
 #include "navigation/check_list.h"
@@ -183,6 +185,42 @@ class TForm1 final : public QMainWindow, public ScanHost {
   DirectoryPanel* directory_panel_ = nullptr;
   ListPanel* list_panel_ = nullptr;
   QLabel* status_ = nullptr;
+
+  // Item list commands
+ public:
+  const ItemActions& ItemCommands() const { return item_actions_; }
+  // Fills the "Info" tab: the item list's statistics, computed afresh, and the environment.
+  void Information2Click();
+
+ private:
+  void CreateItemActions();
+  void ConnectItemCommands();
+  // As an item menu opens, enables the commands by the number of selected lines; as it
+  // closes (`by_selection` false), enables them all again for their keys.
+  void EnableItemCommands(bool by_selection);
+  void ItemListClick();
+  void ItemListDblClick();
+  // Del, Shift+Del, Shift+U and Shift+D released in the item list; true when used.
+  bool ItemListKeyUp(QKeyEvent* key);
+  void SelectAllItems(bool on);
+  void SelectSimilarItems();
+  void SortItems();
+  void ClearItems();
+  void ExcludeItems();
+  void MoveCurrentItem(bool up);
+  void NamesToClipboard(bool full_path);
+  // F12: fills the "Info" tab and shows it.
+  void ShowInformation();
+  void Totals2Click();
+  void Driveinfo1Click();
+  // The clicked item goes to the rename box and the preview; neither pane exists yet, and the
+  // rename and preview work fill these in.
+  void FillRenameBox(const std::string& /*full_name*/) {}
+  void ViewFile(const std::string& /*full_name*/, bool /*force_text*/) {}
+
+  ItemActions item_actions_;
+  // The modifiers held as each key went down; the key map acts on key-up with these.
+  std::unordered_map<int, Qt::KeyboardModifiers> key_press_modifiers_;
 };
 
 }  // namespace krellix

@@ -47,6 +47,7 @@ void TForm1::CreateActions() {
   }
   actions_.custom_menu->addSeparator();
   actions_.custom_cancel = actions_.custom_menu->addAction("Cancel");
+  CreateItemActions();
 }
 
 void TForm1::CreateMenus() {
@@ -141,30 +142,27 @@ void TForm1::CreateMenus() {
   Later(items, "(pre)View as text");
   Later(items, "Play");
   items->addSeparator();
-  Later(items, "Select All", QKeySequence("Ctrl+A"));
-  Later(items, "Select None", QKeySequence("Ctrl+N"));
-  Later(items, "Select Similar");
-  Later(items, "Sort", QKeySequence("Ctrl+S"));
-  Later(items, "Clear");
-  Later(items, "Exclude from item list");
+  items->addActions({item_actions_.select_all, item_actions_.select_none,
+                     item_actions_.select_similar, item_actions_.sort, item_actions_.clear,
+                     item_actions_.exclude});
   items->addSeparator();
   // Ctrl+C belongs to "Edit" > "Copy", which copies the items while the list has the focus;
   // here it is only shown.
   Later(items, "Copy\tCtrl+C");
   Later(items, "Move", QKeySequence("Ctrl+M"));
   Later(items, "Rename", QKeySequence("Ctrl+R"));
-  Later(items, "Delete", QKeySequence("Ctrl+D"));
-  Later(items, "Purge", QKeySequence("Ctrl+Shift+D"));
+  item_actions_.delete_items = Later(items, "Delete", QKeySequence("Ctrl+D"));
+  item_actions_.purge_items = Later(items, "Purge", QKeySequence("Ctrl+Shift+D"));
   Later(items, "Attrib", QKeySequence("Ctrl+T"));
   Later(items, "Split / Join");
   Later(items, "MD5");
   items->addSeparator();
   Later(items, "Print selected items", QKeySequence("Ctrl+P"));
-  Later(items, "Filename to clipboard", QKeySequence("Ctrl+Shift+F"));
-  Later(items, "Path to clipboard", QKeySequence("Ctrl+Shift+P"));
+  items->addAction(item_actions_.filename_to_clipboard);
+  items->addAction(item_actions_.path_to_clipboard);
   Later(items, "Add file to Files list", QKeySequence("Ctrl+Shift+A"));
   Later(items, "Bookmark directory", QKeySequence("Ctrl+Shift+B"));
-  Later(items, "File info...", QKeySequence("Alt+F"));
+  items->addAction(item_actions_.file_info);
   list_panel_->ItemMenu()->addActions(items->actions());
 
   QMenu* bookmarks = actions_.bookmarks_menu = bar->addMenu("&Bookmarks");
@@ -187,9 +185,11 @@ void TForm1::CreateMenus() {
   tree->addSeparator();
   for (const char* caption :
        {"Directory to clipboard", "Refresh", "Add to List", "Add to Skip", "Bookmark directory",
-        "Create directory", "Rename directory", "Delete directory", "Drive info..."}) {
+        "Create directory", "Rename directory", "Delete directory"}) {
     Later(tree, caption);
   }
+  tree->addAction(item_actions_.drive_info);
+  ConnectItemCommands();
 }
 
 void TForm1::CreateToolBar() {

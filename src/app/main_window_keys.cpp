@@ -20,13 +20,26 @@ int ModifierCount(Qt::KeyboardModifiers m) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   // Hints of every window show only while "Show Hints" is on.
   if (event->type() == QEvent::ToolTip && !settings_.ShowHints) return true;
-  if (event->type() == QEvent::KeyRelease) {
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
     // Keys work window-wide, but not in the program's dialogs and menus.
     auto* widget = qobject_cast<QWidget*>(watched);
     auto* key = static_cast<QKeyEvent*>(event);
-    if (widget != nullptr && (widget == this || isAncestorOf(widget)) && !key->isAutoRepeat() &&
-        HandleKeyUp(key)) {
-      return true;
+    if (widget == nullptr || !(widget == this || isAncestorOf(widget))) {
+      return QMainWindow::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::KeyPress) {
+      key_press_modifiers_[key->key()] = key->modifiers();
+    } else if (!key->isAutoRepeat()) {
+      // A key acts with the modifiers held as it went down: Shift let go a moment before the
+      // letter still gives Shift+letter.
+      const auto pressed = key_press_modifiers_.find(key->key());
+      const Qt::KeyboardModifiers modifiers =
+          pressed != key_press_modifiers_.end() ? pressed->second : key->modifiers();
+      QKeyEvent as_pressed(QEvent::KeyRelease, key->key(), modifiers, key->text());
+      const bool used = HandleKeyUp(&as_pressed);
+      // An unused release travels on to the parent widgets; the window is the last of them.
+      if (used || widget == this) key_press_modifiers_.erase(key->key());
+      if (used) return true;
     }
   }
   return QMainWindow::eventFilter(watched, event);
@@ -58,10 +71,14 @@ bool TForm1::HandleKeyUp(QKeyEvent* key) {
       case Qt::Key_F10:
         ShowStatus("Key has no function");
         return true;
+      case Qt::Key_F12:
+        ShowInformation();
+        return true;
       default:
         return false;
     }
   }
+  if (ItemListKeyUp(key)) return true;
   if (key->modifiers() != Qt::ShiftModifier || ScanBoxHasFocus()) return false;
   switch (code) {
     case Qt::Key_T:

@@ -36,6 +36,10 @@ void ItemListModel::Refresh() {
   endResetModel();
 }
 
+void ItemListModel::LinesChanged(int first, int last) {
+  emit dataChanged(index(first), index(last), {Qt::DisplayRole});
+}
+
 void ItemListModel::SetLineSize(QSize size) {
   if (size == line_size_) return;
   line_size_ = size;

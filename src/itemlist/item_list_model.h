@@ -25,6 +25,8 @@ class ItemListModel final : public QAbstractListModel {
 
   // Takes over the list as it is now (one model reset).
   void Refresh();
+  // Lines first..last changed their text in place; the row count stays.
+  void LinesChanged(int first, int last);
 
   // The size every line reports, so a view with uniform item sizes scrolls as wide as the
   // widest line rather than the first. An invalid size leaves it to the view.

@@ -35,6 +35,28 @@ void ItemListView::Refresh() {
   ApplySelectionFromList();
 }
 
+void ItemListView::RefreshSelection() { ApplySelectionFromList(); }
+
+void ItemListView::RefreshLines(std::size_t first, std::size_t last) {
+  const std::size_t count = std::min<std::size_t>(items_.Count(), model_->rowCount());
+  if (first > last || first >= count) return;
+  last = std::min(last, count - 1);
+  model_->LinesChanged(static_cast<int>(first), static_cast<int>(last));
+  applying_ = true;
+  for (std::size_t row = first; row <= last; ++row) {
+    selectionModel()->select(
+        model_->index(static_cast<int>(row)),
+        items_.Selected(row) ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+  }
+  const std::int64_t current = items_.Current();
+  if (current >= 0 && static_cast<std::size_t>(current) < count) {
+    const QModelIndex index = model_->index(static_cast<int>(current));
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    scrollTo(index);
+  }
+  applying_ = false;
+}
+
 void ItemListView::SetScrollWidth(int width) {
   // A single column of lines stretches to the view's width, so lines that fit need no width.
   const int line_height = fontMetrics().height() + 2;

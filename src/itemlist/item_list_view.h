@@ -28,6 +28,12 @@ class ItemListView final : public QListView {
 
   // Re-reads the list: rows, selection flags and current line.
   void Refresh();
+  // Re-reads only the selection flags and the current line; the lines and the scroll position
+  // stay.
+  void RefreshSelection();
+  // Re-reads lines first..last (text and selection flags) and the current line, which is
+  // scrolled into sight; for changes that keep the number of lines.
+  void RefreshLines(std::size_t first, std::size_t last);
   // Lets the list scroll sideways over `width` pixels; 0 fits the lines to the view.
   void SetScrollWidth(int width);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace krellix {
 
@@ -18,5 +19,9 @@ inline constexpr std::uint32_t kNormal = 0x80;
 
 // Attribute word of an entry from its name and POSIX mode (after following links).
 std::uint32_t AttributesFromMode(const char* name, unsigned mode);
+
+// Attribute word of the entry at `path`, read from the file system (links followed; a
+// trailing delimiter is allowed). False when the entry cannot be queried (it vanished, say).
+bool ReadAttributes(const std::string& path, std::uint32_t& attributes);
 
 }  // namespace krellix

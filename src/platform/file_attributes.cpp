@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include "platform/attributes.h"
+#include "platform/file_system.h"
 
 namespace krellix {
 
@@ -16,6 +17,15 @@ std::uint32_t AttributesFromMode(const char* name, unsigned mode) {
     a |= attr::kNormal;
   }
   return a;
+}
+
+bool ReadAttributes(const std::string& path, std::uint32_t& attributes) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return false;
+  std::string trimmed = path;
+  while (trimmed.size() > 1 && trimmed.back() == kPathDelim) trimmed.pop_back();
+  attributes = AttributesFromMode(NamePart(trimmed).c_str(), st.st_mode);
+  return true;
 }
 
 }  // namespace krellix

@@ -1,0 +1,52 @@
+// The "Info" tab and the "File info" and "Drive info" windows of the main window.
+#include <QLocale>
+
+#include "app/directory_panel.h"
+#include "app/info_tab.h"
+#include "app/info_windows.h"
+#include "app/information.h"
+#include "app/list_panel.h"
+#include "app/main_window.h"
+#include "output/qt_locale_format.h"
+
+namespace krellix {
+
+void TForm1::Information2Click() {
+  const LocaleFormat locale = LocaleFormatOf(QLocale());
+  const ScanStatistics* counted = nullptr;
+  // In scan-to-file mode the list holds no results to count.
+  if (!state_.ScanToFile) {
+    stats_ = CalcStats(items_, state_.SortOutput, clock_.Now());
+    counted = &stats_;
+  }
+  InfoTab* info = list_panel_->InfoView();
+  info->ShowLines(InfoTab::kItemList, ItemListInformation(counted, locale));
+  info->ShowLines(
+      InfoTab::kEnvironment,
+      EnvironmentInformation(paths_, startup_, {"", settings_.Header2, paths_.SaveName}));
+}
+
+void TForm1::ShowInformation() {
+  // Showing the tab fills it; a tab already shown is filled again.
+  if (list_panel_->Showing(ListPanel::kInfo)) {
+    Information2Click();
+  } else {
+    list_panel_->Show(ListPanel::kInfo);
+  }
+}
+
+void TForm1::Totals2Click() {
+  TForm12 window(
+      FileInformation(TotalsOfSelection(items_, state_.SortOutput), LocaleFormatOf(QLocale())),
+      this);
+  window.exec();
+}
+
+void TForm1::Driveinfo1Click() {
+  const DriveFacts drive =
+      ReadDriveFacts(directory_panel_->DriveBoxMount(), current_dir_, engine_.Volumes());
+  TForm7 window(DriveInformation(drive, LocaleFormatOf(QLocale())), this);
+  window.exec();
+}
+
+}  // namespace krellix
