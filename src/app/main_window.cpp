@@ -35,7 +35,8 @@ std::unique_ptr<Prompter> OwnPrompter(Prompter* given, QWidget* window) {
 
 }  // namespace
 
-TForm1::TForm1(const std::vector<std::string>& args, Prompter* prompter, QWidget* parent)
+TForm1::TForm1(const std::vector<std::string>& args, Prompter* prompter,
+               OutputDialogs* output_dialogs, QWidget* parent)
     : QMainWindow(parent),
       own_prompter_(OwnPrompter(prompter, this)),
       prompter_(prompter != nullptr ? *prompter : *own_prompter_),
@@ -47,6 +48,8 @@ TForm1::TForm1(const std::vector<std::string>& args, Prompter* prompter, QWidget
   CreateMenus();
   CreateToolBar();
   ConnectScanCommands();
+  CreateOutputWriter(output_dialogs);
+  ConnectOutputCommands();
   qApp->installEventFilter(this);
   FormCreate(args);
 }
@@ -125,6 +128,7 @@ void TForm1::FormCreate(const std::vector<std::string>& args) {
 
   paths_ = ResolveEnvironmentPaths(startup_.StartUpDir, GetSpecialFolders());
   ApplyBuiltInDefaults(settings_, state_);
+  settings_.output.SaveName = paths_.SaveName;
 
   SetScanText("*.*");
   history_.Assign(DefaultScanStrings());

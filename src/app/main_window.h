@@ -15,6 +15,10 @@
 #include "itemlist/item_list.h"
 #include "navigation/check_list.h"
 #include "navigation/scan_history.h"
+#include "output/locale_format.h"
+#include "output/output_dialogs.h"
+#include "output/output_writer.h"
+#include "output/scan_output_file.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "scan/scan_engine.h"
@@ -33,6 +37,8 @@ class QToolBar;
 namespace krellix {
 
 class CriteriaPanel;
+class TForm2;
+class TForm5;
 class DirectoryPanel;
 class ListPanel;
 
@@ -54,6 +60,12 @@ struct MainActions {
   QMenu* items_menu = nullptr;
   QMenu* bookmarks_menu = nullptr;
   QMenu* help_menu = nullptr;
+
+  // Output file and log.
+  QAction* scan_to_file = nullptr;  // "File" > "Scan to File"
+  QAction* save = nullptr;          // "File" > "&Save" and the tool bar button
+  QAction* save_log = nullptr;      // "File" > "Save log" and the Log tab's menu
+  QAction* clear_log = nullptr;     // the Log tab's menu
 
   QAction* exit = nullptr;
   QAction* cut = nullptr;
@@ -78,8 +90,9 @@ class TForm1 final : public QMainWindow, public ScanHost {
   // Builds the window and runs the start-up sequence, including the first scan when AutoScan
   // is on. `args` is the command line with args[0] the program's full path. Questions and
   // messages go to `prompter` when given (tests), else to message boxes.
+  // `output_dialogs` stands in for the "Save as..." dialog and the "Saving file" prompt (tests).
   explicit TForm1(const std::vector<std::string>& args, Prompter* prompter = nullptr,
-                  QWidget* parent = nullptr);
+                  OutputDialogs* output_dialogs = nullptr, QWidget* parent = nullptr);
   ~TForm1() override;
 
   // The one entry point for changing the current directory (the tree's directory, where scans
@@ -119,10 +132,10 @@ class TForm1 final : public QMainWindow, public ScanHost {
   void BeginBusy() override;
   void EndBusy() override;
   // The window has no rename pane and no preview player yet, so there is nothing to empty or
-  // stop; nor an output file writer, so scan-to-file runs write nowhere.
+  // stop.
   void ClearRenameBox() override {}
   void StopPreview() override {}
-  ScanOutput* Output() override { return nullptr; }
+  ScanOutput* Output() override;
   int ItemListWidth() override;
   int MaxCharWidth() override;
   int TextWidth(const std::string& line) override;
@@ -140,6 +153,15 @@ class TForm1 final : public QMainWindow, public ScanHost {
   void CreateMenus();
   void CreateToolBar();
   void ConnectScanCommands();
+  // The output file and log commands (main_window_output.cpp).
+  void CreateOutputWriter(OutputDialogs* given);
+  void ConnectOutputCommands();
+  void FileSelectedItems();
+  void ScantoFile1Click();
+  void SaveLogCommand();
+  void ClearLogCommand();
+  // After saving: the scan string box gets the focus when the Tree and Scan tabs show.
+  void FocusScanBoxIfShowing();
   void ConnectDirectoryPane();
   void ApplyScanToFileMode();
   void ApplyPreferences();
@@ -172,6 +194,16 @@ class TForm1 final : public QMainWindow, public ScanHost {
   std::unique_ptr<Prompter> own_prompter_;
   Prompter& prompter_;
   ScanEngine engine_;
+
+  // Output file: the writer and its dialogs, created before the first scan can need them.
+  std::string Header1;
+  LocaleFormat locale_;
+  TForm2* save_as_ = nullptr;      // owned by this window
+  TForm5* saving_file_ = nullptr;  // owned by this window
+  std::unique_ptr<OutputDialogs> own_output_dialogs_;
+  OutputDialogs* output_dialogs_ = nullptr;
+  std::unique_ptr<WriteOutputFile> writer_;
+  std::unique_ptr<ScanOutputFile> scan_output_;
 
   // The current directory in tree form.
   std::string current_dir_;

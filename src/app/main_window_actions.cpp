@@ -55,10 +55,12 @@ void TForm1::CreateMenus() {
 
   QMenu* file = actions_.file_menu = bar->addMenu("File");
   file->addAction(actions_.scan);
-  Later(file, "Scan to File");
+  actions_.scan_to_file = file->addAction("Scan to File");
   file->addSeparator();
-  Later(file, "&Save", QKeySequence("Alt+S"));
-  Later(file, "Save log");
+  actions_.save = file->addAction("&Save");
+  actions_.save->setShortcut(QKeySequence("Alt+S"));
+  actions_.save->setToolTip("Save item list to file");
+  actions_.save_log = file->addAction("Save log");
   file->addSeparator();
   Later(file, "&Print...", QKeySequence("Alt+P"));
   Later(file, "Printer &Setup");
@@ -201,6 +203,7 @@ void TForm1::CreateToolBar() {
   tool_bar_->addAction(actions_.stop);
   tool_bar_->addAction(actions_.dir_all);
   tool_bar_->addAction(actions_.auto_scan);
+  tool_bar_->addAction(actions_.save);
 
   QWidget* scan_button = tool_bar_->widgetForAction(actions_.scan);
   scan_button->setObjectName("scanButton");
@@ -212,6 +215,7 @@ void TForm1::CreateToolBar() {
   tool_bar_->widgetForAction(actions_.stop)->setObjectName("stopButton");
   tool_bar_->widgetForAction(actions_.dir_all)->setObjectName("dirAllButton");
   tool_bar_->widgetForAction(actions_.auto_scan)->setObjectName("autoScanButton");
+  tool_bar_->widgetForAction(actions_.save)->setObjectName("saveButton");
 }
 
 }  // namespace krellix

@@ -23,7 +23,8 @@ void TForm1::Information2Click() {
   info->ShowLines(InfoTab::kItemList, ItemListInformation(counted, locale));
   info->ShowLines(
       InfoTab::kEnvironment,
-      EnvironmentInformation(paths_, startup_, {"", settings_.Header2, paths_.SaveName}));
+      EnvironmentInformation(paths_, startup_,
+                             {Header1, settings_.output.Header2, settings_.output.SaveName}));
 }
 
 void TForm1::ShowInformation() {

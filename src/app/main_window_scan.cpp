@@ -41,6 +41,8 @@ void TForm1::RunScanCommand(const std::function<void()>& command) {
   // A command that arrives while a run polls events would run inside it; it is dropped.
   if (engine_.Running()) return;
   command();
+  // Lines a run adds after its busy spell ("Scan cancelled", "Scan stopped at user request").
+  list_panel_->ItemView()->Refresh();
   if (close_pending_) {
     close_pending_ = false;
     QTimer::singleShot(0, this, &QWidget::close);

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "output/output_options.h"
+
 namespace krellix {
 
 // A font by its description, so core code can keep one without a toolkit.
@@ -32,17 +34,9 @@ struct AppSettings {
   int FavouritesSize = 17;
   int AddressSize = 17;
 
-  // Output file and printing.
-  std::string OutputSep = "\t";
-  bool Quotes = false, Titles = false, SaveCSV = false;
-  bool Headers = true, Statistics = true;
-  std::string Header2 = "- ";
+  // Output file; printing shares its column choices.
+  OutputOptions output;
   FontSpec PrinterFont;
-  bool ListAttr = true, ListVolume = true, ListPath = true, ListFile = true, ListSize = true,
-       ListDate = true;
-  bool ListScan = false;
-  bool GluePath = true, OutFilePrompt = true;
-  bool OutFileAppend = false, OutFileReplace = false;
   bool PrintReport = true, PrintList = false, PrintAllItems = false;
 
   // Panes and hints.

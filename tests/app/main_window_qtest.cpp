@@ -15,6 +15,7 @@
 #include "itemlist/item_list_view.h"
 #include "platform/file_system.h"
 #include "platform/scripted_prompter.h"
+#include "support/fake_output_dialogs.h"
 #include "support/window_fixture.h"
 
 using namespace krellix;
@@ -71,7 +72,9 @@ void MainWindowTest::startupLogsInOrderWithScanToFile() {
   TempHome home;
   home.tree.File("a.txt");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i", "-sf"}, &prompter);
+  test::FakeOutputDialogs dialogs;
+  dialogs.path = home.tree.Path("out.txt");
+  TForm1 form({kProgram, "-i", "-sf"}, &prompter, &dialogs);
 
   std::vector<std::string> keys;
   for (const std::string& text : LogTexts(form.Log().Lines())) {
@@ -79,10 +82,18 @@ void MainWindowTest::startupLogsInOrderWithScanToFile() {
     if (text.rfind("Change_directory=", 0) == 0) continue;
     keys.push_back(text.substr(0, text.find('=') + 1));
   }
+  // The output file's "Save " line has no "=".
   const std::vector<std::string> expected = {
       "Krellix=", "Scan_to_file=", "Initialization=", "Initial_directory=", "Initial_autoScan=",
-      "Scan=",    "Scan_to_file=", "Scanning=",       "Items_Found=",       "Saved_Items="};
+      "Scan=",    "",              "Scan_to_file=",   "Scanning=",          "Items_Found=",
+      "Saved_Items="};
   QCOMPARE(keys, expected);
+  // The match went to the file, with the header block and without statistics.
+  const std::string written = test::ReadWholeFile(dialogs.path);
+  QVERIFY(written.find("a.txt") != std::string::npos);
+  QVERIFY(written.find("File saved on: ") != std::string::npos);
+  QVERIFY(written.find("Total number") == std::string::npos);
+  QCOMPARE(form.Items().Count(), std::size_t{0});
   const auto texts = LogTexts(form.Log().Lines());
   QVERIFY(CountStarting(texts, "Initial_directory=" +
                                    home.tree.Root().substr(0, home.tree.Root().size() - 1)) == 1);

@@ -8,7 +8,7 @@ namespace {
 TEST(ApplyBuiltInDefaults, RestoresEveryChangedPreference) {
   AppSettings s;
   s.HistorySize = 3;
-  s.OutputSep = ",";
+  s.output.OutputSep = ",";
   s.ShowPreview = false;
   s.tempAutoScan = false;
   s.confirm.attrib_file = false;
@@ -22,7 +22,7 @@ TEST(ApplyBuiltInDefaults, RestoresEveryChangedPreference) {
   ApplyBuiltInDefaults(s, st);
 
   EXPECT_EQ(s.HistorySize, 17);
-  EXPECT_EQ(s.OutputSep, "\t");
+  EXPECT_EQ(s.output.OutputSep, "\t");
   EXPECT_TRUE(s.ShowPreview);
   EXPECT_TRUE(s.tempAutoScan);
   EXPECT_TRUE(s.confirm.attrib_file);

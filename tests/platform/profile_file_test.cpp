@@ -12,13 +12,6 @@
 namespace krellix {
 namespace {
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
 void WriteAll(const std::string& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
@@ -68,7 +61,7 @@ TEST(ProfileFileTest, ReadingNeverCreatesAndWritingCreatesEverything) {
   ASSERT_TRUE(f.WriteBool("Output", "Quotes", true));
   ASSERT_TRUE(f.Write("Output", "Sep", "  "));
   ASSERT_TRUE(f.Write("init", "count", "4"));  // replaces, keeping the stored name
-  EXPECT_EQ(ReadAll(path),
+  EXPECT_EQ(test::ReadWholeFile(path),
             "[Init]\r\nCreated=today\r\nCount=4\r\n\r\n[Output]\r\nQuotes=1\r\nSep=  \r\n");
   ProfileFile again(path);
   EXPECT_EQ(again.Read("OUTPUT", "sep"), "  ");

@@ -57,4 +57,9 @@ std::string TempTree::Link(const std::string& relative, const std::string& targe
   return path;
 }
 
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 }  // namespace krellix::test

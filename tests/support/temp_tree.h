@@ -27,4 +27,7 @@ class TempTree {
   std::string root_;
 };
 
+// The bytes of a file; "" when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+
 }  // namespace krellix::test
