@@ -4,3 +4,4 @@ set -euo pipefail
 build=${1:-build}
 "$build/bench/scan_bench" "${SCAN_BENCH_ENTRIES:-200000}"
 "$build/bench/itemlist_bench" 1000000
+"$build/bench/output_bench" "${SCAN_BENCH_ENTRIES:-200000}"

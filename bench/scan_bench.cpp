@@ -15,54 +15,13 @@
 #include "itemlist/item_list.h"
 #include "platform/scripted_prompter.h"
 #include "scan/scan_engine.h"
+#include "bench_support.h"
 
 namespace {
 
 using namespace krellix;
+using namespace krellix::bench;
 namespace fs = std::filesystem;
-
-class BenchHost final : public ScanHost {
- public:
-  explicit BenchHost(std::string dir) : dir_(std::move(dir)) {}
-  void ShowStatus(const std::string&) override {}
-  DirPane ActiveDirPane() override { return DirPane::kTree; }
-  std::string TreeDirectory() override { return dir_; }
-  void AddToHistory(const std::string&) override {}
-  void ShowItemsTab() override {}
-  void ShowLogTab() override {}
-  void BeginBusy() override {}
-  void EndBusy() override {}
-  void ClearRenameBox() override {}
-  int ItemListWidth() override { return 0; }
-  int MaxCharWidth() override { return 1; }
-  int TextWidth(const std::string& line) override { return static_cast<int>(line.size()); }
-  void FinishRun(int) override {}
-  ScanOutput* Output() override { return nullptr; }
-  void SetScanText(const std::string&) override {}
-  void StopPreview() override {}
-
- private:
-  std::string dir_;
-};
-
-double Seconds(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
-}
-
-// 100 files a folder, folders ten to a parent: a tree of `entries` entries in all.
-void BuildTree(const std::string& root, long entries) {
-  long made = 0, dir_no = 0;
-  while (made < entries) {
-    const std::string dir = root + "/d" + std::to_string(dir_no / 10) + "/s" +
-                            std::to_string(dir_no);
-    fs::create_directories(dir);
-    made += 2;
-    for (int f = 0; f < 100 && made < entries; ++f, ++made) {
-      std::ofstream(dir + "/file" + std::to_string(f) + (f % 3 ? ".txt" : ".dat")) << f;
-    }
-    ++dir_no;
-  }
-}
 
 double ScanOnce(const std::string& root, std::size_t* lines) {
   Clock clock;
@@ -80,7 +39,7 @@ double ScanOnce(const std::string& root, std::size_t* lines) {
   engine.StartScan();
   items.Count();
   if (!items.Empty()) items.Line(0);  // the merge into sorted order is part of the scan
-  const double s = Seconds(start);
+  const double s = SecondsSince(start);
   *lines = items.Count();
   return s;
 }
@@ -90,7 +49,7 @@ double FindOnce(const std::string& root) {
                           "' -printf '%y %p %s %TY-%Tm-%Td %TH:%TM\\n' >/dev/null";
   const auto start = std::chrono::steady_clock::now();
   if (std::system(cmd.c_str()) != 0) std::fprintf(stderr, "find failed\n");
-  return Seconds(start);
+  return SecondsSince(start);
 }
 
 void MeasureItemListMemory() {
@@ -112,8 +71,7 @@ void MeasureItemListMemory() {
 
 int main(int argc, char** argv) {
   const long entries = argc > 1 ? std::atol(argv[1]) : 200'000;
-  char tmpl[] = "/tmp/krellix-bench-XXXXXX";
-  const std::string root = ::mkdtemp(tmpl);
+  const std::string root = MakeTempDir();
   std::printf("building a tree of %ld entries in %s\n", entries, root.c_str());
   BuildTree(root, entries);
 

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+#include "output/output_dialogs.h"
+#include "scan/scan_host.h"
+
+namespace krellix::bench {
+
+// A window stand-in for scans: no repaints, no questions.
+class BenchHost final : public ScanHost {
+ public:
+  explicit BenchHost(std::string dir) : dir_(std::move(dir)) {}
+  ScanOutput* output = nullptr;
+
+  void ShowStatus(const std::string&) override {}
+  DirPane ActiveDirPane() override { return DirPane::kTree; }
+  std::string TreeDirectory() override { return dir_; }
+  void AddToHistory(const std::string&) override {}
+  void ShowItemsTab() override {}
+  void ShowLogTab() override {}
+  void BeginBusy() override {}
+  void EndBusy() override {}
+  void ClearRenameBox() override {}
+  int ItemListWidth() override { return 0; }
+  int MaxCharWidth() override { return 1; }
+  int TextWidth(const std::string& line) override { return static_cast<int>(line.size()); }
+  void FinishRun(int) override {}
+  ScanOutput* Output() override { return output; }
+  void SetScanText(const std::string&) override {}
+  void StopPreview() override {}
+
+ private:
+  std::string dir_;
+};
+
+// "Save" to a fixed file, replacing it.
+class BenchDialogs final : public OutputDialogs {
+ public:
+  explicit BenchDialogs(std::string path) : path_(std::move(path)) {}
+  bool ShowSaveAs(OutputOptions& options) override {
+    options.SaveName = path_;
+    return true;
+  }
+  SaveMode AskSavingFile(const std::string&) override { return SaveMode::kReplace; }
+
+ private:
+  std::string path_;
+};
+
+inline double SecondsSince(std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+// A tree of `entries` entries below `root`: 100 files a folder, folders ten to a parent.
+void BuildTree(const std::string& root, long entries);
+// A fresh temporary folder.
+std::string MakeTempDir();
+
+}  // namespace krellix::bench
