@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace krellix {
+
+class ProfileFile;
+
+// How one remembered list is kept in the settings file: a limit key, an optional current-text
+// key, entry keys made of a stem and an index, and a count key.
+struct NumberedListKeys {
+  const char* section;
+  const char* limit_key;     // "Fav1", "Hist", "AddressSize"
+  const char* current_key;   // "Scan", "Addr"; nullptr for none
+  const char* stem;          // "F1txt", "Scan", "Addr"
+  int first_index;           // 3 for bookmarks, 0 otherwise
+  const char* count_key;     // "F1txtn", "Scann", "Addrn"
+  int count_default;         // the count when its key is missing: 4 or 1
+};
+
+inline constexpr NumberedListKeys kBookmarkKeys{"Prefs", "Fav1", nullptr, "F1txt", 3, "F1txtn", 4};
+inline constexpr NumberedListKeys kScanHistoryKeys{"Prefs", "Hist", "Scan", "Scan", 0, "Scann", 1};
+inline constexpr NumberedListKeys kAddressKeys{"Prefs", "AddressSize", "Addr", "Addr", 0, "Addrn",
+                                               1};
+
+// A list as read back.
+struct NumberedList {
+  int limit = 17;
+  std::optional<std::string> current;  // the current text, when its key is there
+  std::vector<std::string> entries;
+};
+
+// Reads a list: the limit (default `limit`), the current text, then min(count, limit) entry
+// keys from the first index on; missing or empty entries are passed over.
+NumberedList ReadNumberedList(const ProfileFile& file, const NumberedListKeys& keys, int limit);
+
+// Writes the limit, the current text (when the list has such a key), one key per entry and the
+// count. Entry keys beyond the new count stay in the file. False when a write failed; the keys
+// before it stay written.
+bool WriteNumberedList(ProfileFile& file, const NumberedListKeys& keys, int limit,
+                       const std::string& current, const std::vector<std::string>& entries);
+
+}  // namespace krellix
