@@ -1,18 +1,14 @@
 // The "Info" tab and the "File info" and "Drive info" windows of the main window.
-#include <QLocale>
-
 #include "app/directory_panel.h"
 #include "app/info_tab.h"
 #include "app/info_windows.h"
 #include "app/information.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
-#include "output/qt_locale_format.h"
 
 namespace krellix {
 
 void TForm1::Information2Click() {
-  const LocaleFormat locale = LocaleFormatOf(QLocale());
   const ScanStatistics* counted = nullptr;
   // In scan-to-file mode the list holds no results to count.
   if (!state_.ScanToFile) {
@@ -20,11 +16,9 @@ void TForm1::Information2Click() {
     counted = &stats_;
   }
   InfoTab* info = list_panel_->InfoView();
-  info->ShowLines(InfoTab::kItemList, ItemListInformation(counted, locale));
-  info->ShowLines(
-      InfoTab::kEnvironment,
-      EnvironmentInformation(paths_, startup_,
-                             {Header1, settings_.output.Header2, settings_.output.SaveName}));
+  info->ShowLines(InfoTab::kItemList, ItemListInformation(counted, locale_));
+  const OutputNames output{Header1, settings_.output.Header2, settings_.output.SaveName};
+  info->ShowLines(InfoTab::kEnvironment, EnvironmentInformation(paths_, startup_, output));
 }
 
 void TForm1::ShowInformation() {
@@ -37,16 +31,14 @@ void TForm1::ShowInformation() {
 }
 
 void TForm1::Totals2Click() {
-  TForm12 window(
-      FileInformation(TotalsOfSelection(items_, state_.SortOutput), LocaleFormatOf(QLocale())),
-      this);
+  TForm12 window(FileInformation(TotalsOfSelection(items_, state_.SortOutput), locale_), this);
   window.exec();
 }
 
 void TForm1::Driveinfo1Click() {
   const DriveFacts drive =
       ReadDriveFacts(directory_panel_->DriveBoxMount(), current_dir_, engine_.Volumes());
-  TForm7 window(DriveInformation(drive, LocaleFormatOf(QLocale())), this);
+  TForm7 window(DriveInformation(drive, locale_), this);
   window.exec();
 }
 
