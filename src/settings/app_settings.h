@@ -50,6 +50,9 @@ struct AppSettings {
   bool SaveWin = false, SaveDir = false, SaveHist = false, LogSave = false, RememberRename = false;
   bool SaveFav = true, SaveAddr = true, SaveIncList = true, SaveFileList = true, SaveExcList = true;
 
+  // The main window's "Skip intro" box.
+  bool SkipIntro = false;
+
   // The scan string box: complete typed text from the history; keep the history sorted.
   bool ComboComp = false, ComboSort = false;
 

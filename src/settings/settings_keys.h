@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace krellix {
+
+class ProfileFile;
+struct AppSettings;
+struct EnvironmentPaths;
+struct ScanState;
+struct SelectionCriteria;
+
+// The fields and control states that the settings file's single keys read and write. The
+// numbered lists, the window geometry and the "Init" section are the caller's.
+struct SettingsTargets {
+  AppSettings& app;
+  ScanState& scan;
+  SelectionCriteria& criteria;
+  EnvironmentPaths& paths;
+};
+
+// Reads every single key in the order the settings load needs it (the selection criteria,
+// output columns, confirmations and preferences, then the directories, limits and scan logic,
+// AutoScan and the item order unless in scan-to-file mode, the remaining options, the custom
+// scan strings and, unless in scan-to-file mode, "Append "). A missing key, or one that is no
+// integer under a number key, leaves its target as it is.
+//
+// `between` runs where the loader reads the scan-string list (after "Shst") and where it reads
+// the address list (after "SaveAddr"): stage 1 and stage 2.
+void ReadSettingsKeys(const ProfileFile& file, SettingsTargets& t,
+                      const std::function<void(int stage)>& between = {});
+
+// Writes every key the configuration's "Save" writes, from the targets, in table order; "Auto",
+// "Sort" and "IncrScan" are left out in scan-to-file mode. Stops at the first failed write and
+// returns false (keys before it stay written).
+bool WriteSettingsKeys(ProfileFile& file, const SettingsTargets& t);
+
+}  // namespace krellix

@@ -1,0 +1,121 @@
+#include "settings/settings_keys.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "app/environment_paths.h"
+#include "platform/profile_file.h"
+#include "scan/scan_state.h"
+#include "scan/selection_criteria.h"
+#include "settings/app_settings.h"
+#include "support/temp_tree.h"
+
+namespace krellix {
+namespace {
+
+struct State {
+  AppSettings app;
+  ScanState scan;
+  SelectionCriteria criteria;
+  EnvironmentPaths paths;
+  SettingsTargets targets{app, scan, criteria, paths};
+};
+
+ProfileFile FileWith(const test::TempTree& t, const std::string& text) {
+  std::ofstream(t.Path("k.ini"), std::ios::binary) << text;
+  return ProfileFile(t.Path("k.ini"));
+}
+
+TEST(SettingsKeysTest, EveryWrittenKeyRoundTrips) {
+  test::TempTree t;
+  State a;
+  a.criteria.any_file = false;
+  a.criteria.use_path = true;
+  a.criteria.min.kbytes = false;
+  a.criteria.logic = ScanLogic::kNot;
+  a.criteria.append = true;
+  a.app.output.OutputSep = "  ";  // two blanks must come back as they were
+  a.app.output.Header2 = "";
+  a.app.output.SaveName = "/tmp/out list.txt";
+  a.app.confirm.purge_file = false;
+  a.app.CustOpt[4] = "*.md";
+  a.app.tempAutoScan = false;
+  a.app.SkipIntro = true;
+  a.scan.ItemLimit = 0x20;
+  a.scan.StopIntvl = -1;
+  a.scan.SortOutput = 'D';
+  a.paths.DefaultDir = "/data/";
+  ProfileFile file(t.Path("w.ini"));
+  ASSERT_TRUE(WriteSettingsKeys(file, a.targets));
+
+  State b;
+  ReadSettingsKeys(ProfileFile(t.Path("w.ini")), b.targets);
+  EXPECT_FALSE(b.criteria.any_file);
+  EXPECT_TRUE(b.criteria.use_path);
+  EXPECT_FALSE(b.criteria.min.kbytes);
+  EXPECT_TRUE(b.criteria.max.kbytes);
+  EXPECT_EQ(b.criteria.logic, ScanLogic::kNot);
+  EXPECT_TRUE(b.criteria.append);
+  EXPECT_EQ(b.app.output.OutputSep, "  ");
+  EXPECT_EQ(b.app.output.Header2, "");
+  EXPECT_EQ(b.app.output.SaveName, "/tmp/out list.txt");
+  EXPECT_FALSE(b.app.confirm.purge_file);
+  EXPECT_EQ(b.app.CustOpt[4], "*.md");
+  EXPECT_FALSE(b.app.tempAutoScan);
+  EXPECT_TRUE(b.app.SkipIntro);
+  EXPECT_EQ(b.scan.ItemLimit, 32);
+  EXPECT_EQ(b.scan.StopIntvl, -1);
+  EXPECT_EQ(b.scan.SortOutput, 'D');
+  EXPECT_EQ(b.paths.DefaultDir, "/data/");
+  // Keys the program only reads are never written.
+  EXPECT_FALSE(file.Read("Attr", "O").has_value());
+  EXPECT_FALSE(file.Read("Prefs", "ScanIncList").has_value());
+}
+
+TEST(SettingsKeysTest, ScanToFileModeLeavesAutoSortAndAppendAlone) {
+  test::TempTree t;
+  State s;
+  s.scan.ScanToFile = true;
+  s.scan.SortOutput = '-';
+  ReadSettingsKeys(FileWith(t, "[Prefs]\nAuto=0\nIncrScan=1\n[Output]\nSort=S\n"), s.targets);
+  EXPECT_TRUE(s.app.tempAutoScan);
+  EXPECT_EQ(s.scan.SortOutput, '-');
+  EXPECT_FALSE(s.criteria.append);
+  ProfileFile out(t.Path("o.ini"));
+  ASSERT_TRUE(WriteSettingsKeys(out, s.targets));
+  EXPECT_FALSE(out.Read("Prefs", "Auto").has_value());
+  EXPECT_FALSE(out.Read("Output", "Sort").has_value());
+}
+
+TEST(SettingsKeysTest, BadValuesKeepTheirTargets) {
+  test::TempTree t;
+  State s;
+  s.paths.DefaultDir = "/docs/";
+  s.paths.mruDir = "/mru/";
+  ReadSettingsKeys(FileWith(t, "[Prefs]\nLimit=lots\ndDir=\nmDir=/elsewhere/\nOr=0\n"
+                               "[Output]\nSort=X\nSep=\n"),
+                   s.targets);
+  EXPECT_EQ(s.scan.ItemLimit, 10000);
+  EXPECT_EQ(s.paths.DefaultDir, "/docs/");  // an empty dDir is ignored
+  EXPECT_EQ(s.paths.mruDir, "/mru/");       // mDir is read only with SaveDir on
+  EXPECT_EQ(s.criteria.logic, ScanLogic::kOr);
+  EXPECT_EQ(s.scan.SortOutput, 'P');
+  EXPECT_EQ(s.app.output.OutputSep, "");  // present and empty reads as empty
+}
+
+TEST(SettingsKeysTest, ListsAreReadBetweenTheirNeighbours) {
+  test::TempTree t;
+  State s;
+  std::vector<int> stages;
+  bool save_hist_seen = false;
+  ReadSettingsKeys(FileWith(t, "[Prefs]\nShst=1\n"), s.targets, [&](int stage) {
+    stages.push_back(stage);
+    if (stage == 1) save_hist_seen = s.app.SaveHist;
+  });
+  EXPECT_EQ(stages, (std::vector<int>{1, 2}));
+  EXPECT_TRUE(save_hist_seen);
+}
+
+}  // namespace
+}  // namespace krellix
