@@ -25,18 +25,6 @@ class ScriptedSavingFile final : public SavingFileQuestion {
   }
 };
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& l : lines) text += l + "\r\n";
-  return text;
-}
 
 constexpr char kStamp[] = "2024/06/01 13:05:09 ";
 
@@ -53,7 +41,7 @@ class LogSaverTest : public ::testing::Test {
 
   // The file a save writes with the log as it stood before (two lines).
   std::string Written(const std::string& name) const {
-    return Lines({";  ", ";  - Krellix - (c) Test", ";  - Log written: 2024-06-01 13:05:09", ";  ",
+    return test::CrLfLines({";  ", ";  - Krellix - (c) Test", ";  - Log written: 2024-06-01 13:05:09", ";  ",
                   std::string(kStamp) + "Scan=*.txt", "raw line", "Save_Logfile=" + name,
                   std::string(kStamp) + "Save_Logfile=" + name});
   }
@@ -79,7 +67,7 @@ TEST_F(LogSaverTest, InteractiveSaveCreatesTheChosenFile) {
   const std::string name = tree.Path("session.log");  // the default extension is added
   EXPECT_EQ(Save(LogSaveKind::kInteractive), LogSaveResult::kSaved);
   EXPECT_EQ(log_name, name);
-  EXPECT_EQ(ReadAll(name), Written(name));
+  EXPECT_EQ(test::ReadWholeFile(name), Written(name));
   EXPECT_EQ(header1, "- Log written: 2024-06-01 13:05:09");
   EXPECT_EQ(statuses, (std::vector<std::string>{"Save_Logfile=" + name, "LogRecords=4"}));
   EXPECT_EQ(log.Lines().back(), std::string(kStamp) + "LogRecords=4");
@@ -120,15 +108,15 @@ TEST_F(LogSaverTest, ExistingFileTakesTheAnswerUnlessTheOutputModeOverridesIt) {
     switch (c.want) {
       case SaveMode::kReplace:
         EXPECT_EQ(result, LogSaveResult::kSaved);
-        EXPECT_EQ(ReadAll(log_name), Written(log_name));
+        EXPECT_EQ(test::ReadWholeFile(log_name), Written(log_name));
         break;
       case SaveMode::kAppend:
         EXPECT_EQ(result, LogSaveResult::kSaved);
-        EXPECT_EQ(ReadAll(log_name), "old\r\n" + Written(log_name));
+        EXPECT_EQ(test::ReadWholeFile(log_name), "old\r\n" + Written(log_name));
         break;
       case SaveMode::kCancel:
         EXPECT_EQ(result, LogSaveResult::kCancelled);
-        EXPECT_EQ(ReadAll(log_name), "old\r\n");
+        EXPECT_EQ(test::ReadWholeFile(log_name), "old\r\n");
         EXPECT_EQ(log.Lines(), before);
         EXPECT_TRUE(statuses.empty());
         break;
@@ -173,10 +161,10 @@ TEST_F(LogSaverTest, FullDiskIsAFailedCloseWithoutRecordCount) {
 TEST_F(LogSaverTest, SilentSaveAppendsWithoutAnyDialog) {
   prompter.picks = {tree.Path("never.log")};
   EXPECT_EQ(Save(LogSaveKind::kSilent), LogSaveResult::kSaved);
-  const std::string first = ReadAll(log_name);
+  const std::string first = test::ReadWholeFile(log_name);
   EXPECT_EQ(first, Written(log_name));
   EXPECT_EQ(Save(LogSaveKind::kSilent), LogSaveResult::kSaved);
-  const std::string both = ReadAll(log_name);
+  const std::string both = test::ReadWholeFile(log_name);
   EXPECT_EQ(both.substr(0, first.size()), first);
   EXPECT_NE(both.find(";  - Log written: ", first.size()), std::string::npos);
   EXPECT_EQ(prompter.picks.size(), 1u);
@@ -188,8 +176,8 @@ TEST_F(LogSaverTest, ClearThenSave) {
   ClearLog(log, clock, locale);
   EXPECT_EQ(log.Lines(), std::vector<std::string>{"Log cleared at: 2024-06-01 13:05:09"});
   EXPECT_EQ(Save(LogSaveKind::kSilent), LogSaveResult::kSaved);
-  EXPECT_EQ(ReadAll(log_name),
-            Lines({";  ", ";  - Krellix - (c) Test", ";  - Log written: 2024-06-01 13:05:09", ";  ",
+  EXPECT_EQ(test::ReadWholeFile(log_name),
+            test::CrLfLines({";  ", ";  - Krellix - (c) Test", ";  - Log written: 2024-06-01 13:05:09", ";  ",
                    "Log cleared at: 2024-06-01 13:05:09", "Save_Logfile=" + log_name,
                    std::string(kStamp) + "Save_Logfile=" + log_name}));
 }

@@ -36,18 +36,6 @@ class ScriptedDialogs final : public OutputDialogs {
   }
 };
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& l : lines) text += l + "\r\n";
-  return text;
-}
 
 const std::vector<std::string> kEmptyListStatistics = {
     ";  ",
@@ -103,7 +91,7 @@ TEST_F(OutputWriterTest, EmptyListWithDefaultOptionsGetsHeaderAndStatistics) {
   EXPECT_EQ(Save(), "Saved_Item_count=0");
   std::vector<std::string> want = HeaderLines();
   want.insert(want.end(), kEmptyListStatistics.begin(), kEmptyListStatistics.end());
-  EXPECT_EQ(ReadAll(options.SaveName), Lines(want));
+  EXPECT_EQ(test::ReadWholeFile(options.SaveName), test::CrLfLines(want));
   EXPECT_EQ(header1, "- File saved on: 2024-06-01 13:05:09");
   EXPECT_EQ(statuses, (std::vector<std::string>{"Writing to scanlist.txt", "Saved_Item_count=0"}));
   EXPECT_EQ(log.Lines(), (std::vector<std::string>{"2024/06/01 13:05:09 Save " + options.SaveName,
@@ -120,7 +108,7 @@ TEST_F(OutputWriterTest, SavesEveryItemAsARowUnderTheTitles) {
   // A name that is not UTF-8 is created with its bytes as they are.
   options.SaveName = tree.Path("list\xFF.txt");
   EXPECT_EQ(Save(), "Saved_Item_count=2");
-  EXPECT_EQ(ReadAll(options.SaveName), Lines({"Attr \t Volume \t Path\\Filename \t Size \t Date",
+  EXPECT_EQ(test::ReadWholeFile(options.SaveName), test::CrLfLines({"Attr \t Volume \t Path\\Filename \t Size \t Date",
                                               ": \t DATA \t /d/b.txt \t 2048 \t 2024-01-02 03:04",
                                               ". \t /d/sub \t 0 \t 2023-12-31 23:59"}));
   EXPECT_EQ(header1, "unset");
@@ -132,7 +120,7 @@ TEST_F(OutputWriterTest, StatisticsCoverTheWholeList) {
   items.Add(BuildItemEntry({":", "", "/d/", "b", "512", "2020-05-06 07:08"}, 'P'));
   options.Headers = false;
   Save();
-  const std::string text = ReadAll(options.SaveName);
+  const std::string text = test::ReadWholeFile(options.SaveName);
   EXPECT_NE(text.find("\r\n;  Total number 2\r\n;    Total size 2 Kbytes\r\n"
                       "; Smallest size 0.500 Kbytes\r\n; Smallest name /d/b\r\n"
                       ";  Largest size 1.500 Kbytes\r\n;  Largest name /d/a\r\n"
@@ -175,7 +163,7 @@ TEST_F(OutputWriterTest, ExistingFileFollowsTheChosenMode) {
     const std::string want = c.want == SaveMode::kReplace  ? row
                              : c.want == SaveMode::kAppend ? "old\r\n" + row
                                                            : "old\r\n";
-    EXPECT_EQ(ReadAll(options.SaveName), want);
+    EXPECT_EQ(test::ReadWholeFile(options.SaveName), want);
   }
   EXPECT_TRUE(prompter.messages.empty());
 }
@@ -197,7 +185,7 @@ TEST_F(OutputWriterTest, AppendingAddsASecondHeaderBlockAndTitleRow) {
   Save();
   std::vector<std::string> block = HeaderLines();
   block.push_back("Attr \t Volume \t Path\\Filename \t Size \t Date");
-  EXPECT_EQ(ReadAll(options.SaveName), Lines(block) + Lines(block));
+  EXPECT_EQ(test::ReadWholeFile(options.SaveName), test::CrLfLines(block) + test::CrLfLines(block));
 }
 
 TEST_F(OutputWriterTest, CancelledDialogWritesNothing) {
@@ -249,7 +237,7 @@ TEST_F(OutputWriterTest, ScanToFileWritesTheScanStringAndNoStatistics) {
   scan_text = "*.doc";  // read anew for every row
   output.Write({":", "", "/d/", "b.doc", "2", "2024-01-01 00:00"});
   EXPECT_EQ(output.Close(), 3);
-  EXPECT_EQ(ReadAll(options.SaveName), Lines({"*.txt , : , /d/a.txt , 1 , 2024-01-01 00:00",
+  EXPECT_EQ(test::ReadWholeFile(options.SaveName), test::CrLfLines({"*.txt , : , /d/a.txt , 1 , 2024-01-01 00:00",
                                               "*.doc , : , /d/b.doc , 2 , 2024-01-01 00:00"}));
 }
 

@@ -2,6 +2,7 @@
 
 #include <ctime>
 #include <string>
+#include <vector>
 
 namespace krellix::test {
 
@@ -29,5 +30,7 @@ class TempTree {
 
 // The bytes of a file; "" when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
+// The lines each followed by CR LF, as the program writes text files.
+std::string CrLfLines(const std::vector<std::string>& lines);
 
 }  // namespace krellix::test
