@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -24,8 +25,8 @@ DirectoryPanel::DirectoryPanel(CheckList& include_list, CheckList& exclude_list,
   exclude_view_ = new CheckListWidget(exclude_list);
   exclude_view_->setObjectName("excludeList");
   addTab(BuildTreeTab(), "Tree");
-  addTab(BuildListTab(include_view_, "List"), "List");
-  addTab(BuildListTab(exclude_view_, "Skip"), "Skip");
+  addTab(BuildListTab(include_view_, "List", include_controls_), "List");
+  addTab(BuildListTab(exclude_view_, "Skip", exclude_controls_), "Skip");
 }
 
 QWidget* DirectoryPanel::BuildTreeTab() {
@@ -35,13 +36,8 @@ QWidget* DirectoryPanel::BuildTreeTab() {
 
   drives_ = new QComboBox;
   drives_->setObjectName("driveBox");
+  // The main window adds "Copy drive", "Refresh" and "Drive info...".
   drives_->setContextMenuPolicy(Qt::ActionsContextMenu);
-  // The main window adds "Drive info...".
-  for (const char* caption : {"Copy drive", "Refresh"}) {
-    auto* action = new QAction(caption, drives_);
-    action->setEnabled(false);
-    drives_->addAction(action);
-  }
   connect(drives_, &QComboBox::activated, this, [this](int index) {
     if (index >= 0 && static_cast<std::size_t>(index) < mounts_.size()) {
       emit driveChosen(mounts_[static_cast<std::size_t>(index)].path);
@@ -49,23 +45,12 @@ QWidget* DirectoryPanel::BuildTreeTab() {
   });
   layout->addWidget(drives_);
 
-  dirs_ = new QFileSystemModel(this);
-  dirs_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-  dirs_->setReadOnly(true);
-  dirs_->setRootPath("/");
-
   tree_ = new QTreeView;
   tree_->setObjectName("directoryTree");
-  tree_->setModel(dirs_);
-  for (int column = 1; column < dirs_->columnCount(); ++column) tree_->hideColumn(column);
   tree_->header()->hide();
   tree_->setUniformRowHeights(true);
   tree_->setContextMenuPolicy(Qt::CustomContextMenu);
-  // The tree fills in as directories load; keep the current directory in sight meanwhile.
-  connect(dirs_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-    const QString current = dirs_->filePath(tree_->currentIndex());
-    if (!current.isEmpty() && current.startsWith(loaded)) tree_->scrollTo(tree_->currentIndex());
-  });
+  ReadDirectories();
   connect(tree_, &QTreeView::activated, this, [this](const QModelIndex& index) {
     emit directoryChosen(PathFromQt(dirs_->filePath(index)));
   });
@@ -92,27 +77,75 @@ QWidget* DirectoryPanel::BuildTreeTab() {
   return page;
 }
 
-QWidget* DirectoryPanel::BuildListTab(CheckListWidget* view, const QString& name) {
+QWidget* DirectoryPanel::BuildListTab(CheckListWidget* view, const QString& name,
+                                      ListTabControls& controls) {
   auto* page = new QWidget;
   auto* layout = new QVBoxLayout(page);
   layout->setContentsMargins(2, 2, 2, 2);
   view->setContextMenuPolicy(Qt::ActionsContextMenu);
-  for (const char* caption :
-       {"Goto...", "Add directory", "Remove directory", "Select All", "Select None"}) {
-    auto* action = new QAction(caption, view);
-    action->setEnabled(false);
-    view->addAction(action);
-  }
+  auto action = [view](const char* caption) {
+    auto* a = new QAction(caption, view);
+    view->addAction(a);
+    return a;
+  };
+  controls.goto_dir = action("Goto...");
+  controls.add = action("Add directory");
+  controls.remove = action("Remove directory");
+  controls.select_all = action("Select All");
+  controls.select_none = action("Select None");
   layout->addWidget(view, 1);
   auto* buttons = new QHBoxLayout;
-  for (const char* caption : {"Clear", "Load", "Save"}) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name + caption);
-    button->setEnabled(false);
-    buttons->addWidget(button);
-  }
+  auto button = [buttons, &name](const char* caption) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(name + caption);
+    buttons->addWidget(b);
+    return b;
+  };
+  controls.clear = button("Clear");
+  controls.load = button("Load");
+  controls.save = button("Save");
   layout->addLayout(buttons);
   return page;
+}
+
+void DirectoryPanel::ReadDirectories() {
+  QFileSystemModel* old = dirs_;
+  dirs_ = new QFileSystemModel(this);
+  dirs_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+  dirs_->setReadOnly(true);
+  dirs_->setRootPath("/");
+  QItemSelectionModel* old_selection = tree_->selectionModel();
+  tree_->setModel(dirs_);
+  delete old_selection;
+  for (int column = 1; column < dirs_->columnCount(); ++column) tree_->hideColumn(column);
+  // The tree fills in as directories load; keep the current directory in sight meanwhile.
+  connect(dirs_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+    const QString current = dirs_->filePath(tree_->currentIndex());
+    if (!current.isEmpty() && current.startsWith(loaded)) tree_->scrollTo(tree_->currentIndex());
+  });
+  delete old;
+}
+
+std::string DirectoryPanel::MarkedDirectory() const {
+  const QModelIndex index = tree_->currentIndex();
+  return index.isValid() ? PathFromQt(dirs_->filePath(index)) : std::string();
+}
+
+std::string DirectoryPanel::MountPointFor(const std::string& dir) const {
+  return MountPointOf(dir, mounts_);
+}
+
+void DirectoryPanel::Refresh(VolumeLabels& labels, const std::string& dir) {
+  RebuildDrives(labels);
+  ReadDirectories();
+  ShowDirectory(dir);
+}
+
+void DirectoryPanel::showEvent(QShowEvent* event) {
+  QTabWidget::showEvent(event);
+  // The start directory was chosen before the tree had a size to scroll in; once laid out, it
+  // is brought into sight.
+  QTimer::singleShot(0, this, [this] { tree_->scrollTo(tree_->currentIndex()); });
 }
 
 void DirectoryPanel::SetPreviewHeight(int height) {

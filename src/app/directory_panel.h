@@ -8,6 +8,7 @@
 #include "platform/file_system.h"
 #include "scan/scan_host.h"
 
+class QAction;
 class QComboBox;
 class QFileSystemModel;
 class QLabel;
@@ -20,6 +21,18 @@ namespace krellix {
 
 class CheckListWidget;
 class VolumeLabels;
+
+// The buttons and context menu commands of a "List" or "Skip" tab.
+struct ListTabControls {
+  QPushButton* clear = nullptr;
+  QPushButton* load = nullptr;
+  QPushButton* save = nullptr;
+  QAction* goto_dir = nullptr;  // "Goto..."
+  QAction* add = nullptr;       // "Add directory"
+  QAction* remove = nullptr;    // "Remove directory"
+  QAction* select_all = nullptr;
+  QAction* select_none = nullptr;
+};
 
 // The left panel: the "Tree" tab with the drive box, the directory tree and the preview pane
 // below them, and the "List" (include) and "Skip" (exclude) tabs.
@@ -53,15 +66,30 @@ class DirectoryPanel final : public QTabWidget {
   CheckListWidget* ExcludeView() const { return exclude_view_; }
   // The tree's context menu, for the main window to add its commands to.
   QMenu* TreeMenu() const { return tree_menu_; }
+  const ListTabControls& IncludeControls() const { return include_controls_; }
+  const ListTabControls& ExcludeControls() const { return exclude_controls_; }
+
+  // The directory of the tree entry that carries the selection mark (the user may have moved it
+  // away from the current directory); "" when none does.
+  std::string MarkedDirectory() const;
+  // The mount point listed in the drive box that holds `dir`.
+  std::string MountPointFor(const std::string& dir) const;
+  // "Refresh": lists the mount points again and re-reads the tree from disk, showing `dir`.
+  void Refresh(VolumeLabels& labels, const std::string& dir);
 
  signals:
   // The user opened a directory in the tree (double click or Enter) or chose a drive.
   void directoryChosen(const std::string& dir);
   void driveChosen(const std::string& mount_point);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   QWidget* BuildTreeTab();
-  QWidget* BuildListTab(CheckListWidget* view, const QString& name);
+  QWidget* BuildListTab(CheckListWidget* view, const QString& name, ListTabControls& controls);
+  // A fresh model of the directories for the tree; the old one goes.
+  void ReadDirectories();
 
   std::vector<MountPoint> mounts_;
   QComboBox* drives_ = nullptr;
@@ -72,6 +100,8 @@ class DirectoryPanel final : public QTabWidget {
   QMenu* tree_menu_ = nullptr;
   CheckListWidget* include_view_ = nullptr;
   CheckListWidget* exclude_view_ = nullptr;
+  ListTabControls include_controls_;
+  ListTabControls exclude_controls_;
 };
 
 }  // namespace krellix

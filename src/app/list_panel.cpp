@@ -31,8 +31,8 @@ ListPanel::ListPanel(ItemList& items, QWidget* parent) : QTabWidget(parent) {
 
   file_view_ = new QListWidget;
   file_view_->setObjectName("fileList");
-  AddDisabledActions(file_view_, {"Goto...", "Open", "Clear list", "Load list", "Edit list",
-                                  "Save list", "Remove entry"});
+  // The main window fills the file list's menu.
+  file_view_->setContextMenuPolicy(Qt::ActionsContextMenu);
 
   log_view_ = new QListWidget;
   log_view_->setObjectName("logList");

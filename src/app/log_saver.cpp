@@ -3,11 +3,11 @@
 #include "app/activity_log.h"
 #include "output/output_dialogs.h"
 #include "output/output_options.h"
+#include "output/save_target.h"
 #include "output/text_file.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/prompter.h"
-#include "scan/item_entry.h"
 
 namespace krellix {
 
@@ -16,29 +16,8 @@ namespace {
 constexpr char kPickerTitle[] = "Write to filename";
 constexpr char kLogFilter[] = "Log files (*.log);;All files (*)";
 
-enum class OpenHow { kReplace, kAppend, kCreate };
-
-std::string CannotOpenText(OpenHow how) {
-  switch (how) {
-    case OpenHow::kReplace:
-      return "Cannot open(replace): ";
-    case OpenHow::kAppend:
-      return "Cannot open(append): ";
-    case OpenHow::kCreate:
-      break;
-  }
-  return "Cannot open(create): ";
-}
-
 void Show(const LogSaverContext& ctx, const std::string& text) {
   if (ctx.show_status) ctx.show_status(text);
-}
-
-// The file name the picker gave, with the default extension ".log" when it names a file that
-// does not exist yet and has no extension of its own.
-std::string WithDefaultExtension(std::string name) {
-  if (ExtensionOf(name).empty() && !NamePart(name).empty() && !FileExists(name)) name += ".log";
-  return name;
 }
 
 }  // namespace
@@ -51,17 +30,14 @@ LogSaveResult SaveLogfile(const LogSaverContext& ctx, LogSaveKind kind) {
       Show(ctx, "Save log cancelled");
       return LogSaveResult::kCancelled;
     }
-    ctx.LogName = WithDefaultExtension(*chosen);
-    how = OpenHow::kCreate;
-    if (FileExists(ctx.LogName)) {
-      SaveMode answer = ctx.saving_file.AskSavingFile(ctx.LogName);
-      // The configured output-file mode overrides Replace and Append, but a Cancel stands: the
-      // user said not to touch the file.
-      if (answer == SaveMode::kCancel) return LogSaveResult::kCancelled;
-      if (ctx.output.OutFileReplace) answer = SaveMode::kReplace;
-      if (ctx.output.OutFileAppend) answer = SaveMode::kAppend;
-      how = answer == SaveMode::kAppend ? OpenHow::kAppend : OpenHow::kReplace;
-    }
+    ctx.LogName = WithDefaultExtension(*chosen, ".log");
+    const std::optional<OpenHow> asked = AskOpenHow(ctx.LogName, ctx.saving_file);
+    if (!asked) return LogSaveResult::kCancelled;
+    how = *asked;
+    // The configured output-file mode overrides Replace and Append, but a Cancel stands: the
+    // user said not to touch the file.
+    if (how != OpenHow::kCreate && ctx.output.OutFileReplace) how = OpenHow::kReplace;
+    if (how != OpenHow::kCreate && ctx.output.OutFileAppend) how = OpenHow::kAppend;
   }
 
   TextFile file;

@@ -50,6 +50,7 @@ TForm1::TForm1(const std::vector<std::string>& args, Prompter* prompter,
   ConnectScanCommands();
   CreateOutputWriter(output_dialogs);
   ConnectOutputCommands();
+  ConnectNavigationCommands();
   qApp->installEventFilter(this);
   FormCreate(args);
 }
@@ -183,6 +184,7 @@ void TForm1::SetDefaults(bool /*create*/, const std::string& /*file_name*/) {
   if (state_.SortOutput == '-') items_.SetSorted(false);
 
   ApplyPreferences();
+  LoadListFiles();
 
   const std::string start = settings_.SaveDir ? paths_.mruDir : paths_.DefaultDir;
   if (!SetTreeDirectory(start) && !SetTreeDirectory(paths_.DefaultDir)) {

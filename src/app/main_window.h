@@ -11,9 +11,13 @@
 #include "app/activity_log.h"
 #include "app/environment_paths.h"
 #include "app/item_actions.h"
+#include "app/navigation_actions.h"
 #include "app/startup_options.h"
 #include "itemlist/item_list.h"
+#include "navigation/address_history.h"
+#include "navigation/bookmarks.h"
 #include "navigation/check_list.h"
+#include "navigation/list_files.h"
 #include "navigation/scan_history.h"
 #include "output/locale_format.h"
 #include "output/output_dialogs.h"
@@ -36,7 +40,10 @@ class QToolBar;
 
 namespace krellix {
 
+class AddressBar;
 class CriteriaPanel;
+class TForm6;
+class TForm10;
 class TForm2;
 class TForm5;
 class DirectoryPanel;
@@ -217,6 +224,96 @@ class TForm1 final : public QMainWindow, public ScanHost {
   DirectoryPanel* directory_panel_ = nullptr;
   ListPanel* list_panel_ = nullptr;
   QLabel* status_ = nullptr;
+
+  // Navigation and lists
+ public:
+  const NavigationActions& NavigationCommands() const { return nav_actions_; }
+  AddressBar* AddressField() const { return address_bar_; }
+  TForm10* BookmarksWindow() const { return bookmarks_window_; }
+  TForm6* EditWindow() const { return edit_window_; }
+
+  // The address history, and its restoring by the settings load: `entries` newest first,
+  // the position back at 0, `address_text` in the address field.
+  const AddressHistory& Addresses() const { return addresses_; }
+  void RestoreAddresses(std::vector<std::string> entries, const std::string& address_text);
+  // The address field's text (bytes).
+  std::string AddressText() const;
+
+  // The bookmark list; SetBookmarks replaces it (the settings load) and rebuilds the
+  // "&Bookmarks" menu.
+  const Bookmarks& BookmarkList() const { return bookmarks_; }
+  void SetBookmarks(std::vector<std::string> entries);
+  // Adds a directory to the bookmarks: "Bookmark=" + dir (shown and logged), or "Bookmark
+  // exists for: " + dir when it is there already.
+  void BookmarkDirectory(std::string dir);
+  // Jumps to the directory part of a bookmark's caption.
+  void JumpToBookmark(const std::string& caption);
+
+  CheckList& IncludeList() { return include_list_; }
+  CheckList& ExcludeList() { return exclude_list_; }
+  const FileList& Files() const { return file_list_; }
+
+  // The start-up load of "inclist.txt", "exclist.txt" and "filelist.txt": each list whose
+  // file exists is refilled from it. The settings load runs it.
+  void LoadListFiles();
+  // The shutdown's automatic saves, each to the list's own file without a dialog; the
+  // shutdown decides which of them run. A failure shows "Cannot autosave: " (include and
+  // exclude lists) or "Cannot open(autosave): " (file list) with the file name.
+  void AutoSaveIncludeList();
+  void AutoSaveExcludeList();
+  void AutoSaveFileList();
+
+ private:
+  void CreateNavigationActions();
+  void ConnectNavigationCommands();
+  void ConnectListCommands();
+  void ConnectBookmarkCommands();
+  // Address bar and tool buttons.
+  void AddressEnter();
+  void AddressChosen(int index);
+  void WalkAddressHistory(bool back);
+  void UpOneLevel();
+  void RootDirectory();
+  void BrowseDirectories();
+  // "Goto..." for the item list's current line.
+  void Goto2click();
+  void CopyDrive();
+  void DirectoryToClipboard();
+  void RefreshDirectories();
+  // The include ("List", `include` true) and exclude ("Skip") lists.
+  void ConnectCheckList(bool include);
+  void ClearCheckList(bool include);
+  void LoadCheckList(bool include);
+  void SaveCheckListCommand(bool include);
+  void GotoCheckListEntry(bool include, int row);
+  void AddDirectoryToList(bool include);
+  void RemoveListDirectory(bool include);
+  void CheckListEntries(bool include, bool on);
+  void AddTreeDirectoryToList(bool include);
+  // The file list ("Files" tab).
+  void FileListGoto(bool open);
+  void ClearFileList();
+  void LoadFileList();
+  void EditFileList();
+  void SaveFileListCommand();
+  void RemoveFileEntry();
+  void AddFileToFileList();
+  void ShowFileList();
+  ListSaverContext ListSaving();
+  // Bookmarks.
+  void ShowBookmarksMenu();
+  void BookmarkItemDirectory();
+  void ManageBookmarks();
+
+  AddressHistory addresses_;
+  Bookmarks bookmarks_;
+  FileList file_list_;
+  NavigationActions nav_actions_;
+  AddressBar* address_bar_ = nullptr;
+  TForm10* bookmarks_window_ = nullptr;  // owned by this window
+  TForm6* edit_window_ = nullptr;        // owned by this window
+  // The last fixed entry of the "&Bookmarks" menu; the bookmarks follow it.
+  QAction* bookmarks_separator_ = nullptr;
 
   // Item list commands
  public:

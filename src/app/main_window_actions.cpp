@@ -14,6 +14,7 @@
 #include "app/list_panel.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
+#include "navigation/address_bar.h"
 
 namespace krellix {
 namespace {
@@ -48,6 +49,7 @@ void TForm1::CreateActions() {
   actions_.custom_menu->addSeparator();
   actions_.custom_cancel = actions_.custom_menu->addAction("Cancel");
   CreateItemActions();
+  CreateNavigationActions();
 }
 
 void TForm1::CreateMenus() {
@@ -110,7 +112,7 @@ void TForm1::CreateMenus() {
   actions_.show_preview = Later(view, "Show Preview", QKeySequence("Ctrl+Alt+V"));
   actions_.show_preview->setCheckable(true);
   view->addSeparator();
-  Later(view, "Refresh", QKeySequence("Ctrl+F5"));
+  view->addAction(nav_actions_.refresh);
   actions_.reset_window = view->addAction("Reset windowsize");
   connect(actions_.reset_window, &QAction::triggered, this, [this] { ResetWindowSize(); });
 
@@ -138,7 +140,7 @@ void TForm1::CreateMenus() {
   Later(options, "&Configuration", QKeySequence("Alt+C"));
 
   QMenu* items = actions_.items_menu = bar->addMenu("Items");
-  Later(items, "Goto...");
+  items->addAction(nav_actions_.goto_item);
   Later(items, "Open", QKeySequence("Ctrl+O"));
   Later(items, "Open with...");
   Later(items, "(pre)View as text");
@@ -162,15 +164,13 @@ void TForm1::CreateMenus() {
   Later(items, "Print selected items", QKeySequence("Ctrl+P"));
   items->addAction(item_actions_.filename_to_clipboard);
   items->addAction(item_actions_.path_to_clipboard);
-  Later(items, "Add file to Files list", QKeySequence("Ctrl+Shift+A"));
-  Later(items, "Bookmark directory", QKeySequence("Ctrl+Shift+B"));
+  items->addActions({nav_actions_.add_to_files, nav_actions_.bookmark_item});
   items->addAction(item_actions_.file_info);
   list_panel_->ItemMenu()->addActions(items->actions());
 
   QMenu* bookmarks = actions_.bookmarks_menu = bar->addMenu("&Bookmarks");
-  Later(bookmarks, "Bookmark current directory", QKeySequence("Ctrl+B"));
-  Later(bookmarks, "Manage bookmarks", QKeySequence("Alt+B"));
-  bookmarks->addSeparator();
+  bookmarks->addActions({nav_actions_.bookmark_current, nav_actions_.manage_bookmarks});
+  bookmarks_separator_ = bookmarks->addSeparator();
 
   QMenu* help = actions_.help_menu = bar->addMenu("Help");
   Later(help, "&Help Topics", QKeySequence("Alt+H"));
@@ -185,9 +185,9 @@ void TForm1::CreateMenus() {
   QMenu* tree = directory_panel_->TreeMenu();
   tree->addAction(actions_.tree_scan);
   tree->addSeparator();
-  for (const char* caption :
-       {"Directory to clipboard", "Refresh", "Add to List", "Add to Skip", "Bookmark directory",
-        "Create directory", "Rename directory", "Delete directory"}) {
+  tree->addActions({nav_actions_.dir_to_clipboard, nav_actions_.refresh, nav_actions_.add_to_list,
+                    nav_actions_.add_to_skip, nav_actions_.bookmark_tree});
+  for (const char* caption : {"Create directory", "Rename directory", "Delete directory"}) {
     Later(tree, caption);
   }
   tree->addAction(item_actions_.drive_info);
@@ -216,6 +216,8 @@ void TForm1::CreateToolBar() {
   tool_bar_->widgetForAction(actions_.dir_all)->setObjectName("dirAllButton");
   tool_bar_->widgetForAction(actions_.auto_scan)->setObjectName("autoScanButton");
   tool_bar_->widgetForAction(actions_.save)->setObjectName("saveButton");
+  addToolBarBreak();
+  addToolBar(address_bar_);
 }
 
 }  // namespace krellix

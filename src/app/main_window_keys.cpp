@@ -10,6 +10,11 @@
 namespace krellix {
 namespace {
 
+// Alt+B, "Manage bookmarks".
+bool IsManageBookmarksKey(const QKeyEvent* key) {
+  return key->key() == Qt::Key_B && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
+}
+
 int ModifierCount(Qt::KeyboardModifiers m) {
   return ((m & Qt::ShiftModifier) ? 1 : 0) + ((m & Qt::ControlModifier) ? 1 : 0) +
          ((m & Qt::AltModifier) ? 1 : 0);
@@ -20,12 +25,19 @@ int ModifierCount(Qt::KeyboardModifiers m) {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   // Hints of every window show only while "Show Hints" is on.
   if (event->type() == QEvent::ToolTip && !settings_.ShowHints) return true;
-  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+      event->type() == QEvent::ShortcutOverride) {
     // Keys work window-wide, but not in the program's dialogs and menus.
     auto* widget = qobject_cast<QWidget*>(watched);
     auto* key = static_cast<QKeyEvent*>(event);
     if (widget == nullptr || !(widget == this || isAncestorOf(widget))) {
       return QMainWindow::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::ShortcutOverride) {
+      // Alt+B would also open the "&Bookmarks" menu; taken here, it reaches the key map.
+      if (!IsManageBookmarksKey(key)) return QMainWindow::eventFilter(watched, event);
+      event->accept();
+      return true;
     }
     if (event->type() == QEvent::KeyPress) {
       key_press_modifiers_[key->key()] = key->modifiers();
@@ -62,6 +74,9 @@ bool TForm1::HandleKeyUp(QKeyEvent* key) {
     // Exactly one of Shift, Ctrl and Alt leaves the function keys to other uses.
     if (modifiers == 1) return false;
     switch (code) {
+      case Qt::Key_F2:
+        RefreshDirectories();
+        return true;
       case Qt::Key_F3:
         RunScanCommand([this] { engine_.DirAllCommand(); });
         return true;
@@ -77,6 +92,10 @@ bool TForm1::HandleKeyUp(QKeyEvent* key) {
       default:
         return false;
     }
+  }
+  if (IsManageBookmarksKey(key)) {
+    ManageBookmarks();
+    return true;
   }
   if (ItemListKeyUp(key)) return true;
   if (key->modifiers() != Qt::ShiftModifier || ScanBoxHasFocus()) return false;

@@ -7,6 +7,7 @@
 #include "app/list_panel.h"
 #include "app/main_window.h"
 #include "itemlist/item_list_view.h"
+#include "navigation/address_bar.h"
 #include "navigation/check_list_widget.h"
 #include "navigation/directory_path.h"
 #include "platform/file_system.h"
@@ -35,6 +36,9 @@ void TForm1::DirectoryListBox1Change() {
   directory_panel_->ShowPane(DirPane::kTree);
   const std::string status = "Change_directory=" + current_dir_;
   ShowStatus(status);
+  addresses_.RecordChange(current_dir_, settings_.AddressSize);
+  address_bar_->SetEntries(addresses_.Entries());
+  address_bar_->SetText(current_dir_);
   log_.AddLogLine(status);
   StopPreview();
   // A change while a run polls events must not touch that run's flags.
@@ -70,7 +74,8 @@ void TForm1::ConnectDirectoryPane() {
   connect(directory_panel_, &DirectoryPanel::directoryChosen, this,
           [this](const std::string& dir) { GotoDirectory(dir); });
   connect(directory_panel_, &DirectoryPanel::driveChosen, this, [this](const std::string& dir) {
-    GotoDirectory(dir);
+    // A refused drive leaves the box showing the drive of the current directory.
+    if (!GotoDirectory(dir)) directory_panel_->ShowDirectory(current_dir_);
     if (ActiveDirPane() == DirPane::kTree && criteria_panel_->ScanTabShown()) {
       criteria_panel_->ScanBox()->setFocus();
     }

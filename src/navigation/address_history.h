@@ -31,6 +31,9 @@ class AddressHistory {
   std::optional<std::string> Next();
 
   bool Suppressed() const { return suppress_; }
+  // Lowers the suppress flag: a walk that changed no directory must not keep the next change
+  // out of the list.
+  void LowerSuppress() { suppress_ = false; }
 
  private:
   std::vector<std::string> entries_;
