@@ -153,6 +153,8 @@ void DirectoryPanel::SetPreviewHeight(int height) {
   tree_split_->setSizes({total - height, height});
 }
 
+int DirectoryPanel::PreviewHeight() const { return tree_split_->sizes().value(1); }
+
 std::string DirectoryPanel::DriveBoxMount() const {
   const int index = drives_->currentIndex();
   if (index < 0 || static_cast<std::size_t>(index) >= mounts_.size()) {

@@ -56,6 +56,7 @@ class DirectoryPanel final : public QTabWidget {
 
   // The height of the preview pane under the tree.
   void SetPreviewHeight(int height);
+  int PreviewHeight() const;
 
   QTreeView* Tree() const { return tree_; }
   QComboBox* DriveBox() const { return drives_; }

@@ -162,7 +162,7 @@ void TForm1::ApplyScanToFileMode() {
   criteria_panel_->AppendBox()->setEnabled(false);
 }
 
-void TForm1::SetDefaults(bool /*create*/, const std::string& /*file_name*/) {
+void TForm1::SetDefaults(bool create, const std::string& file_name) {
   SetScanText("*.*");
   ShowStatus(kCopyright);
   items_.SetSorted(true);
@@ -183,6 +183,8 @@ void TForm1::SetDefaults(bool /*create*/, const std::string& /*file_name*/) {
   if (!state_.ScanToFile) state_.SortOutput = 'P';
   if (state_.SortOutput == '-') items_.SetSorted(false);
 
+  if (!startup_.SkipIni) ReadSettingsFile(create, file_name);
+  criteria_panel_->Refresh();
   ApplyPreferences();
   LoadListFiles();
 
@@ -221,7 +223,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  CloseDown = true;
+  if (!CloseDown) FormCloseQuery();
   QMainWindow::closeEvent(event);
 }
 

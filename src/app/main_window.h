@@ -19,6 +19,7 @@
 #include "navigation/check_list.h"
 #include "navigation/list_files.h"
 #include "navigation/scan_history.h"
+#include "app/log_saver.h"
 #include "output/locale_format.h"
 #include "output/output_dialogs.h"
 #include "output/output_writer.h"
@@ -42,6 +43,7 @@ namespace krellix {
 
 class AddressBar;
 class CriteriaPanel;
+class ProfileFile;
 class TForm6;
 class TForm10;
 class TForm2;
@@ -167,6 +169,13 @@ class TForm1 final : public QMainWindow, public ScanHost {
   void ScantoFile1Click();
   void SaveLogCommand();
   void ClearLogCommand();
+  // The settings file (main_window_settings.cpp): the file step of SetDefaults, and the
+  // shutdown sequence that runs before the window closes.
+  void ReadSettingsFile(bool create, const std::string& file_name);
+  void ApplyStoredGeometry(const ProfileFile& file);
+  void FormCloseQuery();
+  bool WriteShutdownSettings(ProfileFile& file);
+  LogSaverContext LogSaver();
   // After saving: the scan string box gets the focus when the Tree and Scan tabs show.
   void FocusScanBoxIfShowing();
   void ConnectDirectoryPane();
@@ -201,6 +210,10 @@ class TForm1 final : public QMainWindow, public ScanHost {
   std::unique_ptr<Prompter> own_prompter_;
   Prompter& prompter_;
   ScanEngine engine_;
+
+  // The settings file's stamps, shown by the configuration dialog.
+  std::string iniCreated = "not found";
+  std::string iniModified = "not found";
 
   // Output file: the writer and its dialogs, created before the first scan can need them.
   std::string Header1;

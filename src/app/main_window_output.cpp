@@ -83,11 +83,14 @@ void TForm1::ScantoFile1Click() {
   state_.ScanToFile = was_on;
 }
 
+LogSaverContext TForm1::LogSaver() {
+  return LogSaverContext{log_,    paths_.LogName, Header1, settings_.output,
+                         prompter_, *output_dialogs_, clock_, locale_,
+                         [this](const std::string& text) { ShowStatus(text); }, kCopyright};
+}
+
 void TForm1::SaveLogCommand() {
-  SaveLogfile(LogSaverContext{log_, paths_.LogName, Header1, settings_.output, prompter_,
-                              *output_dialogs_, clock_, locale_,
-                              [this](const std::string& text) { ShowStatus(text); }, kCopyright},
-              LogSaveKind::kInteractive);
+  SaveLogfile(LogSaver(), LogSaveKind::kInteractive);
   FocusScanBoxIfShowing();
 }
 
