@@ -2,7 +2,7 @@
 # Starts Krellix on a virtual display, optionally sends it keys, and saves a screenshot.
 # Usage: scripts/screenshot.sh OUT.png [SECONDS] [-- program arguments]
 # KEYS="click:460,104 ctrl+a type:*.cpp Return" clicks at a point, sends keys (xdotool
-# names) or types text before the picture is taken.
+# names), types text or waits (wait:SECONDS) before the picture is taken.
 set -euo pipefail
 out=${1:?output png}
 wait_s=${2:-4}
@@ -22,6 +22,7 @@ xvfb-run -a -s "-screen 0 1280x900x24" bash -c '
     case "$k" in
       type:*) xdotool type --delay 50 "${k#type:}" ;;
       click:*) xy=${k#click:}; xdotool mousemove "${xy%,*}" "${xy#*,}" click 1 ;;
+      wait:*) sleep "${k#wait:}" ;;
       *) xdotool key --clearmodifiers "$k" ;;
     esac
     sleep 0.5

@@ -117,6 +117,12 @@ std::optional<std::string> QtPrompter::PickDirectory(const std::string& title,
   return PathFromQt(chosen);
 }
 
-void QtPrompter::ProcessEvents() { QCoreApplication::processEvents(); }
+void QtPrompter::ProcessEvents() {
+  // Long loops ask at every directory; handling events (and repainting) that often would cost
+  // more than the work itself. Twenty times a second keeps the window live and Stop prompt.
+  if (since_events_.isValid() && since_events_.elapsed() < kEventStepMs) return;
+  QCoreApplication::processEvents();
+  since_events_.restart();
+}
 
 }  // namespace krellix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -24,7 +25,9 @@ class QtPrompter final : public Prompter {
   void ProcessEvents() override;
 
  private:
+  static constexpr qint64 kEventStepMs = 50;
   QPointer<QWidget> parent_;
+  QElapsedTimer since_events_;
 };
 
 // Turns a filter written as "Text files (*.txt)|*.txt|All files (*.*)|*.*" into the form of
