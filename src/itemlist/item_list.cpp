@@ -95,17 +95,6 @@ const std::string& ItemList::Line(std::size_t i) const {
   return lines_.at(i).line;
 }
 
-void ItemList::SetLine(std::size_t i, std::string line) {
-  Merge();
-  lines_.at(i).line = std::move(line);
-}
-
-void ItemList::Insert(std::size_t i, std::string line) {
-  Merge();
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(std::min(i, lines_.size())),
-                Item{std::move(line), false});
-}
-
 void ItemList::Delete(std::size_t i) {
   Merge();
   if (i >= lines_.size()) return;

@@ -34,9 +34,6 @@ class ItemList {
   std::int64_t LastAddedIndex() const;
 
   const std::string& Line(std::size_t i) const;
-  // Replaces a line's text where it stands (the caller re-sorts if it wants).
-  void SetLine(std::size_t i, std::string line);
-  void Insert(std::size_t i, std::string line);
   void Delete(std::size_t i);
   void Clear();
 

@@ -56,8 +56,7 @@ bool DirReader::Next() {
 void DirReader::EnsureStat() {
   if (stat_done_) return;
   stat_done_ = true;
-  const unsigned mask = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_MTIME | STATX_BTIME |
-                        STATX_INO;
+  const unsigned mask = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_MTIME | STATX_BTIME;
   struct statx sx {};
   const int fd = ::dirfd(dir_);
   int rc = ::statx(fd, entry_->d_name, AT_NO_AUTOMOUNT | AT_STATX_DONT_SYNC, mask, &sx);
@@ -71,7 +70,6 @@ void DirReader::EnsureStat() {
     size_ = 0;
     modified_ = created_ = 0;
     dev_ = dir_dev_;
-    ino_ = 0;
     return;
   }
   attributes_ = AttributesFromMode(entry_->d_name, sx.stx_mode);
@@ -87,7 +85,6 @@ void DirReader::EnsureStat() {
                               static_cast<int>(sx.stx_mtime.tv_nsec / 1'000'000));
   }
   dev_ = makedev(sx.stx_dev_major, sx.stx_dev_minor);
-  ino_ = sx.stx_ino;
 }
 
 bool DirReader::IsDirectory() {
@@ -121,11 +118,6 @@ WallMs DirReader::Created() {
 std::uint64_t DirReader::Device() {
   EnsureStat();
   return dev_;
-}
-
-std::uint64_t DirReader::Inode() {
-  EnsureStat();
-  return ino_;
 }
 
 }  // namespace krellix

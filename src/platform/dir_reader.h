@@ -36,9 +36,6 @@ class DirReader final : public EntryFacts {
   bool Next();
   const char* Name() const { return entry_->d_name; }
 
-  // The device and inode of the current entry (after following links).
-  std::uint64_t Inode();
-
   bool IsDirectory() override;
   std::uint32_t Attributes() override;
   bool IsVolumeId() override { return false; }
@@ -60,7 +57,7 @@ class DirReader final : public EntryFacts {
   std::uint32_t attributes_ = 0;
   std::int64_t size_ = 0;
   WallMs modified_ = 0, created_ = 0;
-  std::uint64_t dev_ = 0, ino_ = 0;
+  std::uint64_t dev_ = 0;
 };
 
 }  // namespace krellix

@@ -139,10 +139,6 @@ bool ProfileFile::ReadBool(std::string_view section, std::string_view key, bool 
   return ReadInt(section, key, def ? 1 : 0) != 0;
 }
 
-bool ProfileFile::HasSection(std::string_view section) const {
-  return FindSection(section) != npos;
-}
-
 ProfileFile::Line ProfileFile::MakeKeyLine(std::string_view key, std::string_view value) {
   Line line;
   line.text = std::string(key) + "=" + std::string(value);

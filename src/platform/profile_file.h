@@ -34,8 +34,6 @@ class ProfileFile {
   // An integer; non-zero is true.
   bool ReadBool(std::string_view section, std::string_view key, bool def) const;
 
-  bool HasSection(std::string_view section) const;
-
   // Writes a key and saves the file; false when the file could not be written (the value is
   // then not kept in memory either).
   bool Write(std::string_view section, std::string_view key, std::string_view value);

@@ -10,7 +10,8 @@ namespace krellix {
 enum class DirPane { kTree, kList, kSkip };
 
 // The output file a scan-to-file run writes (the "Init", "Write" and "Close" actions of the
-// output writer). Results: 1 done, 2 failed, 3 cancelled by the user.
+// output writer). Init gives 1 (file replaced or created), 2 (appended to) or 3 (cancelled:
+// there is nothing to write to, and no scan runs).
 class ScanOutput {
  public:
   virtual ~ScanOutput() = default;
