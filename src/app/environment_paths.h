@@ -21,6 +21,7 @@ struct EnvironmentPaths {
   std::string IncListName;
   std::string ExcListname;
   std::string FileListName;
+  // The default output file; the live one is the output options' SaveName.
   std::string SaveName;
   std::string HelpName;
   std::string DefaultDir;

@@ -246,7 +246,7 @@ void ItemCommandsTest::infoShowsSizesAndClearResetsIt() {
   QCOMPARE(Info(form, "Largest file size = "), QString("1.500 Kbytes"));
   QCOMPARE(Info(form, "Largest file name = "), QString::fromStdString(file));
   QCOMPARE(Info(form, " .Ini file ="), QString("Disabled"));
-  QCOMPARE(Info(form, "Output file = "), QString::fromStdString(form.Paths().SaveName));
+  QCOMPARE(Info(form, "Output file = "), QString::fromStdString(form.Settings().output.SaveName));
   QCOMPARE(Info(form, "Output header-2 = "), QString("- "));
 
   form.ListTabs()->Show(ListPanel::kItems);
