@@ -60,8 +60,14 @@ Answer QtPrompter::Ask(const std::string& text, Buttons buttons) {
     case Buttons::kOk:
       offered = QMessageBox::Ok;
       break;
+    case Buttons::kOkCancel:
+      offered = QMessageBox::Ok | QMessageBox::Cancel;
+      break;
     case Buttons::kYesNo:
       offered = QMessageBox::Yes | QMessageBox::No;
+      break;
+    case Buttons::kYesCancel:
+      offered = QMessageBox::Yes | QMessageBox::Cancel;
       break;
     case Buttons::kYesNoCancel:
       offered = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;

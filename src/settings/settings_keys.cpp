@@ -20,6 +20,9 @@ enum Flags : unsigned {
   kNonEmpty = 4,         // on reading, an empty value is ignored
   kOnlyWithSaveDir = 8,  // read only when SaveDir is on (and written only at shutdown)
   kNotWritten = 16,      // written by other code (shutdown), not by "Save"
+  kFromDialog = 32,      // "Save" writes the configuration dialog's control, applied or not
+  kReadEarly = 64,       // read by the loader's earlier steps, written here
+  kAutoScan = 128,       // read into the stored AutoScan, written from the live one
 };
 
 struct Key {
@@ -51,31 +54,33 @@ struct Key {
     sec, key, kind, flags, nullptr, nullptr,                          \
         [](const SettingsTargets& t) -> std::string& { return expr; } \
   }
-#define KU(sec, key, expr)                                                           \
-  Key {                                                                              \
-    sec, key, Kind::kUnit, 0, [](const SettingsTargets& t) -> bool& { return expr; } \
+#define KUD(sec, key, expr)                                                                    \
+  Key {                                                                                        \
+    sec, key, Kind::kUnit, kFromDialog, [](const SettingsTargets& t) -> bool& { return expr; } \
   }
-#define KL(key, value) \
-  Key { "Prefs", key, Kind::kLogic, 0, nullptr, nullptr, nullptr, value }
+#define KLD(key, value) \
+  Key { "Prefs", key, Kind::kLogic, kFromDialog, nullptr, nullptr, nullptr, value }
 
 // Every single key, in reading order.
 const std::array kKeys = {
-    KB("Attr", "Y", t.criteria.any_file),
-    KB("Attr", "N", t.criteria.normal),
-    KB("Attr", "S", t.criteria.system),
-    KB("Attr", "H", t.criteria.hidden),
-    KB("Attr", "R", t.criteria.read_only),
-    KB("Attr", "A", t.criteria.archive),
-    KB("Attr", "D", t.criteria.incl_dir_names),
+    KBF("Form", "Swin", kReadEarly, t.app.SaveWin),
+    KBF("Prefs", "Sfav", kReadEarly, t.app.SaveFav),
+    KBF("Attr", "Y", kFromDialog, t.criteria.any_file),
+    KBF("Attr", "N", kFromDialog, t.criteria.normal),
+    KBF("Attr", "S", kFromDialog, t.criteria.system),
+    KBF("Attr", "H", kFromDialog, t.criteria.hidden),
+    KBF("Attr", "R", kFromDialog, t.criteria.read_only),
+    KBF("Attr", "A", kFromDialog, t.criteria.archive),
+    KBF("Attr", "D", kFromDialog, t.criteria.incl_dir_names),
     KBF("Attr", "O", kReadOnly, t.criteria.excl_filenames),
-    KB("Attr", "V", t.criteria.volume_id),
-    KB("File", "fp", t.criteria.use_path),
-    KB("File", "fn", t.criteria.use_name),
-    KB("File", "fe", t.criteria.use_ext),
+    KBF("Attr", "V", kFromDialog, t.criteria.volume_id),
+    KBF("File", "fp", kFromDialog, t.criteria.use_path),
+    KBF("File", "fn", kFromDialog, t.criteria.use_name),
+    KBF("File", "fe", kFromDialog, t.criteria.use_ext),
     KB("File", "Subd", t.criteria.sub_dirs),
     KB("File", "Case", t.criteria.ignore_case),
-    KU("Size", "mnb", t.criteria.min.kbytes),
-    KU("Size", "mxb", t.criteria.max.kbytes),
+    KUD("Size", "mnb", t.criteria.min.kbytes),
+    KUD("Size", "mxb", t.criteria.max.kbytes),
     KB("Output", "Vol", t.app.output.ListVolume),
     KB("Output", "Path", t.app.output.ListPath),
     KB("Output", "Size", t.app.output.ListSize),
@@ -106,25 +111,25 @@ const std::array kKeys = {
     KI("Prefs", "Limit", t.scan.ItemLimit),
     KS("Output", "Sep", Kind::kString, 0, t.app.output.OutputSep),
     KS("Output", "Hdr2", Kind::kString, 0, t.app.output.Header2),
-    KL("Or", ScanLogic::kOr),
-    KL("And", ScanLogic::kAnd),
-    KL("Not", ScanLogic::kNot),
-    KB("Output", "Prep", t.app.PrintReport),
-    KB("Output", "Plst", t.app.PrintList),
-    KBF("Prefs", "Auto", kNotInScanToFile, t.app.tempAutoScan),
+    KLD("Or", ScanLogic::kOr),
+    KLD("And", ScanLogic::kAnd),
+    KLD("Not", ScanLogic::kNot),
+    KBF("Output", "Prep", kFromDialog, t.app.PrintReport),
+    KBF("Output", "Plst", kFromDialog, t.app.PrintList),
+    KBF("Prefs", "Auto", kNotInScanToFile | kAutoScan, t.app.tempAutoScan),
     Key{"Output", "Sort", Kind::kOrder, kNotInScanToFile},
     KI("Prefs", "StpInt", t.scan.StopIntvl),
-    KB("Output", "QStr", t.app.output.Quotes),
-    KB("Output", "Titl", t.app.output.Titles),
-    KB("Output", "Hdrs", t.app.output.Headers),
-    KB("Output", "Stat", t.app.output.Statistics),
+    KBF("Output", "QStr", kFromDialog, t.app.output.Quotes),
+    KBF("Output", "Titl", kFromDialog, t.app.output.Titles),
+    KBF("Output", "Hdrs", kFromDialog, t.app.output.Headers),
+    KBF("Output", "Stat", kFromDialog, t.app.output.Statistics),
     KB("Output", "LScan", t.app.output.ListScan),
     KB("Prefs", "RSStr", t.scan.ResetScanString),
     KB("Output", "Prompt", t.app.output.OutFilePrompt),
     KB("Output", "Append", t.app.output.OutFileAppend),
     KB("Output", "Replace", t.app.output.OutFileReplace),
-    KB("Prefs", "ComboComp", t.app.ComboComp),
-    KB("Prefs", "ComboSort", t.app.ComboSort),
+    KBF("Prefs", "ComboComp", kFromDialog, t.app.ComboComp),
+    KBF("Prefs", "ComboSort", kFromDialog, t.app.ComboSort),
     KB("Prefs", "Sinc", t.app.SaveIncList),
     KB("Prefs", "Sexc", t.app.SaveExcList),
     KB("Prefs", "Sflst", t.app.SaveFileList),
@@ -132,30 +137,31 @@ const std::array kKeys = {
     KB("Prefs", "RetrieveVolumename", t.scan.RetrieveVolumename),
     KBF("Prefs", "ScanIncList", kReadOnly, t.scan.ScanIncList),
     KB("Output", "GluePath", t.app.output.GluePath),
-    Key{"Prefs", "SaveAddr", Kind::kBool, 0,
+    Key{"Prefs", "SaveAddr", Kind::kBool, kFromDialog,
         [](const SettingsTargets& t) -> bool& { return t.app.SaveAddr; }, nullptr, nullptr,
         ScanLogic::kOr, 2},
-    KB("Output", "CSV", t.app.output.SaveCSV),
-    KS("Prefs", "Cust1", Kind::kString, 0, t.app.CustOpt[0]),
-    KS("Prefs", "Cust2", Kind::kString, 0, t.app.CustOpt[1]),
-    KS("Prefs", "Cust3", Kind::kString, 0, t.app.CustOpt[2]),
-    KS("Prefs", "Cust4", Kind::kString, 0, t.app.CustOpt[3]),
-    KS("Prefs", "Cust5", Kind::kString, 0, t.app.CustOpt[4]),
-    KBF("Prefs", "IncrScan", kNotInScanToFile, t.criteria.append),
+    KBF("Output", "CSV", kFromDialog, t.app.output.SaveCSV),
+    KS("Prefs", "Cust1", Kind::kString, kFromDialog, t.app.CustOpt[0]),
+    KS("Prefs", "Cust2", Kind::kString, kFromDialog, t.app.CustOpt[1]),
+    KS("Prefs", "Cust3", Kind::kString, kFromDialog, t.app.CustOpt[2]),
+    KS("Prefs", "Cust4", Kind::kString, kFromDialog, t.app.CustOpt[3]),
+    KS("Prefs", "Cust5", Kind::kString, kFromDialog, t.app.CustOpt[4]),
+    KBF("Prefs", "IncrScan", kNotInScanToFile | kFromDialog, t.criteria.append),
 };
 
 #undef KB
 #undef KBF
 #undef KI
 #undef KS
-#undef KU
-#undef KL
+#undef KUD
+#undef KLD
 
 }  // namespace
 
 void ReadSettingsKeys(const ProfileFile& file, SettingsTargets& t,
                       const std::function<void(int stage)>& between) {
   for (const Key& k : kKeys) {
+    if (k.flags & kReadEarly) continue;
     if ((k.flags & kNotInScanToFile) && t.scan.ScanToFile) continue;
     if ((k.flags & kOnlyWithSaveDir) && !t.app.SaveDir) continue;
     switch (k.kind) {
@@ -199,14 +205,17 @@ void ReadSettingsKeys(const ProfileFile& file, SettingsTargets& t,
   }
 }
 
-bool WriteSettingsKeys(ProfileFile& file, const SettingsTargets& t) {
+bool WriteSettingsKeys(ProfileFile& file, const SettingsTargets& fields,
+                       const SettingsTargets& dialog) {
   for (const Key& k : kKeys) {
     if (k.flags & (kReadOnly | kNotWritten)) continue;
-    if ((k.flags & kNotInScanToFile) && t.scan.ScanToFile) continue;
+    if ((k.flags & kNotInScanToFile) && fields.scan.ScanToFile) continue;
+    const SettingsTargets& t = (k.flags & kFromDialog) ? dialog : fields;
     bool ok = true;
     switch (k.kind) {
       case Kind::kBool:
-        ok = file.WriteBool(k.section, k.name, k.b(t));
+        ok = file.WriteBool(k.section, k.name,
+                            (k.flags & kAutoScan) ? t.scan.AutoScan : k.b(t));
         break;
       case Kind::kInt:
         ok = file.WriteInt(k.section, k.name, k.i(t));

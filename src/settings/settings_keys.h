@@ -31,9 +31,15 @@ struct SettingsTargets {
 void ReadSettingsKeys(const ProfileFile& file, SettingsTargets& t,
                       const std::function<void(int stage)>& between = {});
 
-// Writes every key the configuration's "Save" writes, from the targets, in table order; "Auto",
-// "Sort" and "IncrScan" are left out in scan-to-file mode. Stops at the first failed write and
-// returns false (keys before it stay written).
-bool WriteSettingsKeys(ProfileFile& file, const SettingsTargets& t);
+// Writes every single key the configuration's "Save" writes, in table order: the keys of the
+// configuration dialog's own controls from `dialog` (its values, applied or not), the rest
+// from `fields` (the program's). "Auto" is written from the live AutoScan, "Swin" and "Sfav"
+// too, though the loader reads those two itself; "Auto", "Sort" and "IncrScan" are left out in
+// scan-to-file mode. Stops at the first failed write and returns false (keys before it stay).
+bool WriteSettingsKeys(ProfileFile& file, const SettingsTargets& fields,
+                       const SettingsTargets& dialog);
+inline bool WriteSettingsKeys(ProfileFile& file, const SettingsTargets& t) {
+  return WriteSettingsKeys(file, t, t);
+}
 
 }  // namespace krellix
