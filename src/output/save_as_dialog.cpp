@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "output/csv_settings_rule.h"
 #include "output/file_name_checks.h"
 #include "platform/file_system.h"
 
@@ -211,16 +212,10 @@ void TForm2::Store(OutputOptions& o) const {
 }
 
 void TForm2::ApplyCsvRule(bool checked) {
-  for (QCheckBox* box : {quotes_, titles_, headers_, statistics_}) box->setEnabled(!checked);
-  quotes_->setChecked(checked);
-  titles_->setChecked(checked);
-  headers_->setChecked(!checked);
-  statistics_->setChecked(!checked);
-  if (!checked) return;
-  const std::string name = NameBytes();
-  if (!name.empty()) SetName(WithExtension(name, ".csv"));
-  // A ".csv" file of this preset is tab-separated.
-  delimiter_->setCurrentIndex(0);
+  ApplyCsvSettingsRule(
+      {quotes_, titles_, headers_, statistics_, delimiter_, [this] { return NameBytes(); },
+       [this](std::string name) { SetName(std::move(name)); }},
+      checked);
 }
 
 void TForm2::BrowseClicked() {

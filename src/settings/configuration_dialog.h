@@ -7,6 +7,7 @@
 
 #include "settings/config_values.h"
 
+class QLineEdit;
 class QTabWidget;
 
 namespace krellix {
@@ -78,11 +79,25 @@ class TForm4 : public QDialog {
   void ResetClicked();
 
  private:
+  struct BytesField;
+
+  // The "Entries" fields refuse to be left empty.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void RefuseEmpty(QLineEdit* field);
+  // Refuses the first empty "Entries" field, if any; true when it did.
+  bool RefuseEmptyEntries();
+  void ShowIniState();
+  void PickFolder(BytesField& field);
+  void FontClicked();
+  void CreateIniClicked();
+  void SaveIniClicked();
+  void LoadIniClicked();
+
   ConfigurationCommands commands_;
   Prompter& prompter_;
   bool scan_to_file_;
   QTabWidget* tabs_ = nullptr;
-  // The controls, declared in the .cpp.
+  // The controls, declared in configuration_controls.h.
   struct Controls;
   std::unique_ptr<Controls> c_;
 };
