@@ -33,9 +33,16 @@ QString DialogFilter(const std::string& filter) {
   const QString text = ToQt(filter);
   if (!text.contains('|')) return text;
   const QStringList parts = text.split('|');
-  QStringList descriptions;
-  for (int i = 0; i < parts.size(); i += 2) descriptions << parts[i];
-  return descriptions.join(";;");
+  QStringList entries;
+  for (int i = 0; i < parts.size(); i += 2) {
+    QString description = parts[i].trimmed();
+    // A description that does not show its patterns gets them, for the dialog to read.
+    if (!description.endsWith(')') && i + 1 < parts.size()) {
+      description += " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    }
+    entries << description;
+  }
+  return entries.join(";;");
 }
 
 void QtPrompter::ShowMessage(MessageKind kind, const std::string& text) {
@@ -105,12 +112,13 @@ std::optional<std::string> QtPrompter::PickOpenFile(const std::string& title,
 
 std::optional<std::string> QtPrompter::PickSaveFile(const std::string& title,
                                                     const std::string& start,
-                                                    const std::string& filter) {
+                                                    const std::string& filter,
+                                                    bool confirm_overwrite) {
   ArrowCursor arrow;
-  // Replacing an existing file is the program's own question, so the dialog does not ask.
-  const QString chosen =
-      QFileDialog::getSaveFileName(parent_, ToQt(title), PathToQt(start), DialogFilter(filter),
-                                   nullptr, QFileDialog::DontConfirmOverwrite);
+  // Mostly, replacing an existing file is the program's own question; else the dialog asks.
+  const QString chosen = QFileDialog::getSaveFileName(
+      parent_, ToQt(title), PathToQt(start), DialogFilter(filter), nullptr,
+      confirm_overwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
   if (chosen.isEmpty()) return std::nullopt;
   return PathFromQt(chosen);
 }

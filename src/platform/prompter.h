@@ -28,9 +28,11 @@ class Prompter {
   virtual std::optional<std::string> PickOpenFile(const std::string& title,
                                                   const std::string& start,
                                                   const std::string& filter) = 0;
+  // The save picker asks before an existing file is chosen only when `confirm_overwrite`.
   virtual std::optional<std::string> PickSaveFile(const std::string& title,
                                                   const std::string& start,
-                                                  const std::string& filter) = 0;
+                                                  const std::string& filter,
+                                                  bool confirm_overwrite = false) = 0;
   virtual std::optional<std::string> PickDirectory(const std::string& title,
                                                    const std::string& start) = 0;
 

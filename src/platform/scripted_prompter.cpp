@@ -28,7 +28,7 @@ std::optional<std::string> ScriptedPrompter::PickOpenFile(const std::string&, co
 }
 
 std::optional<std::string> ScriptedPrompter::PickSaveFile(const std::string&, const std::string&,
-                                                          const std::string&) {
+                                                          const std::string&, bool) {
   return NextPick();
 }
 

@@ -34,7 +34,8 @@ class ScriptedPrompter final : public Prompter {
   std::optional<std::string> PickOpenFile(const std::string& title, const std::string& start,
                                           const std::string& filter) override;
   std::optional<std::string> PickSaveFile(const std::string& title, const std::string& start,
-                                          const std::string& filter) override;
+                                          const std::string& filter,
+                                          bool confirm_overwrite = false) override;
   std::optional<std::string> PickDirectory(const std::string& title,
                                            const std::string& start) override;
   void ProcessEvents() override;

@@ -353,12 +353,13 @@ void TForm4::CreateIniClicked() {
     if (commands_.apply(v)) commands_.save(v);
   }
   c_->modified->setText(ToQt("Modified: " + commands_.ini_modified()));
+  prompter_.ShowMessage(MessageKind::kInformation, commands_.ini_name() + " - created");
 }
 
 void TForm4::SaveIniClicked() {
   if (RefuseEmptyEntries()) return;
   const std::optional<std::string> chosen = prompter_.PickSaveFile(
-      "Save .ini file", commands_.ini_name(), ".ini files|*.ini|All files |*.*");
+      "Save .ini file", commands_.ini_name(), ".ini files|*.ini|All files |*.*", true);
   if (!chosen) return;
   ConfigValues v = commands_.current();
   Store(v);
