@@ -62,8 +62,11 @@ void TForm1::ShowStatus(const std::string& text) { status_->setText(ToQt(text));
 DirPane TForm1::ActiveDirPane() { return directory_panel_->ActivePane(); }
 
 void TForm1::AddToHistory(const std::string& scan_text) {
-  const ScanHistory::Added added = history_.Add(scan_text, settings_.HistorySize);
-  if (added.changed) criteria_panel_->SetHistory(history_.Entries());
+  ScanHistory::Added added = history_.Add(scan_text, settings_.HistorySize);
+  if (added.changed) {
+    ShowScanHistory();
+    if (added.selected >= 0) added.selected = history_.IndexOf(scan_text);
+  }
   if (added.selected < 0) return;
   // The stored spelling stands in for the typed one only where case does not change what
   // the scan finds.

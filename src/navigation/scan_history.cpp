@@ -34,4 +34,20 @@ ScanHistory::Added ScanHistory::Add(const std::string& scan_arg, int history_siz
   return result;
 }
 
+void ScanHistory::SortEntries() {
+  std::stable_sort(entries_.begin(), entries_.end(), [](const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+          return UpperAscii(static_cast<unsigned char>(x)) <
+                 UpperAscii(static_cast<unsigned char>(y));
+        });
+  });
+}
+
+int ScanHistory::IndexOf(const std::string& text) const {
+  const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                  [&](const std::string& e) { return EqualIgnoringCase(e, text); });
+  return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
+}
+
 }  // namespace krellix

@@ -23,6 +23,11 @@ class ScanHistory {
   // holds up to `history_size` + 1 entries.
   Added Add(const std::string& scan_arg, int history_size);
 
+  // Puts the entries in alphabetical order, letter case ignored (the box's "Sort" option).
+  void SortEntries();
+  // The index of the entry equal to `text` but for case, or -1.
+  int IndexOf(const std::string& text) const;
+
  private:
   std::vector<std::string> entries_;
 };
