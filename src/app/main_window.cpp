@@ -136,6 +136,7 @@ void TForm1::FormCreate(const std::vector<std::string>& args) {
   criteria_panel_->SetHistory(history_.Entries());
 
   SetDefaults(true, "");
+  CreateConfigurationDialog();
 
   // The preview pane is as high as the panel is wide, plus its button strip; collapsed to the
   // strip while previews are off.
@@ -200,6 +201,7 @@ void TForm1::SetDefaults(bool create, const std::string& file_name) {
 
 void TForm1::ApplyPreferences() {
   criteria_panel_->SetAutoComplete(settings_.ComboComp);
+  ShowScanHistory();
   actions_.show_hints->setChecked(settings_.ShowHints);
   actions_.show_rename->setChecked(settings_.ShowRename);
   actions_.show_preview->setChecked(settings_.ShowPreview);

@@ -31,6 +31,7 @@
 #include "scan/scan_state.h"
 #include "scan/selection_criteria.h"
 #include "settings/app_settings.h"
+#include "settings/config_values.h"
 
 class QAction;
 class QKeyEvent;
@@ -47,6 +48,7 @@ class ProfileFile;
 class TForm6;
 class TForm10;
 class TForm2;
+class TForm4;
 class TForm5;
 class DirectoryPanel;
 class ListPanel;
@@ -85,6 +87,8 @@ struct MainActions {
   QAction* show_preview = nullptr;
   QAction* reset_window = nullptr;
   QAction* reset_criteria = nullptr;
+  QAction* configuration = nullptr;  // "&Configuration", the tool button and F11
+  QAction* exit_button = nullptr;    // the tool button "Exit (Alt+F4)"
   // "Confirm Delete directory", "Confirm Rename directory", "Confirm Purge file", "Confirm
   // Delete file", "Confirm Rename file", "Preview Rename file", "Confirm Attrib file".
   std::array<QAction*, 7> confirm{};
@@ -126,6 +130,7 @@ class TForm1 final : public QMainWindow, public ScanHost {
   const ScanHistory& History() const { return history_; }
   ScanEngine& Engine() { return engine_; }
   const MainActions& Actions() const { return actions_; }
+  TForm4* ConfigurationWindow() const { return config_window_; }
   CriteriaPanel* CriteriaTabs() const { return criteria_panel_; }
   DirectoryPanel* DirectoryTabs() const { return directory_panel_; }
   ListPanel* ListTabs() const { return list_panel_; }
@@ -327,6 +332,34 @@ class TForm1 final : public QMainWindow, public ScanHost {
   TForm6* edit_window_ = nullptr;        // owned by this window
   // The last fixed entry of the "&Bookmarks" menu; the bookmarks follow it.
   QAction* bookmarks_separator_ = nullptr;
+
+  // The configuration dialog (main_window_config.cpp)
+ public:
+  // "&Configuration": shows the dialog and, when it closes with OK, follows up on the main
+  // window (a new item order clears the list, panes and hints, the custom scan strings).
+  void ConfigurationCommand();
+  // What the dialog shows when it opens.
+  ConfigValues CurrentConfigValues();
+  // Applies the dialog's values to the program and its controls; false when a number field
+  // stopped it.
+  bool ActivateSettings(const ConfigValues& v);
+  // Writes the configuration to `file_name`: the dialog's own keys from `v`, the rest from the
+  // program; "SavedConfiguration=" on success, "Unable to write to " on failure.
+  void SaveSettings(const std::string& file_name, const ConfigValues& v);
+
+ private:
+  void CreateConfigurationDialog();
+  void SaveConfigurationCommand(const ConfigValues& v);
+  void ClearScanHistoryCommand();
+  void ClearBookmarksCommand();
+  bool CreateIniCommand();
+  void DeleteIniCommand();
+  void BackupIniCommand();
+  // Shows the scan history in the scan string box, sorted first when ComboSort is on.
+  void ShowScanHistory();
+
+  TForm4* config_window_ = nullptr;  // owned by this window
+  std::array<std::string, 5> applied_custom_;
 
   // Item list commands
  public:

@@ -137,7 +137,10 @@ void TForm1::CreateMenus() {
   connect(actions_.reset_criteria, &QAction::triggered, this, [this] {
     if (!engine_.Running()) SetDefaults(false, "");
   });
-  Later(options, "&Configuration", QKeySequence("Alt+C"));
+  actions_.configuration = options->addAction("&Configuration");
+  actions_.configuration->setShortcut(QKeySequence("Alt+C"));
+  actions_.configuration->setToolTip("Configuration");
+  connect(actions_.configuration, &QAction::triggered, this, [this] { ConfigurationCommand(); });
 
   QMenu* items = actions_.items_menu = bar->addMenu("Items");
   items->addAction(nav_actions_.goto_item);
@@ -204,6 +207,12 @@ void TForm1::CreateToolBar() {
   tool_bar_->addAction(actions_.dir_all);
   tool_bar_->addAction(actions_.auto_scan);
   tool_bar_->addAction(actions_.save);
+  tool_bar_->addAction(actions_.configuration);
+  actions_.exit_button =
+      new QAction(style()->standardIcon(QStyle::SP_DialogCloseButton), "Exit (Alt+F4)", this);
+  actions_.exit_button->setToolTip("Exit (Alt+F4)");
+  connect(actions_.exit_button, &QAction::triggered, this, &QWidget::close);
+  tool_bar_->addAction(actions_.exit_button);
 
   QWidget* scan_button = tool_bar_->widgetForAction(actions_.scan);
   scan_button->setObjectName("scanButton");
@@ -216,6 +225,8 @@ void TForm1::CreateToolBar() {
   tool_bar_->widgetForAction(actions_.dir_all)->setObjectName("dirAllButton");
   tool_bar_->widgetForAction(actions_.auto_scan)->setObjectName("autoScanButton");
   tool_bar_->widgetForAction(actions_.save)->setObjectName("saveButton");
+  tool_bar_->widgetForAction(actions_.configuration)->setObjectName("configurationButton");
+  tool_bar_->widgetForAction(actions_.exit_button)->setObjectName("exitButton");
   addToolBarBreak();
   addToolBar(address_bar_);
 }

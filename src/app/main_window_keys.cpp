@@ -86,6 +86,9 @@ bool TForm1::HandleKeyUp(QKeyEvent* key) {
       case Qt::Key_F10:
         ShowStatus("Key has no function");
         return true;
+      case Qt::Key_F11:
+        ConfigurationCommand();
+        return true;
       case Qt::Key_F12:
         ShowInformation();
         return true;

@@ -14,6 +14,8 @@ struct SizeLimit {
   bool enabled = false;
   std::string text;    // the number box, parsed at every test
   bool kbytes = true;  // the unit button reads "Kbytes" (x 1024) rather than "bytes"
+
+  bool operator==(const SizeLimit&) const = default;
 };
 
 // The four check boxes and values of the "Modified" or "Created" tab.
@@ -25,6 +27,8 @@ struct DateTimeRange {
   void SetAllValues(WallMs now) {
     from_date_value = to_date_value = from_time_value = to_time_value = now;
   }
+
+  bool operator==(const DateTimeRange&) const = default;
 };
 
 // The state of the criteria controls of the main window. The window keeps it in step with its
@@ -50,6 +54,8 @@ struct SelectionCriteria {
   // "Modified" and "Created" tabs
   DateTimeRange modified;
   DateTimeRange created;
+
+  bool operator==(const SelectionCriteria&) const = default;
 };
 
 // "Reset selection criteria": every control of the "Scan", "File", "Attrib", "Size" and

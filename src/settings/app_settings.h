@@ -14,6 +14,8 @@ struct FontSpec {
   int point_size = 10;
   bool bold = false, italic = false, underline = false, strike_out = false;
   std::uint32_t rgb = 0x000000;
+
+  bool operator==(const FontSpec&) const = default;
 };
 
 // The seven check items of the "Options" menu.
@@ -25,6 +27,8 @@ struct ConfirmOptions {
   bool rename_file = true;
   bool preview_rename_file = true;
   bool attrib_file = true;
+
+  bool operator==(const ConfirmOptions&) const = default;
 };
 
 // The preferences the main window holds besides the scan's run-time fields (ScanState). Every
@@ -60,6 +64,8 @@ struct AppSettings {
 
   // The custom scan strings, captions of "Scan string 1" to "Scan string 5".
   std::array<std::string, 5> CustOpt;
+
+  bool operator==(const AppSettings&) const = default;
 };
 
 }  // namespace krellix

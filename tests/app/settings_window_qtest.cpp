@@ -1,4 +1,7 @@
 #include <QtTest>
+#include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <fstream>
 
 #include "app/main_window.h"
@@ -46,6 +49,12 @@ class SettingsWindowTest : public QObject {
   void storedSettingsComeBackAndDisableStopsReading();
   void shutdownWritesListsHistoriesAndDirectory();
   void skipIniWritesNothing();
+  void listsAndValuesAsStored();
+  void storedGeometryComesBackOnScreen();
+  void resetCriteriaReadsTheFileWhileEnabled();
+  void damagedFileReadsWhatItCan();
+  void unwritableFolderDisablesTheFile();
+  void savedConfigurationComesBackOnTheNextStart();
 };
 
 void SettingsWindowTest::firstStartCreatesTheFile() {
@@ -130,6 +139,186 @@ void SettingsWindowTest::skipIniWritesNothing() {
   form.close();
   QCOMPARE(test::ReadWholeFile(IniPath(home)), before);
   QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Close_complete=Yes"), 1);
+}
+
+void SettingsWindowTest::listsAndValuesAsStored() {
+  TempHome home;
+  // "Shst" off: the stored scan strings stay unread; an empty "Sep" is an empty delimiter; "-"
+  // leaves the item list unsorted.
+  WriteIni(home,
+           "[Init]\r\nCreated=x\r\n[Output]\r\nSep=\r\nSort=-\r\n[Prefs]\r\nShst=0\r\n"
+           "Scan=*.md\r\nScann=1\r\nScan0=*.md\r\nAuto=0\r\nF1txtn=30\r\nFav1=5\r\n"
+           "F1txt3=/a/\r\nF1txt4=\r\nF1txt5=/c/\r\nF1txt6=/d/\r\n");
+  ScriptedPrompter prompter;
+  test::FakeOutputDialogs dialogs;
+  TForm1 form({kProgram}, &prompter, &dialogs);
+  QCOMPARE(form.Criteria().scan_text, std::string("*.*"));
+  QCOMPARE(form.History().Entries().size(), std::size_t{10});
+  QCOMPARE(form.Settings().output.OutputSep, std::string());
+  QCOMPARE(form.State().SortOutput, '-');
+  QVERIFY(!form.Items().Sorted());
+  // The count is capped at the limit (5: indexes 3 to 7), and the empty entry is passed over.
+  QCOMPARE(form.BookmarkList().Entries(), (std::vector<std::string>{"/a/", "/c/", "/d/"}));
+}
+
+void SettingsWindowTest::storedGeometryComesBackOnScreen() {
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  struct Case {
+    int left, top;
+    int want_left, want_top;
+  };
+  const Case cases[] = {
+      {screen.width() + 500, 20, screen.width() - 400, 20},
+      {-50, screen.height() + 1, -50, screen.height() - 300},
+      {30, 40, 30, 40},
+  };
+  for (const Case& c : cases) {
+    TempHome home;
+    WriteIni(home, "[Init]\r\nCreated=x\r\n[Form]\r\nSwin=1\r\nWinL=" +
+                       std::to_string(c.left) + "\r\nWinT=" + std::to_string(c.top) +
+                       "\r\nWinW=400\r\nWinH=300\r\n[Prefs]\r\nAuto=0\r\n");
+    ScriptedPrompter prompter;
+    test::FakeOutputDialogs dialogs;
+    TForm1 form({kProgram}, &prompter, &dialogs);
+    QCOMPARE(form.geometry(), QRect(c.want_left, c.want_top, 400, 300));
+    // "Reset selection criteria" reads the file again but leaves the window where it is.
+    form.move(5, 6);
+    form.Actions().reset_criteria->trigger();
+    QCOMPARE(form.geometry().topLeft(), QPoint(5, 6));
+  }
+}
+
+void SettingsWindowTest::resetCriteriaReadsTheFileWhileEnabled() {
+  for (const bool enabled : {true, false}) {
+    TempHome home;
+    WriteIni(home, "[Init]\r\nCreated=x\r\n[Attr]\r\nH=0\r\n[Prefs]\r\nAuto=0\r\n");
+    ScriptedPrompter prompter;
+    test::FakeOutputDialogs dialogs;
+    std::vector<std::string> args{kProgram};
+    if (!enabled) args.push_back("-i");
+    TForm1 form(args, &prompter, &dialogs);
+    form.Criteria().hidden = !form.Criteria().hidden;
+    form.Criteria().use_path = true;
+    form.Actions().reset_criteria->trigger();
+    // The file's criteria while it is enabled, the built-in ones while it is not.
+    QCOMPARE(form.Criteria().hidden, !enabled);
+    QVERIFY(!form.Criteria().use_path);
+  }
+}
+
+void SettingsWindowTest::damagedFileReadsWhatItCan() {
+  TempHome home;
+  std::string text =
+      "garbage line without equals\n[Attr\nY=1\n[attr]\nY=0\nY=1\n[Prefs]\nLimit=12x\n"
+      "StpInt=0x\n";
+  text += std::string("Hdr2=") + '\0' + "\xff\xfe bytes\r\n";
+  text += "Arch=" + std::string(10 * 1024 * 1024, 'x') + "\n";
+  text += "[Output]\nHdr2=last\nDate=0";  // no final line end
+  WriteIni(home, text);
+  ScriptedPrompter prompter;
+  test::FakeOutputDialogs dialogs;
+  TForm1 form({kProgram}, &prompter, &dialogs);
+  QVERIFY(!form.Criteria().any_file);                      // the first of duplicate keys
+  QCOMPARE(form.State().ItemLimit, 10000);                 // not a number: the default
+  QCOMPARE(form.State().StopIntvl, 1000);
+  QCOMPARE(form.Settings().output.SaveName.size(), std::size_t{2047});
+  QCOMPARE(form.Settings().output.Header2, std::string("last"));
+  QVERIFY(!form.Settings().output.ListDate);
+  QVERIFY(!form.Startup().SkipIni);
+}
+
+void SettingsWindowTest::unwritableFolderDisablesTheFile() {
+  TempHome home;
+  // A file where the settings folder belongs: nothing can be created there, even by root.
+  home.tree.Dir(".config");
+  std::ofstream(home.tree.Path(".config/Krellix"), std::ios::binary) << "in the way";
+  ScriptedPrompter prompter;
+  test::FakeOutputDialogs dialogs;
+  TForm1 form({kProgram}, &prompter, &dialogs);
+  const std::string ini = form.Paths().IniName;
+  QVERIFY(form.Startup().SkipIni);
+  QVERIFY(!prompter.messages.empty());
+  QCOMPARE(prompter.messages.front().text, "Unable to write to " + ini);
+  const auto before = prompter.messages.size();
+  form.close();
+  QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Close_complete=Yes"), 1);
+  // Nothing more to say at the close: the disabled file is left alone.
+  for (std::size_t i = before; i < prompter.messages.size(); ++i) {
+    QVERIFY(prompter.messages[i].text.rfind("Cannot access: ", 0) != 0);
+  }
+}
+
+void SettingsWindowTest::savedConfigurationComesBackOnTheNextStart() {
+  TempHome home;
+  home.tree.Dir("start");
+  ConfigValues saved;
+  {
+    ScriptedPrompter prompter;
+    test::FakeOutputDialogs dialogs;
+    TForm1 form({kProgram}, &prompter, &dialogs);
+    AppSettings& a = form.Settings();
+    a.HistorySize = 9;
+    a.FavouritesSize = 12;
+    a.AddressSize = 5;
+    OutputOptions& o = a.output;
+    o.SaveName = "/tmp/other.csv";
+    o.OutputSep = "\t;";
+    o.Quotes = o.Titles = o.SaveCSV = o.ListScan = o.OutFileAppend = true;
+    o.Headers = o.Statistics = o.ListVolume = o.ListPath = o.GluePath = o.ListSize = false;
+    o.ListDate = o.OutFilePrompt = false;
+    o.Header2 = "";
+    a.PrintReport = false;
+    a.PrintList = true;
+    a.ShowHints = a.ShowRename = a.SysTray = true;
+    a.ShowPreview = false;
+    a.SaveWin = a.SaveDir = a.SaveHist = a.LogSave = a.RememberRename = true;
+    a.SaveIncList = a.SaveFileList = a.SaveExcList = false;
+    a.SkipIntro = a.ComboComp = a.ComboSort = true;
+    a.confirm.purge_file = a.confirm.delete_file = a.confirm.rename_file = false;
+    a.confirm.preview_rename_file = a.confirm.attrib_file = false;
+    a.CustOpt = {"*.1", "*.2", "", "*.4", "*.5"};
+    SelectionCriteria& c = form.Criteria();
+    c.any_file = c.normal = c.system = c.hidden = c.read_only = c.archive = false;
+    c.incl_dir_names = c.volume_id = c.use_path = true;
+    c.use_name = c.use_ext = c.sub_dirs = c.ignore_case = false;
+    c.min.kbytes = false;
+    c.logic = ScanLogic::kAnd;
+    c.append = true;
+    ScanState& s = form.State();
+    s.ItemLimit = 77;
+    s.StopIntvl = 5;
+    s.ShowProgress = s.RetrieveVolumename = s.TrackHist = false;
+    s.ResetScanString = true;
+    s.SortOutput = 'D';
+    s.AutoScan = false;
+    QVERIFY(form.SetTreeDirectory(home.tree.Path("start")));
+    saved = form.CurrentConfigValues();
+    saved.paths.DefaultDir = home.tree.Path("start/");
+    form.ActivateSettings(saved);
+    form.SaveSettings(form.Paths().IniName, saved);
+    QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "SavedConfiguration="), 1);
+    saved = form.CurrentConfigValues();
+    form.close();
+  }
+  ScriptedPrompter prompter;
+  test::FakeOutputDialogs dialogs;
+  TForm1 form({kProgram}, &prompter, &dialogs);
+  ConfigValues loaded = form.CurrentConfigValues();
+  // What the file never keeps starts afresh in every run.
+  loaded.app.tempAutoScan = saved.app.tempAutoScan;
+  loaded.criteria.min.text = saved.criteria.min.text;
+  loaded.criteria.modified = saved.criteria.modified;
+  loaded.criteria.created = saved.criteria.created;
+  QVERIFY(loaded.app == saved.app);
+  QVERIFY(loaded.criteria == saved.criteria);
+  QCOMPARE(loaded.item_limit, std::string("77"));
+  QCOMPARE(loaded.stop_intvl, std::string("5"));
+  QCOMPARE(loaded.scan.SortOutput, 'D');
+  QVERIFY(!loaded.scan.ShowProgress && !loaded.scan.RetrieveVolumename && !loaded.scan.TrackHist);
+  QVERIFY(loaded.scan.ResetScanString && !loaded.scan.AutoScan);
+  QCOMPARE(loaded.paths.DefaultDir, home.tree.Path("start/"));
+  QCOMPARE(form.TreeDirectory(), home.tree.Path("start"));
+  QCOMPARE(loaded.scan_list, saved.scan_list);
 }
 
 QTEST_MAIN(SettingsWindowTest)
