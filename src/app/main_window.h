@@ -180,6 +180,7 @@ class TForm1 final : public QMainWindow, public ScanHost {
   void ApplyStoredGeometry(const ProfileFile& file);
   void FormCloseQuery();
   bool WriteShutdownSettings(ProfileFile& file);
+  bool WriteDialogPlaces(ProfileFile& file);
   LogSaverContext LogSaver();
   // After saving: the scan string box gets the focus when the Tree and Scan tabs show.
   void FocusScanBoxIfShowing();

@@ -69,8 +69,14 @@ void TForm1::BookmarkItemDirectory() {
 }
 
 void TForm1::ManageBookmarks() {
+  WindowPlace& place = settings_.Form10;
+  if (settings_.SaveWin && place.width > 0) {
+    bookmarks_window_->setGeometry(place.left, place.top, place.width, place.height);
+  }
   std::optional<std::vector<std::string>> edited =
       bookmarks_window_->Edit(current_dir_, bookmarks_.Entries(), settings_.FavouritesSize);
+  const QRect shown = bookmarks_window_->geometry();
+  place = {shown.top(), shown.left(), shown.height(), shown.width()};
   if (edited) SetBookmarks(std::move(*edited));
 }
 

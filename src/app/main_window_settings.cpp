@@ -70,6 +70,19 @@ void TForm1::ApplyStoredGeometry(const ProfileFile& file) {
   g.moveLeft(static_cast<int>(file.ReadInt("Form", "WinL", g.left())));
   g.setHeight(static_cast<int>(file.ReadInt("Form", "WinH", g.height())));
   g.setWidth(static_cast<int>(file.ReadInt("Form", "WinW", g.width())));
+  const QList<int> sizes = splitter_->sizes();
+  const int split = static_cast<int>(file.ReadInt("Form", "Split", sizes.value(0)));
+  const int preview =
+      static_cast<int>(file.ReadInt("Form", "Split2", directory_panel_->PreviewHeight()));
+  // The two dialogs default to the main window's place as read.
+  for (auto [section, place] : {std::pair{"Form8", &settings_.Form8},
+                                std::pair{"Form10", &settings_.Form10}}) {
+    place->top = static_cast<int>(file.ReadInt(section, "WinT", g.top()));
+    place->left = static_cast<int>(file.ReadInt(section, "WinL", g.left()));
+    place->height = static_cast<int>(file.ReadInt(section, "WinH", g.height()));
+    place->width = static_cast<int>(file.ReadInt(section, "WinW", g.width()));
+  }
+  settings_.Form8Splitter = static_cast<int>(file.ReadInt("Form8", "Split", 235));
   // A window stored beyond the right or bottom edge comes back against that edge.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
@@ -77,11 +90,23 @@ void TForm1::ApplyStoredGeometry(const ProfileFile& file) {
     if (g.top() > area.height()) g.moveTop(area.height() - g.height());
   }
   setGeometry(g);
-  const QList<int> sizes = splitter_->sizes();
-  const int split = static_cast<int>(file.ReadInt("Form", "Split", sizes.value(0)));
   splitter_->setSizes({split, std::max(0, sizes.value(0) + sizes.value(1) - split)});
-  directory_panel_->SetPreviewHeight(
-      static_cast<int>(file.ReadInt("Form", "Split2", directory_panel_->PreviewHeight())));
+  directory_panel_->SetPreviewHeight(preview);
+}
+
+bool TForm1::WriteDialogPlaces(ProfileFile& file) {
+  const QRect main = geometry();
+  for (auto [section, place] : {std::pair{"Form8", settings_.Form8},
+                                std::pair{"Form10", settings_.Form10}}) {
+    // A dialog whose place was never known opens where the main window stands.
+    if (place.width <= 0) place = {main.top(), main.left(), main.height(), main.width()};
+    if (!file.WriteInt(section, "WinT", place.top) || !file.WriteInt(section, "WinL", place.left) ||
+        !file.WriteInt(section, "WinH", place.height) ||
+        !file.WriteInt(section, "WinW", place.width)) {
+      return false;
+    }
+  }
+  return file.WriteInt("Form8", "Split", settings_.Form8Splitter);
 }
 
 bool TForm1::WriteShutdownSettings(ProfileFile& file) {
@@ -90,7 +115,8 @@ bool TForm1::WriteShutdownSettings(ProfileFile& file) {
     if (!file.WriteInt("Form", "WinT", g.top()) || !file.WriteInt("Form", "WinL", g.left()) ||
         !file.WriteInt("Form", "WinH", g.height()) || !file.WriteInt("Form", "WinW", g.width()) ||
         !file.WriteInt("Form", "Split", splitter_->sizes().value(0)) ||
-        !file.WriteInt("Form", "Split2", directory_panel_->PreviewHeight())) {
+        !file.WriteInt("Form", "Split2", directory_panel_->PreviewHeight()) ||
+        !WriteDialogPlaces(file)) {
       return false;
     }
     log_.AddLogLine("Window_position_saved=Yes");

@@ -18,6 +18,13 @@ struct FontSpec {
   bool operator==(const FontSpec&) const = default;
 };
 
+// Where a dialog stands: its top, left, height and width. A width of 0 means not yet known.
+struct WindowPlace {
+  int top = 0, left = 0, height = 0, width = 0;
+
+  bool operator==(const WindowPlace&) const = default;
+};
+
 // The seven check items of the "Options" menu.
 struct ConfirmOptions {
   bool delete_directory = true;
@@ -53,6 +60,11 @@ struct AppSettings {
   // What is saved, and when.
   bool SaveWin = false, SaveDir = false, SaveHist = false, LogSave = false, RememberRename = false;
   bool SaveFav = true, SaveAddr = true, SaveIncList = true, SaveFileList = true, SaveExcList = true;
+
+  // The places of the "Copy / Move" dialog (with the width of its tree pane) and of the
+  // "Bookmarks" dialog, kept with the main window's when SaveWin is on.
+  WindowPlace Form8, Form10;
+  int Form8Splitter = 235;
 
   // The main window's "Skip intro" box.
   bool SkipIntro = false;

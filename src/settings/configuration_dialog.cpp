@@ -138,7 +138,11 @@ TForm4::TForm4(ConfigurationCommands commands, Prompter& prompter, bool scan_to_
   connect(c.backup_ini, &QPushButton::clicked, this, [this] { commands_.backup_ini(); });
   connect(c.save_ini, &QPushButton::clicked, this, [this] { SaveIniClicked(); });
   connect(c.load_ini, &QPushButton::clicked, this, [this] { LoadIniClicked(); });
-  connect(c.help, &QPushButton::clicked, this, [this] { commands_.help(kHelpTopic); });
+  // Without a help window the button stays off.
+  c.help->setEnabled(static_cast<bool>(commands_.help));
+  connect(c.help, &QPushButton::clicked, this, [this] {
+    if (commands_.help) commands_.help(kHelpTopic);
+  });
   connect(c.cancel, &QPushButton::clicked, this, [this] { reject(); });
   connect(c.ok, &QPushButton::clicked, this, [this] { OkClicked(); });
   connect(c.reset, &QPushButton::clicked, this, [this] { ResetClicked(); });

@@ -15,7 +15,7 @@ namespace krellix {
 class Prompter;
 
 // What the configuration dialog asks of the program. The main window fills these in; every
-// member must be set before the dialog is shown.
+// member but `help` must be set before the dialog is shown.
 struct ConfigurationCommands {
   // The program's values, to fill the controls from (every showing, and after "Load .ini file").
   std::function<ConfigValues()> current;
@@ -44,7 +44,7 @@ struct ConfigurationCommands {
   std::function<std::string()> ini_modified;
   // An activity log line ("Restore default configuration").
   std::function<void(const std::string& line)> log;
-  // Opens a help topic.
+  // Opens a help topic; the "&Help" button is off while this is not set.
   std::function<void(int topic)> help;
   // The printer font that "Font" presets and replaces (it lasts until the program ends).
   std::function<FontSpec()> printer_font;

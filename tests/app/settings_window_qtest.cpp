@@ -176,11 +176,15 @@ void SettingsWindowTest::storedGeometryComesBackOnScreen() {
     TempHome home;
     WriteIni(home, "[Init]\r\nCreated=x\r\n[Form]\r\nSwin=1\r\nWinL=" +
                        std::to_string(c.left) + "\r\nWinT=" + std::to_string(c.top) +
-                       "\r\nWinW=400\r\nWinH=300\r\n[Prefs]\r\nAuto=0\r\n");
+                       "\r\nWinW=400\r\nWinH=300\r\n[Form10]\r\nWinT=7\r\nWinL=8\r\nWinH=200\r\n"
+                       "WinW=250\r\n[Prefs]\r\nAuto=0\r\n");
     ScriptedPrompter prompter;
     test::FakeOutputDialogs dialogs;
     TForm1 form({kProgram}, &prompter, &dialogs);
     QCOMPARE(form.geometry(), QRect(c.want_left, c.want_top, 400, 300));
+    // The dialogs' places default to the main window's as stored; the "Form10" keys set theirs.
+    QVERIFY((form.Settings().Form8 == WindowPlace{c.top, c.left, 300, 400}));
+    QVERIFY((form.Settings().Form10 == WindowPlace{7, 8, 200, 250}));
     // "Reset selection criteria" reads the file again but leaves the window where it is.
     form.move(5, 6);
     form.Actions().reset_criteria->trigger();
@@ -298,6 +302,9 @@ void SettingsWindowTest::savedConfigurationComesBackOnTheNextStart() {
     form.SaveSettings(form.Paths().IniName, saved);
     QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "SavedConfiguration="), 1);
     saved = form.CurrentConfigValues();
+    // Dialogs never shown are stored at the main window's place.
+    const QRect g = form.geometry();
+    saved.app.Form8 = saved.app.Form10 = WindowPlace{g.top(), g.left(), g.height(), g.width()};
     form.close();
   }
   ScriptedPrompter prompter;
