@@ -167,8 +167,11 @@ void TForm1::FormCloseQuery() {
     AutoSaveExcludeList();
     log_.AddLogLine("Exclude_list_saved=Yes");
   }
-  AutoSaveFileList();
-  log_.AddLogLine("File_list_saved=Yes");
+  // "Save File list" is honoured like the other two list options.
+  if (settings_.SaveFileList) {
+    AutoSaveFileList();
+    log_.AddLogLine("File_list_saved=Yes");
+  }
   // The settings file is written only where it exists; closing never creates it.
   if (!startup_.SkipIni && FileExists(paths_.IniName)) {
     ProfileFile file(paths_.IniName);

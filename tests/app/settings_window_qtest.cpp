@@ -55,6 +55,8 @@ class SettingsWindowTest : public QObject {
   void damagedFileReadsWhatItCan();
   void unwritableFolderDisablesTheFile();
   void savedConfigurationComesBackOnTheNextStart();
+  void closeDuringAScanWaitsForItsEnd();
+  void listSavesFollowTheirOptions();
 };
 
 void SettingsWindowTest::firstStartCreatesTheFile() {
@@ -139,6 +141,25 @@ void SettingsWindowTest::skipIniWritesNothing() {
   form.close();
   QCOMPARE(test::ReadWholeFile(IniPath(home)), before);
   QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Close_complete=Yes"), 1);
+  // The list files are written all the same.
+  QVERIFY(FileExists(home.tree.Path(".config/Krellix/filelist.txt")));
+  QVERIFY(FileExists(home.tree.Path(".config/Krellix/inclist.txt")));
+}
+
+void SettingsWindowTest::listSavesFollowTheirOptions() {
+  TempHome home;
+  WriteIni(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\nSinc=0\r\nSexc=1\r\nSflst=0\r\n");
+  ScriptedPrompter prompter;
+  test::FakeOutputDialogs dialogs;
+  TForm1 form({kProgram}, &prompter, &dialogs);
+  form.close();
+  const auto log = LogTexts(form.Log().Lines());
+  QCOMPARE(CountStarting(log, "Include_list_saved="), 0);
+  QCOMPARE(CountStarting(log, "Exclude_list_saved="), 1);
+  QCOMPARE(CountStarting(log, "File_list_saved="), 0);
+  QVERIFY(!FileExists(home.tree.Path(".config/Krellix/filelist.txt")));
+  QVERIFY(!FileExists(home.tree.Path(".config/Krellix/inclist.txt")));
+  QVERIFY(FileExists(home.tree.Path(".config/Krellix/exclist.txt")));
 }
 
 void SettingsWindowTest::listsAndValuesAsStored() {
@@ -326,6 +347,34 @@ void SettingsWindowTest::savedConfigurationComesBackOnTheNextStart() {
   QCOMPARE(loaded.paths.DefaultDir, home.tree.Path("start/"));
   QCOMPARE(form.TreeDirectory(), home.tree.Path("start"));
   QCOMPARE(loaded.scan_list, saved.scan_list);
+}
+
+void SettingsWindowTest::closeDuringAScanWaitsForItsEnd() {
+  TempHome home;
+  for (int i = 0; i < 5; ++i) home.tree.File("d" + std::to_string(i) + "/f.txt");
+  ScriptedPrompter prompter;
+  test::FakeOutputDialogs dialogs;
+  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  form.show();
+  form.State().StopIntvl = 1;
+  bool closed_during_run = false;
+  prompter.on_process_events = [&] {
+    if (closed_during_run) return;
+    closed_during_run = true;
+    QVERIFY(!form.close());  // refused for now: the run is still inside this window's code
+  };
+  form.Actions().scan->trigger();
+  QVERIFY(closed_during_run);
+  QTRY_VERIFY(!form.isVisible());
+  // The run ended first (stopped), then the close sequence ran once.
+  const auto log = LogTexts(form.Log().Lines());
+  const auto stopped = std::find_if(log.begin(), log.end(), [](const std::string& t) {
+    return t.rfind("Scan stopped at user request", 0) == 0;
+  });
+  const auto closing = std::find(log.begin(), log.end(), "Closing_down=Yes");
+  QVERIFY(stopped != log.end());
+  QVERIFY(closing != log.end() && closing > stopped);
+  QCOMPARE(CountStarting(log, "Close_complete=Yes"), 1);
 }
 
 QTEST_MAIN(SettingsWindowTest)
