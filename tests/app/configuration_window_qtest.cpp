@@ -23,13 +23,6 @@ namespace {
 
 const char* kProgram = "/opt/krellix/krellix";
 
-std::string IniPath(const TempHome& home) { return home.tree.Path(".config/Krellix/krellix.ini"); }
-
-void WriteIni(TempHome& home, const std::string& text) {
-  home.tree.Dir(".config/Krellix");
-  std::ofstream(IniPath(home), std::ios::binary) << text;
-}
-
 template <typename T>
 T* Control(TForm1& form, const char* name) {
   T* control = form.ConfigurationWindow()->findChild<T*>(name);
@@ -148,7 +141,7 @@ void ConfigurationWindowTest::okTakesTheCustomStringsAndTrimsBookmarks() {
 
 void ConfigurationWindowTest::clearedScanHistoryThenCancel() {
   TempHome home;
-  WriteIni(home,
+  test::WriteSettingsFile(home,
            "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\nShst=1\r\nScann=2\r\nScan0=*.md\r\n"
            "Scan1=*.rs\r\n");
   ScriptedPrompter prompter;
@@ -159,7 +152,7 @@ void ConfigurationWindowTest::clearedScanHistoryThenCancel() {
     Click(form, "ClearAddress");
     Click(form, "CancelButton");
   });
-  const ProfileFile ini(IniPath(home));
+  const ProfileFile ini(test::SettingsFilePath(home));
   QVERIFY(!ini.Read("Prefs", "Scan0").has_value());
   QCOMPARE(ini.Read("Prefs", "Scann"), std::optional<std::string>("0"));
   // The main list keeps its entries for the rest of the run; the address list is empty.
@@ -170,12 +163,12 @@ void ConfigurationWindowTest::clearedScanHistoryThenCancel() {
   QCOMPARE(CountStarting(log, "Clear Addresses"), 1);
   // With "Save history" on, the close writes them again.
   form.close();
-  QCOMPARE(ProfileFile(IniPath(home)).Read("Prefs", "Scan1"), std::optional<std::string>("*.rs"));
+  QCOMPARE(ProfileFile(test::SettingsFilePath(home)).Read("Prefs", "Scan1"), std::optional<std::string>("*.rs"));
 }
 
 void ConfigurationWindowTest::deletedFileCannotBeSaved() {
   TempHome home;
-  WriteIni(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\n");
+  test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram}, &prompter, &dialogs);
@@ -184,12 +177,12 @@ void ConfigurationWindowTest::deletedFileCannotBeSaved() {
     Click(form, "DeleteIni");
     Click(form, "SaveButton");
   });
-  QCOMPARE(prompter.questions.back(), "OK to delete:\r\n" + IniPath(home) + " ?");
-  QVERIFY(Shown(prompter, IniPath(home) + " - file deleted"));
+  QCOMPARE(prompter.questions.back(), "OK to delete:\r\n" + test::SettingsFilePath(home) + " ?");
+  QVERIFY(Shown(prompter, test::SettingsFilePath(home) + " - file deleted"));
   QVERIFY(Shown(prompter, "Cannot store preferences, .ini disabled"));
   QVERIFY(form.Startup().SkipIni);
   form.close();
-  QVERIFY(!FileExists(IniPath(home)));
+  QVERIFY(!FileExists(test::SettingsFilePath(home)));
 }
 
 void ConfigurationWindowTest::createInARunWithoutSettingsFile() {
@@ -198,30 +191,30 @@ void ConfigurationWindowTest::createInARunWithoutSettingsFile() {
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
-  QVERIFY(!FileExists(IniPath(home)));
+  QVERIFY(!FileExists(test::SettingsFilePath(home)));
   Configure(form, [&] {
     Click(form, "Hidden");  // a change of the dialog's own, saved with the new file
     Click(form, "CreateIni");
     QVERIFY(form.ConfigurationWindow()->isVisible());
     Click(form, "CancelButton");
   });
-  QVERIFY(Shown(prompter, IniPath(home) + " - created"));
+  QVERIFY(Shown(prompter, test::SettingsFilePath(home) + " - created"));
   QVERIFY(!form.Startup().SkipIni);
-  const ProfileFile ini(IniPath(home));
+  const ProfileFile ini(test::SettingsFilePath(home));
   QCOMPARE(ini.Read("Init", "Version"), std::optional<std::string>("Krellix Version 1.2.2 "));
   QVERIFY(ini.Read("Init", "Created").has_value());
   QVERIFY(ini.Read("Init", "Modified").has_value());
   QCOMPARE(ini.Read("Attr", "H"), std::optional<std::string>("0"));
   const auto log = LogTexts(form.Log().Lines());
-  QCOMPARE(CountStarting(log, "Created=" + IniPath(home)), 1);
+  QCOMPARE(CountStarting(log, "Created=" + test::SettingsFilePath(home)), 1);
   // The file is now the program's: the close writes to it.
   form.close();
-  QVERIFY(ProfileFile(IniPath(home)).Read("Prefs", "Addrn").has_value());
+  QVERIFY(ProfileFile(test::SettingsFilePath(home)).Read("Prefs", "Addrn").has_value());
 }
 
 void ConfigurationWindowTest::backupLiesBesideTheFile() {
   TempHome home;
-  WriteIni(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\n");
+  test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram}, &prompter, &dialogs);
@@ -234,15 +227,15 @@ void ConfigurationWindowTest::backupLiesBesideTheFile() {
   for (const auto& m : prompter.messages) {
     if (m.text.rfind(prefix, 0) == 0) backup = m.text.substr(prefix.size());
   }
-  QVERIFY(backup.rfind(IniPath(home) + ".", 0) == 0);
-  QVERIFY(backup.size() == IniPath(home).size() + 20);  // ".yyyymmdd-hhmmss.bku"
-  QCOMPARE(test::ReadWholeFile(backup), test::ReadWholeFile(IniPath(home)));
-  QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Copied=" + IniPath(home)), 1);
+  QVERIFY(backup.rfind(test::SettingsFilePath(home) + ".", 0) == 0);
+  QVERIFY(backup.size() == test::SettingsFilePath(home).size() + 20);  // ".yyyymmdd-hhmmss.bku"
+  QCOMPARE(test::ReadWholeFile(backup), test::ReadWholeFile(test::SettingsFilePath(home)));
+  QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Copied=" + test::SettingsFilePath(home)), 1);
 }
 
 void ConfigurationWindowTest::saveToAnotherFileThenLoadADisabledOne() {
   TempHome home;
-  WriteIni(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\n");
+  test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\n");
   const std::string other = home.tree.Path("other.ini");
   const std::string disabled = home.tree.Path("disabled.ini");
   std::ofstream(disabled, std::ios::binary) << "[Init]\r\nDisable=1\r\n[Attr]\r\nY=0\r\n";
@@ -256,7 +249,7 @@ void ConfigurationWindowTest::saveToAnotherFileThenLoadADisabledOne() {
     Click(form, "LoadIni");
     Click(form, "CancelButton");
   });
-  QCOMPARE(form.Paths().IniName, IniPath(home));
+  QCOMPARE(form.Paths().IniName, test::SettingsFilePath(home));
   QVERIFY(form.Criteria().normal);
   QCOMPARE(ProfileFile(other).Read("Attr", "N"), std::optional<std::string>("0"));
   const auto log = LogTexts(form.Log().Lines());

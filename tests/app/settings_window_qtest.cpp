@@ -20,13 +20,6 @@ namespace {
 
 const char* kProgram = "/opt/krellix/krellix";
 
-std::string IniPath(const TempHome& home) { return home.tree.Path(".config/Krellix/krellix.ini"); }
-
-void WriteIni(TempHome& home, const std::string& text) {
-  home.tree.Dir(".config/Krellix");
-  std::ofstream(IniPath(home), std::ios::binary) << text;
-}
-
 // Log texts from `first` on, keeping only those that start with one of `keys`.
 std::vector<std::string> Picked(const std::vector<std::string>& texts,
                                 const std::vector<std::string>& keys) {
@@ -64,19 +57,19 @@ void SettingsWindowTest::firstStartCreatesTheFile() {
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram}, &prompter, &dialogs);
-  const ProfileFile ini(IniPath(home));
+  const ProfileFile ini(test::SettingsFilePath(home));
   QCOMPARE(ini.Read("Init", "Version"), std::optional<std::string>("Krellix Version 1.2.2 "));
   QVERIFY(ini.Read("Init", "Created").has_value());
   const auto log = LogTexts(form.Log().Lines());
   QCOMPARE(Picked(log, {"Config_created=", "Config="}),
            (std::vector<std::string>{"Config_created=", "Config="}));
-  QCOMPARE(CountStarting(log, "Config=" + IniPath(home)), 1);
+  QCOMPARE(CountStarting(log, "Config=" + test::SettingsFilePath(home)), 1);
   QVERIFY(form.State().AutoScan);
 }
 
 void SettingsWindowTest::storedSettingsComeBackAndDisableStopsReading() {
   TempHome home;
-  WriteIni(home,
+  test::WriteSettingsFile(home,
            "[Init]\r\nCreated=yesterday\r\n[Attr]\r\nY=0\r\n[Output]\r\nSort=S\r\nSep=  \r\n"
            "[Prefs]\r\nAuto=0\r\nShst=1\r\nScann=2\r\nScan=*.md\r\nScan0=*.md\r\nScan1=*.rs\r\n"
            "F1txtn=1\r\nF1txt3=/bookmarked/\r\nLimit=0x10\r\n");
@@ -93,7 +86,7 @@ void SettingsWindowTest::storedSettingsComeBackAndDisableStopsReading() {
     QCOMPARE(form.History().Entries(), (std::vector<std::string>{"*.md", "*.rs"}));
     QCOMPARE(form.BookmarkList().Entries(), (std::vector<std::string>{"/bookmarked/"}));
   }
-  WriteIni(home, "[Init]\r\nDisable=1\r\n[Attr]\r\nY=0\r\n");
+  test::WriteSettingsFile(home, "[Init]\r\nDisable=1\r\n[Attr]\r\nY=0\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram}, &prompter, &dialogs);
@@ -104,7 +97,7 @@ void SettingsWindowTest::storedSettingsComeBackAndDisableStopsReading() {
 void SettingsWindowTest::shutdownWritesListsHistoriesAndDirectory() {
   TempHome home;
   home.tree.Dir("place");
-  WriteIni(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nShst=1\r\nSdir=1\r\nLogs=1\r\n");
+  test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nShst=1\r\nSdir=1\r\nLogs=1\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram}, &prompter, &dialogs);
@@ -119,7 +112,7 @@ void SettingsWindowTest::shutdownWritesListsHistoriesAndDirectory() {
                                      "Exclude_list_saved=", "File_list_saved=",
                                      "Bookmarks_saved=", "History_saved=", "Address saved",
                                      "Directory_saved=", "Close_complete="}));
-  const ProfileFile ini(IniPath(home));
+  const ProfileFile ini(test::SettingsFilePath(home));
   QCOMPARE(ini.Read("Prefs", "mDir"), std::optional<std::string>(home.tree.Path("place/")));
   // With "Shst" on, the stored (empty) history replaced the built-in strings; the start-up
   // scan then recorded its own.
@@ -133,13 +126,13 @@ void SettingsWindowTest::shutdownWritesListsHistoriesAndDirectory() {
 
 void SettingsWindowTest::skipIniWritesNothing() {
   TempHome home;
-  WriteIni(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nShst=1\r\n");
-  const std::string before = test::ReadWholeFile(IniPath(home));
+  test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nShst=1\r\n");
+  const std::string before = test::ReadWholeFile(test::SettingsFilePath(home));
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
   form.close();
-  QCOMPARE(test::ReadWholeFile(IniPath(home)), before);
+  QCOMPARE(test::ReadWholeFile(test::SettingsFilePath(home)), before);
   QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Close_complete=Yes"), 1);
   // The list files are written all the same.
   QVERIFY(FileExists(home.tree.Path(".config/Krellix/filelist.txt")));
@@ -148,7 +141,7 @@ void SettingsWindowTest::skipIniWritesNothing() {
 
 void SettingsWindowTest::listSavesFollowTheirOptions() {
   TempHome home;
-  WriteIni(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\nSinc=0\r\nSexc=1\r\nSflst=0\r\n");
+  test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\nSinc=0\r\nSexc=1\r\nSflst=0\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram}, &prompter, &dialogs);
@@ -166,7 +159,7 @@ void SettingsWindowTest::listsAndValuesAsStored() {
   TempHome home;
   // "Shst" off: the stored scan strings stay unread; an empty "Sep" is an empty delimiter; "-"
   // leaves the item list unsorted.
-  WriteIni(home,
+  test::WriteSettingsFile(home,
            "[Init]\r\nCreated=x\r\n[Output]\r\nSep=\r\nSort=-\r\n[Prefs]\r\nShst=0\r\n"
            "Scan=*.md\r\nScann=1\r\nScan0=*.md\r\nAuto=0\r\nF1txtn=30\r\nFav1=5\r\n"
            "F1txt3=/a/\r\nF1txt4=\r\nF1txt5=/c/\r\nF1txt6=/d/\r\n");
@@ -195,7 +188,7 @@ void SettingsWindowTest::storedGeometryComesBackOnScreen() {
   };
   for (const Case& c : cases) {
     TempHome home;
-    WriteIni(home, "[Init]\r\nCreated=x\r\n[Form]\r\nSwin=1\r\nWinL=" +
+    test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Form]\r\nSwin=1\r\nWinL=" +
                        std::to_string(c.left) + "\r\nWinT=" + std::to_string(c.top) +
                        "\r\nWinW=400\r\nWinH=300\r\n[Form10]\r\nWinT=7\r\nWinL=8\r\nWinH=200\r\n"
                        "WinW=250\r\n[Prefs]\r\nAuto=0\r\n");
@@ -216,7 +209,7 @@ void SettingsWindowTest::storedGeometryComesBackOnScreen() {
 void SettingsWindowTest::resetCriteriaReadsTheFileWhileEnabled() {
   for (const bool enabled : {true, false}) {
     TempHome home;
-    WriteIni(home, "[Init]\r\nCreated=x\r\n[Attr]\r\nH=0\r\n[Prefs]\r\nAuto=0\r\n");
+    test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Attr]\r\nH=0\r\n[Prefs]\r\nAuto=0\r\n");
     ScriptedPrompter prompter;
     test::FakeOutputDialogs dialogs;
     std::vector<std::string> args{kProgram};
@@ -239,7 +232,7 @@ void SettingsWindowTest::damagedFileReadsWhatItCan() {
   text += std::string("Hdr2=") + '\0' + "\xff\xfe bytes\r\n";
   text += "Arch=" + std::string(10 * 1024 * 1024, 'x') + "\n";
   text += "[Output]\nHdr2=last\nDate=0";  // no final line end
-  WriteIni(home, text);
+  test::WriteSettingsFile(home, text);
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram}, &prompter, &dialogs);

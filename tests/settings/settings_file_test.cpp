@@ -10,18 +10,13 @@
 #include "settings/app_settings.h"
 #include "settings/numbered_list.h"
 #include "settings/settings_keys.h"
+#include "support/settings_state.h"
 #include "support/temp_tree.h"
 
 namespace krellix {
 namespace {
 
-struct State {
-  AppSettings app;
-  ScanState scan;
-  SelectionCriteria criteria;
-  EnvironmentPaths paths;
-  SettingsTargets targets{app, scan, criteria, paths};
-};
+using State = test::SettingsState;
 
 TEST(WriteConfigurationTest, DialogKeysComeFromTheDialogAndTheRestFromTheProgram) {
   test::TempTree t;

@@ -9,18 +9,13 @@
 #include "scan/scan_state.h"
 #include "scan/selection_criteria.h"
 #include "settings/app_settings.h"
+#include "support/settings_state.h"
 #include "support/temp_tree.h"
 
 namespace krellix {
 namespace {
 
-struct State {
-  AppSettings app;
-  ScanState scan;
-  SelectionCriteria criteria;
-  EnvironmentPaths paths;
-  SettingsTargets targets{app, scan, criteria, paths};
-};
+using State = test::SettingsState;
 
 ProfileFile FileWith(const test::TempTree& t, const std::string& text) {
   std::ofstream(t.Path("k.ini"), std::ios::binary) << text;

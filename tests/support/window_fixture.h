@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,6 +44,15 @@ inline int CountStarting(const std::vector<std::string>& texts, const std::strin
   int n = 0;
   for (const std::string& t : texts) n += t.rfind(prefix, 0) == 0 ? 1 : 0;
   return n;
+}
+
+// The settings file of a window started under `home`, and writing it before the start.
+inline std::string SettingsFilePath(const TempHome& home) {
+  return home.tree.Path(".config/Krellix/krellix.ini");
+}
+inline void WriteSettingsFile(TempHome& home, const std::string& text) {
+  home.tree.Dir(".config/Krellix");
+  std::ofstream(SettingsFilePath(home), std::ios::binary) << text;
 }
 
 }  // namespace krellix::test
