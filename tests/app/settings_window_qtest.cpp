@@ -50,6 +50,7 @@ class SettingsWindowTest : public QObject {
   void savedConfigurationComesBackOnTheNextStart();
   void closeDuringAScanWaitsForItsEnd();
   void listSavesFollowTheirOptions();
+  void shutdownWritesOnlyUnderItsFlags();
 };
 
 void SettingsWindowTest::firstStartCreatesTheFile() {
@@ -368,6 +369,41 @@ void SettingsWindowTest::closeDuringAScanWaitsForItsEnd() {
   QVERIFY(stopped != log.end());
   QVERIFY(closing != log.end() && closing > stopped);
   QCOMPARE(CountStarting(log, "Close_complete=Yes"), 1);
+}
+
+void SettingsWindowTest::shutdownWritesOnlyUnderItsFlags() {
+  struct Case {
+    const char* flag;    // the one option turned on
+    const char* key;     // a key written only under it
+    const char* logged;  // its log line
+  };
+  const Case cases[] = {
+      {"Swin", "WinW", "Window_position_saved=Yes"},
+      {"Sfav", "F1txtn", "Bookmarks_saved=Yes"},
+      {"Shst", "Scann", "History_saved=Yes"},
+      {"SaveAddr", "Addrn", "Address saved"},
+      {"Sdir", "mDir", "Directory_saved=Yes"},
+  };
+  for (const Case& c : cases) {
+    TempHome home;
+    auto flag = [&](const char* name) {
+      return std::string(name) + "=" + (std::string(name) == c.flag ? "1" : "0") + "\r\n";
+    };
+    test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Form]\r\n" + flag("Swin") +
+                                      "[Prefs]\r\nAuto=0\r\n" + flag("Sfav") + flag("Shst") +
+                                      flag("SaveAddr") + flag("Sdir"));
+    ScriptedPrompter prompter;
+    test::FakeOutputDialogs dialogs;
+    TForm1 form({kProgram}, &prompter, &dialogs);
+    form.close();
+    const std::string text = test::ReadWholeFile(test::SettingsFilePath(home));
+    const auto log = LogTexts(form.Log().Lines());
+    for (const Case& other : cases) {
+      const bool on = &other == &c;
+      QCOMPARE(text.find(std::string("\r\n") + other.key + "=") != std::string::npos, on);
+      QCOMPARE(CountStarting(log, other.logged), on ? 1 : 0);
+    }
+  }
 }
 
 QTEST_MAIN(SettingsWindowTest)
