@@ -1,7 +1,9 @@
 #include "app/directory_panel.h"
 
 #include <QComboBox>
+#include <QAbstractFileIconProvider>
 #include <QFileSystemModel>
+#include <QIcon>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -108,11 +110,33 @@ QWidget* DirectoryPanel::BuildListTab(CheckListWidget* view, const QString& name
   return page;
 }
 
+namespace {
+
+// Every entry of the tree is a folder: one icon, no type lookups.
+class FolderIcons final : public QAbstractFileIconProvider {
+ public:
+  QIcon icon(IconType) const override { return folder_; }
+  QIcon icon(const QFileInfo&) const override { return folder_; }
+  QString type(const QFileInfo&) const override { return QStringLiteral("Folder"); }
+
+ private:
+  QIcon folder_ = QAbstractFileIconProvider().icon(QAbstractFileIconProvider::Folder);
+};
+
+}  // namespace
+
 void DirectoryPanel::ReadDirectories() {
   QFileSystemModel* old = dirs_;
   dirs_ = new QFileSystemModel(this);
   dirs_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
   dirs_->setReadOnly(true);
+  // The tree is re-read on request (F2, "Refresh"); watching and per-entry icons would cost
+  // seconds of work in directories holding many thousands of files.
+  dirs_->setOption(QFileSystemModel::DontWatchForChanges);
+  auto* icons = new FolderIcons;
+  dirs_->setIconProvider(icons);
+  // Destroyed is sent once the model has stopped reading; the provider can go then.
+  connect(dirs_, &QObject::destroyed, [icons] { delete icons; });
   dirs_->setRootPath("/");
   QItemSelectionModel* old_selection = tree_->selectionModel();
   tree_->setModel(dirs_);
