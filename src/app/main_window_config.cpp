@@ -2,7 +2,6 @@
 // settings file's maintenance ("Save", the "Clear" buttons, create, delete, back up, save as,
 // load).
 #include <QAction>
-#include <unistd.h>
 
 #include "app/criteria_panel.h"
 #include "app/list_panel.h"
@@ -11,6 +10,7 @@
 #include "app/startup_defaults.h"
 #include "fileops/copy_from_item_list.h"
 #include "itemlist/item_list_view.h"
+#include "platform/file_system.h"
 #include "platform/profile_file.h"
 #include "settings/configuration_dialog.h"
 #include "settings/settings_file.h"
@@ -166,7 +166,7 @@ void TForm1::DeleteIniCommand() {
     prompter_.ShowMessage(MessageKind::kWarning, paths_.IniName + " - file not found");
     return;
   }
-  if (::unlink(paths_.IniName.c_str()) != 0) {
+  if (!RemoveFile(paths_.IniName)) {
     prompter_.ShowMessage(MessageKind::kError, paths_.IniName + " - file not deleted");
     return;
   }

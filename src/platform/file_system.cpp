@@ -49,6 +49,8 @@ std::string CurrentDirectory() {
 
 bool SetCurrentDirectory(const std::string& path) { return ::chdir(path.c_str()) == 0; }
 
+bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
 bool CreateDirectory(const std::string& path) {
   return ::mkdir(path.c_str(), 0777) == 0 || DirectoryExists(path);
 }

@@ -24,6 +24,8 @@ std::string CurrentDirectory();
 bool SetCurrentDirectory(const std::string& path);
 // Creates one directory level; true when it exists afterwards.
 bool CreateDirectory(const std::string& path);
+// Deletes a file for good; false when it could not be deleted.
+bool RemoveFile(const std::string& path);
 
 // The user's folders, each with a trailing delimiter, "" when unknown.
 struct SpecialFolders {
