@@ -62,6 +62,7 @@ void TForm1::CreateMenus() {
   actions_.save = file->addAction("&Save");
   actions_.save->setShortcut(QKeySequence("Alt+S"));
   actions_.save->setToolTip("Save item list to file");
+  actions_.save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   actions_.save_log = file->addAction("Save log");
   file->addSeparator();
   Later(file, "&Print...", QKeySequence("Alt+P"));
@@ -140,6 +141,7 @@ void TForm1::CreateMenus() {
   actions_.configuration = options->addAction("&Configuration");
   actions_.configuration->setShortcut(QKeySequence("Alt+C"));
   actions_.configuration->setToolTip("Configuration");
+  actions_.configuration->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   connect(actions_.configuration, &QAction::triggered, this, [this] { ConfigurationCommand(); });
 
   QMenu* items = actions_.items_menu = bar->addMenu("Items");
