@@ -350,6 +350,8 @@ class TForm1 final : public QMainWindow, public ScanHost {
 
  private:
   void CreateConfigurationDialog();
+  // "Unable to write to " and the file, shown and logged.
+  void ReportUnwritable(const std::string& file_name);
   void SaveConfigurationCommand(const ConfigValues& v);
   void ClearScanHistoryCommand();
   void ClearBookmarksCommand();

@@ -113,12 +113,16 @@ void TForm1::SaveSettings(const std::string& file_name, const ConfigValues& v) {
   const std::string stamp = FormatDateTimeOmitMidnight(clock_.Now(), locale_);
   ProfileFile file(file_name);
   if (!WriteConfiguration(file, fields, dialog_targets, lists, stamp)) {
-    log_.AddLogLine("Unable to write to " + file_name);
-    prompter_.ShowMessage(MessageKind::kError, "Unable to write to " + file_name);
+    ReportUnwritable(file_name);
     return;
   }
   iniModified = stamp;
   log_.AddLogLine("SavedConfiguration=" + file_name);
+}
+
+void TForm1::ReportUnwritable(const std::string& file_name) {
+  log_.AddLogLine("Unable to write to " + file_name);
+  prompter_.ShowMessage(MessageKind::kError, "Unable to write to " + file_name);
 }
 
 void TForm1::ClearScanHistoryCommand() {
@@ -126,7 +130,7 @@ void TForm1::ClearScanHistoryCommand() {
   if (startup_.SkipIni || !FileExists(paths_.IniName)) return;
   ProfileFile file(paths_.IniName);
   if (!ClearScanHistoryKeys(file, settings_.HistorySize)) {
-    prompter_.ShowMessage(MessageKind::kError, "Unable to write to " + paths_.IniName);
+    ReportUnwritable(paths_.IniName);
   }
 }
 
@@ -140,7 +144,7 @@ void TForm1::ClearBookmarksCommand() {
   }
   ProfileFile file(paths_.IniName);
   if (!ClearBookmarkKeys(file, settings_.FavouritesSize)) {
-    prompter_.ShowMessage(MessageKind::kError, "Unable to write to " + paths_.IniName);
+    ReportUnwritable(paths_.IniName);
   }
 }
 

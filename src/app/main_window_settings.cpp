@@ -25,7 +25,7 @@ void TForm1::ReadSettingsFile(bool create, const std::string& file_name) {
       iniCreated = stamp;
       log_.AddLogLine("Config_created=" + path);
     } else {
-      prompter_.ShowMessage(MessageKind::kError, "Unable to write to " + path);
+      ReportUnwritable(path);
     }
   }
   if (!FileExists(path)) {
