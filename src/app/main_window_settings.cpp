@@ -176,6 +176,7 @@ void TForm1::FormCloseQuery() {
   if (!startup_.SkipIni && FileExists(paths_.IniName)) {
     ProfileFile file(paths_.IniName);
     if (!WriteShutdownSettings(file)) {
+      log_.AddLogLine("Cannot access: " + paths_.IniName);
       prompter_.ShowMessage(MessageKind::kError, "Cannot access: " + paths_.IniName);
     }
   }
