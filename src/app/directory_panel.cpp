@@ -1,9 +1,6 @@
 #include "app/directory_panel.h"
 
 #include <QComboBox>
-#include <QAbstractFileIconProvider>
-#include <QFileSystemModel>
-#include <QIcon>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -13,6 +10,7 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include "app/directory_tree_model.h"
 #include "app/qt_text.h"
 #include "navigation/check_list_widget.h"
 #include "platform/volume_labels.h"
@@ -54,7 +52,7 @@ QWidget* DirectoryPanel::BuildTreeTab() {
   tree_->setContextMenuPolicy(Qt::CustomContextMenu);
   ReadDirectories();
   connect(tree_, &QTreeView::activated, this, [this](const QModelIndex& index) {
-    emit directoryChosen(PathFromQt(dirs_->filePath(index)));
+    emit directoryChosen(dirs_->PathOf(index));
   });
 
   tree_menu_ = new QMenu(tree_);
@@ -110,49 +108,18 @@ QWidget* DirectoryPanel::BuildListTab(CheckListWidget* view, const QString& name
   return page;
 }
 
-namespace {
-
-// Every entry of the tree is a folder: one icon, no type lookups.
-class FolderIcons final : public QAbstractFileIconProvider {
- public:
-  QIcon icon(IconType) const override { return folder_; }
-  QIcon icon(const QFileInfo&) const override { return folder_; }
-  QString type(const QFileInfo&) const override { return QStringLiteral("Folder"); }
-
- private:
-  QIcon folder_ = QAbstractFileIconProvider().icon(QAbstractFileIconProvider::Folder);
-};
-
-}  // namespace
-
 void DirectoryPanel::ReadDirectories() {
-  QFileSystemModel* old = dirs_;
-  dirs_ = new QFileSystemModel(this);
-  dirs_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
-  dirs_->setReadOnly(true);
-  // The tree is re-read on request (F2, "Refresh"); watching and per-entry icons would cost
-  // seconds of work in directories holding many thousands of files.
-  dirs_->setOption(QFileSystemModel::DontWatchForChanges);
-  auto* icons = new FolderIcons;
-  dirs_->setIconProvider(icons);
-  // Destroyed is sent once the model has stopped reading; the provider can go then.
-  connect(dirs_, &QObject::destroyed, [icons] { delete icons; });
-  dirs_->setRootPath("/");
+  DirectoryTreeModel* old = dirs_;
+  dirs_ = new DirectoryTreeModel(this);
   QItemSelectionModel* old_selection = tree_->selectionModel();
   tree_->setModel(dirs_);
   delete old_selection;
-  for (int column = 1; column < dirs_->columnCount(); ++column) tree_->hideColumn(column);
-  // The tree fills in as directories load; keep the current directory in sight meanwhile.
-  connect(dirs_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-    const QString current = dirs_->filePath(tree_->currentIndex());
-    if (!current.isEmpty() && current.startsWith(loaded)) tree_->scrollTo(tree_->currentIndex());
-  });
   delete old;
 }
 
 std::string DirectoryPanel::MarkedDirectory() const {
   const QModelIndex index = tree_->currentIndex();
-  return index.isValid() ? PathFromQt(dirs_->filePath(index)) : std::string();
+  return dirs_->PathOf(index);
 }
 
 std::string DirectoryPanel::MountPointFor(const std::string& dir) const {
@@ -226,8 +193,8 @@ void DirectoryPanel::ShowDirectory(const std::string& dir) {
       drives_->setCurrentIndex(static_cast<int>(i));
     }
   }
-  tree_->setRootIndex(dirs_->index(PathToQt(mount)));
-  const QModelIndex index = dirs_->index(PathToQt(dir));
+  tree_->setRootIndex(dirs_->IndexOf(mount));
+  const QModelIndex index = dirs_->IndexOf(dir);
   if (!index.isValid()) return;
   tree_->setCurrentIndex(index);
   tree_->expand(index);

@@ -10,7 +10,6 @@
 
 class QAction;
 class QComboBox;
-class QFileSystemModel;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -18,6 +17,8 @@ class QSplitter;
 class QTreeView;
 
 namespace krellix {
+
+class DirectoryTreeModel;
 
 class CheckListWidget;
 class VolumeLabels;
@@ -94,7 +95,7 @@ class DirectoryPanel final : public QTabWidget {
 
   std::vector<MountPoint> mounts_;
   QComboBox* drives_ = nullptr;
-  QFileSystemModel* dirs_ = nullptr;
+  DirectoryTreeModel* dirs_ = nullptr;
   QTreeView* tree_ = nullptr;
   QWidget* preview_ = nullptr;
   QSplitter* tree_split_ = nullptr;
