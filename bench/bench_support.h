@@ -24,8 +24,8 @@ class BenchHost final : public ScanHost {
   void EndBusy() override {}
   void ClearRenameBox() override {}
   int ItemListWidth() override { return 0; }
-  int MaxCharWidth() override { return 1; }
   int TextWidth(const std::string& line) override { return static_cast<int>(line.size()); }
+  int TextWidthBound(const std::string& line) override { return static_cast<int>(line.size()); }
   void FinishRun(int) override {}
   ScanOutput* Output() override { return output; }
   void SetScanText(const std::string&) override {}

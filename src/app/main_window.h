@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -151,8 +152,8 @@ class TForm1 final : public QMainWindow, public ScanHost {
   void StopPreview() override {}
   ScanOutput* Output() override;
   int ItemListWidth() override;
-  int MaxCharWidth() override;
   int TextWidth(const std::string& line) override;
+  int TextWidthBound(const std::string& line) override;
   void FinishRun(int scroll_width) override;
   void SetScanText(const std::string& text) override;
 
@@ -397,6 +398,9 @@ class TForm1 final : public QMainWindow, public ScanHost {
   void ViewFile(const std::string& /*full_name*/, bool /*force_text*/) {}
 
   ItemActions item_actions_;
+  // The item list font's character advances, for TextWidthBound.
+  std::vector<int> advances_;
+  QFont advances_font_;
   // The modifiers held as each key went down; the key map acts on key-up with these.
   std::unordered_map<int, Qt::KeyboardModifiers> key_press_modifiers_;
 };

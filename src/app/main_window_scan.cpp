@@ -2,9 +2,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
+#include <climits>
 
 #include "app/criteria_panel.h"
 #include "app/directory_panel.h"
@@ -95,7 +97,25 @@ void TForm1::EndBusy() {
 
 int TForm1::ItemListWidth() { return list_panel_->ItemView()->viewport()->width(); }
 
-int TForm1::MaxCharWidth() { return list_panel_->ItemView()->fontMetrics().maxWidth(); }
+int TForm1::TextWidthBound(const std::string& line) {
+  const QFont font = list_panel_->ItemView()->font();
+  if (font != advances_font_ || advances_.empty()) {
+    // The advance of every ASCII character, and for anything else the font's widest.
+    const QFontMetrics metrics(font);
+    advances_.assign(129, metrics.maxWidth());
+    for (int c = 32; c < 127; ++c) advances_[c] = metrics.horizontalAdvance(QChar(c));
+    advances_font_ = font;
+  }
+  long long sum = 0;
+  for (const unsigned char c : line) {
+    // Continuation bytes of a UTF-8 sequence add nothing; its lead byte counts as the widest.
+    if ((c & 0xC0) == 0x80) continue;
+    sum += advances_[c < 128 ? c : 128];
+  }
+  // Kerning only narrows a line; the margin covers rounding of the advances.
+  sum += sum / 8 + 2;
+  return sum > INT_MAX ? INT_MAX : static_cast<int>(sum);
+}
 
 int TForm1::TextWidth(const std::string& line) {
   return list_panel_->ItemView()->fontMetrics().horizontalAdvance(ToQt(line));

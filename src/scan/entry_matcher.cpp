@@ -226,7 +226,7 @@ void EntryMatcher::Emit(const std::string& entry_name, EntryFacts& entry) {
   const int length = Utf8Length(line);
   if (length > state_.MaxListLength) state_.MaxListLength = length;
   // Only a line that could be wider than the widest so far is measured.
-  if (static_cast<long long>(length) * host_.MaxCharWidth() > state_.MaxListWidth) {
+  if (host_.TextWidthBound(line) > state_.MaxListWidth) {
     const int width = host_.TextWidth(line);
     if (width > state_.MaxListWidth) state_.MaxListWidth = width;
   }

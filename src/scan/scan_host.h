@@ -41,11 +41,11 @@ class ScanHost {
   // Empties the rename pane's box and hint.
   virtual void ClearRenameBox() = 0;
 
-  // Width of the item list in pixels; the widest possible character of its font; the width of
-  // one line of text in it.
+  // Width of the item list in pixels; the width of one line of text in it, and a cheap width
+  // that is never less than that (only a line whose bound beats the widest so far is measured).
   virtual int ItemListWidth() = 0;
-  virtual int MaxCharWidth() = 0;
   virtual int TextWidth(const std::string& line) = 0;
+  virtual int TextWidthBound(const std::string& line) = 0;
 
   // The end of a run: the horizontal scroll range of the item list (when `scroll_width` > 0)
   // and the focus.

@@ -66,6 +66,7 @@ class MainWindowTest : public QObject {
   void customScanStringsRunFromTheScanButtonMenu();
   void scanCommandsWaitForTheRunningScan();
   void resetSelectionCriteriaStartsAfresh();
+  void widthBoundNeverUndercutsTheWidth();
 };
 
 void MainWindowTest::startupLogsInOrderWithScanToFile() {
@@ -451,6 +452,26 @@ void MainWindowTest::resetSelectionCriteriaStartsAfresh() {
   // AutoScan comes back with its stored value, and the toggle shows it.
   QVERIFY(form.State().AutoScan);
   QVERIFY(!form.Actions().auto_scan->isChecked());
+}
+
+void MainWindowTest::widthBoundNeverUndercutsTheWidth() {
+  TempHome home;
+  ScriptedPrompter prompter;
+  test::FakeOutputDialogs dialogs;
+  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  const std::string lines[] = {
+      "",
+      "i",
+      "WWWWWWWWWWWWWWWWWWWWMMMMMMMMMMMM",
+      "AVAVAVAV To Ty Yo LT",
+      ": |  | /tmp/x/ | file_000001_some_longer_name.txt | 0 | 2026-12-10 01:18",
+      "\xC3\xA4\xC3\xB6\xC3\xBC \xE2\x82\xAC \xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80",
+      "tab\there\x01\x7F",
+      "\xFF\xFE not UTF-8",
+  };
+  for (const std::string& line : lines) {
+    QVERIFY2(form.TextWidthBound(line) >= form.TextWidth(line), line.c_str());
+  }
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -31,8 +31,10 @@ class FakeScanHost final : public ScanHost {
   void EndBusy() override { events.push_back("idle"); }
   void ClearRenameBox() override { events.push_back("clear-rename"); }
   int ItemListWidth() override { return 100; }
-  int MaxCharWidth() override { return 10; }
   int TextWidth(const std::string& line) override { return static_cast<int>(line.size()) * 7; }
+  int TextWidthBound(const std::string& line) override {
+    return static_cast<int>(line.size()) * 10;
+  }
   void FinishRun(int scroll_width) override { finish_scroll_width = scroll_width; }
   ScanOutput* Output() override { return output; }
   void SetScanText(const std::string& text) override { criteria_.scan_text = text; }
