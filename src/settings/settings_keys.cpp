@@ -23,6 +23,7 @@ enum Flags : unsigned {
   kFromDialog = 32,      // "Save" writes the configuration dialog's control, applied or not
   kReadEarly = 64,       // read by the loader's earlier steps, written here
   kAutoScan = 128,       // read into the stored AutoScan, written from the live one
+  kFalseByDefault = 256, // a missing key reads as false, not as the target's value
 };
 
 struct Key {
@@ -146,7 +147,7 @@ const std::array kKeys = {
     KS("Prefs", "Cust3", Kind::kString, kFromDialog, t.app.CustOpt[2]),
     KS("Prefs", "Cust4", Kind::kString, kFromDialog, t.app.CustOpt[3]),
     KS("Prefs", "Cust5", Kind::kString, kFromDialog, t.app.CustOpt[4]),
-    KBF("Prefs", "IncrScan", kNotInScanToFile | kFromDialog, t.criteria.append),
+    KBF("Prefs", "IncrScan", kNotInScanToFile | kFromDialog | kFalseByDefault, t.criteria.append),
 };
 
 #undef KB
@@ -167,7 +168,7 @@ void ReadSettingsKeys(const ProfileFile& file, SettingsTargets& t,
     switch (k.kind) {
       case Kind::kBool: {
         bool& target = k.b(t);
-        target = file.ReadBool(k.section, k.name, target);
+        target = file.ReadBool(k.section, k.name, (k.flags & kFalseByDefault) ? false : target);
         break;
       }
       case Kind::kInt: {

@@ -99,6 +99,16 @@ TEST(SettingsKeysTest, BadValuesKeepTheirTargets) {
   EXPECT_EQ(s.app.output.OutputSep, "");  // present and empty reads as empty
 }
 
+TEST(SettingsKeysTest, AMissingAppendKeyUnchecksTheBox) {
+  test::TempTree t;
+  State s;
+  s.criteria.append = true;
+  s.criteria.hidden = false;
+  ReadSettingsKeys(FileWith(t, "[Prefs]\nLimit=5\n"), s.targets);
+  EXPECT_FALSE(s.criteria.append);  // "IncrScan" defaults to off, whatever the box held
+  EXPECT_FALSE(s.criteria.hidden);  // other keys default to what their target holds
+}
+
 TEST(SettingsKeysTest, ListsAreReadBetweenTheirNeighbours) {
   test::TempTree t;
   State s;
