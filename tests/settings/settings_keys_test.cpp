@@ -2,13 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <random>
 
 #include "app/environment_paths.h"
 #include "platform/profile_file.h"
 #include "scan/scan_state.h"
 #include "scan/selection_criteria.h"
 #include "settings/app_settings.h"
+#include "settings/numbered_list.h"
 #include "support/settings_state.h"
 #include "support/temp_tree.h"
 
@@ -97,6 +100,30 @@ TEST(SettingsKeysTest, BadValuesKeepTheirTargets) {
   EXPECT_EQ(s.criteria.logic, ScanLogic::kOr);
   EXPECT_EQ(s.scan.SortOutput, 'P');
   EXPECT_EQ(s.app.output.OutputSep, "");  // present and empty reads as empty
+}
+
+TEST(SettingsKeysTest, GarbageFilesReadAndTakeNewKeys) {
+  test::TempTree t;
+  std::mt19937 random(7);
+  const std::string alphabet = "[]=\r\n \t;xPrefsOutputLimitSep0x9\xFF\x80";
+  for (int round = 0; round < 200; ++round) {
+    std::string text;
+    const int length = static_cast<int>(random() % 400);
+    for (int i = 0; i < length; ++i) {
+      text += random() % 10 == 0 ? static_cast<char>(random() % 256)
+                                 : alphabet[random() % alphabet.size()];
+    }
+    State s;
+    ProfileFile file = FileWith(t, text);
+    ReadSettingsKeys(file, s.targets, [](int) {});
+    for (const NumberedListKeys* keys : {&kBookmarkKeys, &kScanHistoryKeys, &kAddressKeys}) {
+      const NumberedList list = ReadNumberedList(file, *keys, 17);
+      EXPECT_LE(list.entries.size(), static_cast<std::size_t>(std::max(0, list.limit)));
+    }
+    // Whatever was there, a written key reads back, and the file reads the same once saved.
+    ASSERT_TRUE(file.WriteInt("Prefs", "Limit", 42));
+    EXPECT_EQ(ProfileFile(t.Path("k.ini")).ReadInt("Prefs", "Limit", 0), 42);
+  }
 }
 
 TEST(SettingsKeysTest, AMissingAppendKeyUnchecksTheBox) {
