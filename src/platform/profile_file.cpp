@@ -121,6 +121,16 @@ std::optional<std::string> ProfileFile::Read(std::string_view section,
   return lines_[k].text.substr(lines_[k].value_at, kMaxValue);
 }
 
+std::vector<std::string> ProfileFile::KeyNames(std::string_view section) const {
+  std::vector<std::string> names;
+  const std::size_t s = FindSection(section);
+  if (s == npos) return names;
+  for (std::size_t i = s + 1; i < lines_.size() && !lines_[i].is_section; ++i) {
+    if (!lines_[i].name.empty()) names.push_back(lines_[i].name);
+  }
+  return names;
+}
+
 std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
                                     const std::string& def) const {
   auto v = Read(section, key);

@@ -33,6 +33,8 @@ class ProfileFile {
   std::int64_t ReadInt(std::string_view section, std::string_view key, std::int64_t def) const;
   // An integer; non-zero is true.
   bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+  // The names of the keys of a section, in file order (duplicates included).
+  std::vector<std::string> KeyNames(std::string_view section) const;
 
   // Writes a key and saves the file; false when the file could not be written (the value is
   // then not kept in memory either).

@@ -1,17 +1,38 @@
 #include "settings/numbered_list.h"
 
 #include <algorithm>
+#include <cctype>
+#include <string_view>
 
 #include "platform/profile_file.h"
 
 namespace krellix {
 namespace {
 
-std::string EntryKey(const NumberedListKeys& keys, int i) {
+std::string EntryKey(const NumberedListKeys& keys, std::int64_t i) {
   return keys.stem + std::to_string(keys.first_index + i);
 }
 
 }  // namespace
+
+std::int64_t EntryPlace(const NumberedListKeys& keys, const std::string& name) {
+  const std::string_view stem = keys.stem;
+  if (name.size() <= stem.size() || name.size() > stem.size() + 18) return -1;
+  for (std::size_t i = 0; i < stem.size(); ++i) {
+    if (std::toupper(static_cast<unsigned char>(name[i])) !=
+        std::toupper(static_cast<unsigned char>(stem[i]))) {
+      return -1;
+    }
+  }
+  const std::string_view digits = std::string_view(name).substr(stem.size());
+  if (digits.size() > 1 && digits[0] == '0') return -1;
+  std::int64_t index = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return -1;
+    index = index * 10 + (c - '0');
+  }
+  return index - keys.first_index;
+}
 
 NumberedList ReadNumberedList(const ProfileFile& file, const NumberedListKeys& keys, int limit) {
   NumberedList list;
@@ -19,8 +40,17 @@ NumberedList ReadNumberedList(const ProfileFile& file, const NumberedListKeys& k
   if (keys.current_key != nullptr) list.current = file.Read(keys.section, keys.current_key);
   const std::int64_t stored = file.ReadInt(keys.section, keys.count_key, keys.count_default);
   const std::int64_t n = std::min<std::int64_t>(stored, list.limit);
-  for (int i = 0; i < n; ++i) {
-    const auto value = file.Read(keys.section, EntryKey(keys, i));
+  // The entry keys present, by their place in the list; a count or limit written by hand as
+  // millions costs no more than the keys that are there.
+  std::vector<std::int64_t> places;
+  for (const std::string& name : file.KeyNames(keys.section)) {
+    const std::int64_t place = EntryPlace(keys, name);
+    if (place >= 0 && place < n) places.push_back(place);
+  }
+  std::sort(places.begin(), places.end());
+  places.erase(std::unique(places.begin(), places.end()), places.end());
+  for (const std::int64_t place : places) {
+    const auto value = file.Read(keys.section, EntryKey(keys, place));
     if (value && !value->empty()) list.entries.push_back(*value);
   }
   return list;

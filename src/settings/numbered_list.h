@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,10 @@ struct NumberedList {
   std::optional<std::string> current;  // the current text, when its key is there
   std::vector<std::string> entries;
 };
+
+// The place in the list (0 for the first entry) of a key name, or -1 when the name is not the
+// list's stem (letter case ignored) followed by an index in plain decimal without leading zeros.
+std::int64_t EntryPlace(const NumberedListKeys& keys, const std::string& name);
 
 // Reads a list: the limit (default `limit`), the current text, then min(count, limit) entry
 // keys from the first index on; missing or empty entries are passed over.

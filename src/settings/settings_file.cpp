@@ -11,10 +11,13 @@ namespace krellix {
 namespace {
 
 // Deletes the entry keys of a list from its first index up to (not including) `end`, then
-// sets its count to 0.
+// sets its count to 0. Only the keys there are visited, however large `end`.
 bool ClearListKeys(ProfileFile& file, const NumberedListKeys& keys, int end) {
-  for (int i = keys.first_index; i < end; ++i) {
-    if (!file.DeleteKey(keys.section, keys.stem + std::to_string(i))) return false;
+  for (const std::string& name : file.KeyNames(keys.section)) {
+    const std::int64_t place = EntryPlace(keys, name);
+    if (place >= 0 && place + keys.first_index < end && !file.DeleteKey(keys.section, name)) {
+      return false;
+    }
   }
   return file.WriteInt(keys.section, keys.count_key, 0);
 }

@@ -59,5 +59,15 @@ TEST(NumberedListTest, WriteThenReadRoundTrips) {
                   .entries.empty());
 }
 
+TEST(NumberedListTest, HugeCountsReadOnlyTheKeysThere) {
+  test::TempTree t;
+  std::ofstream(t.Path("k.ini"), std::ios::binary)
+      << "[Prefs]\nHist=2000000000\nScann=2000000000\nScan1500000=far\nScan07=leading zero\n"
+         "Scan0=first\nscan2=second\nScanX=not a number\n";
+  const NumberedList list = ReadNumberedList(ProfileFile(t.Path("k.ini")), kScanHistoryKeys, 17);
+  EXPECT_EQ(list.limit, 2000000000);
+  EXPECT_EQ(list.entries, (std::vector<std::string>{"first", "second", "far"}));
+}
+
 }  // namespace
 }  // namespace krellix

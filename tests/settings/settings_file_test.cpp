@@ -101,6 +101,10 @@ TEST(ClearKeysTest, DeletesTheEntriesUpToTheLimitAndZeroesTheCount) {
   EXPECT_EQ(back.Read("Prefs", "F1txt5"), "/3/");
   EXPECT_EQ(back.Read("Prefs", "F1txtn"), "0");
   EXPECT_TRUE(ReadNumberedList(back, kBookmarkKeys, 17).entries.empty());
+
+  // A limit in the billions visits only the keys there.
+  ASSERT_TRUE(ClearScanHistoryKeys(file, 2000000000));
+  EXPECT_FALSE(ProfileFile(t.Path("k.ini")).Read("Prefs", "Scan2").has_value());
 }
 
 TEST(BackupNameTest, StampsDateAndTime) {
