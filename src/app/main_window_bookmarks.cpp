@@ -6,6 +6,7 @@
 #include "app/directory_panel.h"
 #include "app/main_window.h"
 #include "app/qt_text.h"
+#include "app/screen_fit.h"
 #include "navigation/bookmarks_dialog.h"
 #include "platform/file_system.h"
 #include "scan/item_entry.h"
@@ -71,7 +72,8 @@ void TForm1::BookmarkItemDirectory() {
 void TForm1::ManageBookmarks() {
   WindowPlace& place = settings_.Form10;
   if (settings_.SaveWin && place.width > 0) {
-    bookmarks_window_->setGeometry(place.left, place.top, place.width, place.height);
+    bookmarks_window_->setGeometry(
+        WithSizeOnDesktop(QRect(place.left, place.top, place.width, place.height)));
   }
   std::optional<std::vector<std::string>> edited =
       bookmarks_window_->Edit(current_dir_, bookmarks_.Entries(), settings_.FavouritesSize);

@@ -1,6 +1,7 @@
 // The settings file of the main window: the file step of loading the settings, and the
 // shutdown sequence that writes lists, histories and geometry back.
 #include <QAction>
+#include <algorithm>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSplitter>
@@ -8,6 +9,7 @@
 #include "app/criteria_panel.h"
 #include "app/directory_panel.h"
 #include "app/main_window.h"
+#include "app/screen_fit.h"
 #include "app/startup_defaults.h"
 #include "platform/profile_file.h"
 #include "settings/numbered_list.h"
@@ -86,6 +88,7 @@ void TForm1::ApplyStoredGeometry(const ProfileFile& file) {
   // A window stored beyond the right or bottom edge comes back against that edge.
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
+    g = WithSizeOnDesktop(g);
     if (g.left() > area.width()) g.moveLeft(area.width() - g.width());
     if (g.top() > area.height()) g.moveTop(area.height() - g.height());
   }

@@ -44,6 +44,7 @@ class SettingsWindowTest : public QObject {
   void skipIniWritesNothing();
   void listsAndValuesAsStored();
   void storedGeometryComesBackOnScreen();
+  void absurdStoredSizesStayWithinTheDesktop();
   void resetCriteriaReadsTheFileWhileEnabled();
   void damagedFileReadsWhatItCan();
   void unwritableFolderDisablesTheFile();
@@ -205,6 +206,18 @@ void SettingsWindowTest::storedGeometryComesBackOnScreen() {
     form.Actions().reset_criteria->trigger();
     QCOMPARE(form.geometry().topLeft(), QPoint(5, 6));
   }
+}
+
+void SettingsWindowTest::absurdStoredSizesStayWithinTheDesktop() {
+  const QSize desktop = QGuiApplication::primaryScreen()->virtualSize();
+  TempHome home;
+  test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Form]\r\nSwin=1\r\nWinL=0\r\nWinT=0\r\n"
+                                "WinW=100000000\r\nWinH=-5\r\n[Prefs]\r\nAuto=0\r\n");
+  ScriptedPrompter prompter;
+  test::FakeOutputDialogs dialogs;
+  TForm1 form({kProgram}, &prompter, &dialogs);
+  QVERIFY(form.width() <= desktop.width());
+  QVERIFY(form.height() > 0 && form.height() <= desktop.height());
 }
 
 void SettingsWindowTest::resetCriteriaReadsTheFileWhileEnabled() {
