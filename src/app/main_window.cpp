@@ -137,6 +137,7 @@ void TForm1::FormCreate(const std::vector<std::string>& args) {
 
   SetDefaults(true, "");
   CreateConfigurationDialog();
+  CreateTrayIcon();
 
   // The preview pane is as high as the panel is wide, plus its button strip; collapsed to the
   // strip while previews are off.

@@ -39,6 +39,7 @@ class QKeyEvent;
 class QLabel;
 class QMenu;
 class QSplitter;
+class QSystemTrayIcon;
 class QToolBar;
 
 namespace krellix {
@@ -132,6 +133,8 @@ class TForm1 final : public QMainWindow, public ScanHost {
   ScanEngine& Engine() { return engine_; }
   const MainActions& Actions() const { return actions_; }
   TForm4* ConfigurationWindow() const { return config_window_; }
+  // The tray icon's menu: "Restore" and "Exit".
+  QMenu* TrayMenu() const { return tray_menu_; }
   CriteriaPanel* CriteriaTabs() const { return criteria_panel_; }
   DirectoryPanel* DirectoryTabs() const { return directory_panel_; }
   ListPanel* ListTabs() const { return list_panel_; }
@@ -160,6 +163,7 @@ class TForm1 final : public QMainWindow, public ScanHost {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void FormCreate(const std::vector<std::string>& args);
@@ -363,6 +367,12 @@ class TForm1 final : public QMainWindow, public ScanHost {
   void ShowScanHistory();
 
   TForm4* config_window_ = nullptr;  // owned by this window
+
+  // The notification-area icon (main_window_tray.cpp).
+  void CreateTrayIcon();
+  void RestoreFromTray();
+  QSystemTrayIcon* tray_ = nullptr;
+  QMenu* tray_menu_ = nullptr;
   std::array<std::string, 5> applied_custom_;
 
   // Item list commands

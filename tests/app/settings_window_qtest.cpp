@@ -1,7 +1,10 @@
 #include <QtTest>
 #include <QAction>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
+#include <QSystemTrayIcon>
+#include <functional>
 #include <fstream>
 
 #include "app/main_window.h"
@@ -52,6 +55,8 @@ class SettingsWindowTest : public QObject {
   void closeDuringAScanWaitsForItsEnd();
   void listSavesFollowTheirOptions();
   void shutdownWritesOnlyUnderItsFlags();
+  void everyWayToCloseRunsTheSequence();
+  void minimisingWithoutATrayKeepsTheWindow();
 };
 
 void SettingsWindowTest::firstStartCreatesTheFile() {
@@ -417,6 +422,49 @@ void SettingsWindowTest::shutdownWritesOnlyUnderItsFlags() {
       QCOMPARE(CountStarting(log, other.logged), on ? 1 : 0);
     }
   }
+}
+
+void SettingsWindowTest::everyWayToCloseRunsTheSequence() {
+  const std::vector<std::pair<const char*, std::function<void(TForm1&)>>> ways = {
+      {"close box", [](TForm1& f) { f.close(); }},
+      {"E&xit", [](TForm1& f) { f.Actions().exit->trigger(); }},
+      {"Exit (Alt+F4)", [](TForm1& f) { f.Actions().exit_button->trigger(); }},
+      {"Alt+F4", [](TForm1& f) { QTest::keyClick(&f, Qt::Key_F4, Qt::AltModifier); }},
+      {"tray Exit",
+       [](TForm1& f) {
+         for (QAction* a : f.TrayMenu()->actions()) {
+           if (a->text() == "Exit") a->trigger();
+         }
+       }},
+  };
+  for (const auto& [name, way] : ways) {
+    TempHome home;
+    ScriptedPrompter prompter;
+    test::FakeOutputDialogs dialogs;
+    TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    way(form);
+    QVERIFY2(!form.isVisible(), name);
+    QVERIFY2(CountStarting(LogTexts(form.Log().Lines()), "Close_complete=Yes") == 1, name);
+  }
+}
+
+void SettingsWindowTest::minimisingWithoutATrayKeepsTheWindow() {
+  TempHome home;
+  ScriptedPrompter prompter;
+  test::FakeOutputDialogs dialogs;
+  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  form.Settings().SysTray = true;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  form.showMinimized();
+  QCoreApplication::processEvents();
+  // The offscreen platform has no notification area: hiding the window would lose it.
+  if (!QSystemTrayIcon::isSystemTrayAvailable()) QVERIFY(form.isVisible());
+  QStringList captions;
+  for (QAction* a : form.TrayMenu()->actions()) captions << a->text();
+  QCOMPARE(captions, (QStringList{"Restore", "Exit"}));
 }
 
 QTEST_MAIN(SettingsWindowTest)
