@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <fstream>
 
 #include "app/main_window.h"
@@ -35,6 +37,13 @@ std::vector<std::string> Picked(const std::vector<std::string>& texts,
   return out;
 }
 
+bool Shown(const ScriptedPrompter& p, const std::string& text) {
+  for (const auto& m : p.messages) {
+    if (m.text == text) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 class SettingsWindowTest : public QObject {
@@ -57,6 +66,7 @@ class SettingsWindowTest : public QObject {
   void shutdownWritesOnlyUnderItsFlags();
   void everyWayToCloseRunsTheSequence();
   void minimisingWithoutATrayKeepsTheWindow();
+  void readOnlySettingsFileAtTheClose();
 };
 
 void SettingsWindowTest::firstStartCreatesTheFile() {
@@ -465,6 +475,26 @@ void SettingsWindowTest::minimisingWithoutATrayKeepsTheWindow() {
   QStringList captions;
   for (QAction* a : form.TrayMenu()->actions()) captions << a->text();
   QCOMPARE(captions, (QStringList{"Restore", "Exit"}));
+}
+
+void SettingsWindowTest::readOnlySettingsFileAtTheClose() {
+  if (::geteuid() == 0) QSKIP("permissions do not bind root");
+  TempHome home;
+  test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\n");
+  ScriptedPrompter prompter;
+  test::FakeOutputDialogs dialogs;
+  TForm1 form({kProgram}, &prompter, &dialogs);
+  const std::string folder = home.tree.Path(".config/Krellix");
+  const std::string before = test::ReadWholeFile(test::SettingsFilePath(home));
+  QCOMPARE(::chmod(test::SettingsFilePath(home).c_str(), 0444), 0);
+  QCOMPARE(::chmod(folder.c_str(), 0555), 0);
+  form.close();
+  ::chmod(folder.c_str(), 0755);
+  QVERIFY(Shown(prompter, "Cannot access: " + test::SettingsFilePath(home)));
+  const auto log = LogTexts(form.Log().Lines());
+  QCOMPARE(CountStarting(log, "Cannot access: "), 1);
+  QCOMPARE(CountStarting(log, "Close_complete=Yes"), 1);
+  QCOMPARE(test::ReadWholeFile(test::SettingsFilePath(home)), before);
 }
 
 QTEST_MAIN(SettingsWindowTest)
