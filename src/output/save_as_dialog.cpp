@@ -15,26 +15,13 @@
 #include <QVBoxLayout>
 
 #include "output/csv_settings_rule.h"
+#include "output/delimiter_box.h"
 #include "output/file_name_checks.h"
 #include "platform/file_system.h"
 
 namespace krellix {
 
 namespace {
-
-// The list entries of the "Delimiter" box and the separators they stand for.
-struct DelimiterEntry {
-  const char* caption;
-  const char* separator;
-};
-constexpr DelimiterEntry kDelimiterEntries[] = {
-    {"TAB", "\t"}, {"COMMA", ","}, {"Version-0.3", "  "}};
-
-QString FromBytes(const std::string& bytes) {
-  return QFile::decodeName(QByteArray::fromStdString(bytes));
-}
-
-std::string ToBytes(const QString& text) { return QFile::encodeName(text).toStdString(); }
 
 QCheckBox* NewCheck(const char* caption, const char* name, QWidget* parent) {
   auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
@@ -73,7 +60,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   delimiter_->setObjectName(QStringLiteral("OutputSep"));
   delimiter_->setEditable(true);
   delimiter_->setInsertPolicy(QComboBox::NoInsert);
-  for (const DelimiterEntry& e : kDelimiterEntries) delimiter_->addItem(e.caption);
+  DelimiterBox::AddEntries(delimiter_);
   delimiter_->setToolTip(QStringLiteral("Separator character between output fields "));
   auto* delimiter_label = new QLabel(QStringLiteral("Delimiter"), file);
   delimiter_label->setBuddy(delimiter_);
@@ -162,10 +149,7 @@ bool TForm2::Execute(OutputOptions& options) {
 void TForm2::Load(const OutputOptions& o) {
   invalid_bar_->hide();
   SetName(o.SaveName);
-  sep_bytes_ = o.OutputSep;
-  sep_shown_ = FromBytes(o.OutputSep);
-  delimiter_->setCurrentIndex(-1);
-  delimiter_->setEditText(sep_shown_);
+  separator_.Show(delimiter_, o.OutputSep);
 
   quotes_->setChecked(o.Quotes);
   titles_->setChecked(o.Titles);
@@ -190,11 +174,7 @@ void TForm2::Load(const OutputOptions& o) {
 
 void TForm2::Store(OutputOptions& o) const {
   o.SaveName = NameBytes();
-  const QString sep = delimiter_->currentText();
-  o.OutputSep = sep == sep_shown_ ? sep_bytes_ : ToBytes(sep);
-  for (const DelimiterEntry& e : kDelimiterEntries) {
-    if (sep == QLatin1String(e.caption)) o.OutputSep = e.separator;
-  }
+  o.OutputSep = separator_.Separator(delimiter_);
   o.Quotes = quotes_->isChecked();
   o.Titles = titles_->isChecked();
   o.Headers = headers_->isChecked();
@@ -223,9 +203,9 @@ void TForm2::BrowseClicked() {
   const QString filter = csv_->isChecked() ? QStringLiteral("Text files (*.csv);;All files (*)")
                                            : QStringLiteral("Text files (*.txt);;All files (*)");
   const QString chosen =
-      pick_file(QStringLiteral("Write to filename"), FromBytes(DirectoryPart(name)),
-                FromBytes(NamePart(name)), filter);
-  if (!chosen.isEmpty()) SetName(ToBytes(chosen));
+      pick_file(QStringLiteral("Write to filename"), PathToQt(DirectoryPart(name)),
+                PathToQt(NamePart(name)), filter);
+  if (!chosen.isEmpty()) SetName(PathFromQt(chosen));
 }
 
 void TForm2::SaveClicked() {
@@ -238,13 +218,11 @@ void TForm2::SaveClicked() {
 }
 
 std::string TForm2::NameBytes() const {
-  return name_->text() == name_shown_ ? name_bytes_ : ToBytes(name_->text());
+  return name_bytes_.From(name_->text());
 }
 
 void TForm2::SetName(std::string bytes) {
-  name_bytes_ = std::move(bytes);
-  name_shown_ = FromBytes(name_bytes_);
-  name_->setText(name_shown_);
+  name_->setText(name_bytes_.Show(std::move(bytes)));
 }
 
 QString TForm2::DefaultPickFile(const QString& title, const QString& folder, const QString& name,

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "app/qt_text.h"
+#include "output/delimiter_box.h"
 #include "output/output_options.h"
 
 class QButtonGroup;
@@ -72,11 +74,9 @@ class TForm2 : public QDialog {
   QButtonGroup* existing_ = nullptr;
   QLabel* invalid_bar_ = nullptr;
 
-  // The bytes behind the shown name and delimiter, and the text they were shown as.
-  std::string name_bytes_;
-  QString name_shown_;
-  std::string sep_bytes_;
-  QString sep_shown_;
+  // The bytes behind the shown name and delimiter.
+  ShownBytes name_bytes_;
+  DelimiterBox separator_;
 };
 
 }  // namespace krellix

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/qt_text.h"
+#include "output/delimiter_box.h"
 #include "settings/configuration_dialog.h"
 
 class QButtonGroup;
@@ -31,15 +32,10 @@ inline constexpr const char* kBytes = "bytes";
 // the bytes come back unchanged, so such a path survives a showing of the dialog.
 struct TForm4::BytesField {
   QLineEdit* edit = nullptr;
-  std::string bytes;
-  QString shown;
+  ShownBytes bytes;
 
-  void Set(std::string b) {
-    bytes = std::move(b);
-    shown = PathToQt(bytes);
-    edit->setText(shown);
-  }
-  std::string Get() const { return edit->text() == shown ? bytes : PathFromQt(edit->text()); }
+  void Set(std::string b) { edit->setText(bytes.Show(std::move(b))); }
+  std::string Get() const { return bytes.From(edit->text()); }
 };
 
 struct TForm4::Controls {
@@ -58,13 +54,6 @@ struct TForm4::Controls {
     bool switched = false;
   };
 
-  // The list entries of the "Output Delimiter" box and the separators they stand for.
-  struct DelimiterEntry {
-    const char* caption;
-    const char* separator;
-  };
-  static constexpr std::array<DelimiterEntry, 3> kDelimiterEntries = {
-      {{"TAB", "\t"}, {"COMMA", ","}, {"Version-0.3", "  "}}};
   // The item orders of the five sort choices, in their order on the tab.
   static constexpr std::array<char, 5> kSortOrders = {'F', 'P', 'S', 'D', '-'};
 
@@ -92,9 +81,7 @@ struct TForm4::Controls {
   std::array<QLineEdit*, 5> cust_opt{};
   // "Output"
   QComboBox* output_sep = nullptr;
-  // The delimiter's bytes and the text they were shown as.
-  std::string sep_bytes;
-  QString sep_shown;
+  DelimiterBox separator;
   BytesField save_name;
   QLineEdit* header2 = nullptr;
   QCheckBox* save_csv = nullptr;

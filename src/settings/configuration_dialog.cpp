@@ -185,10 +185,7 @@ void TForm4::Load(const ConfigValues& v) {
   }
 
   const OutputOptions& o = v.app.output;
-  c.sep_bytes = o.OutputSep;
-  c.sep_shown = PathToQt(o.OutputSep);
-  c.output_sep->setCurrentIndex(-1);
-  c.output_sep->setEditText(c.sep_shown);
+  c.separator.Show(c.output_sep, o.OutputSep);
   c.save_name.Set(o.SaveName);
   c.header2->setText(ToQt(o.Header2));
   // At most one is set; should more be, prompting wins, as in the "Save as..." dialog.
@@ -236,11 +233,7 @@ void TForm4::Store(ConfigValues& v) const {
   }
 
   OutputOptions& o = v.app.output;
-  const QString sep = c.output_sep->currentText();
-  o.OutputSep = sep == c.sep_shown ? c.sep_bytes : PathFromQt(sep);
-  for (const Controls::DelimiterEntry& e : Controls::kDelimiterEntries) {
-    if (sep == QLatin1String(e.caption)) o.OutputSep = e.separator;
-  }
+  o.OutputSep = c.separator.Separator(c.output_sep);
   o.SaveName = c.save_name.Get();
   o.Header2 = FromQt(c.header2->text());
   o.SaveCSV = c.save_csv->isChecked();

@@ -227,7 +227,7 @@ QWidget* TForm4::Controls::OutputTab(QWidget* owner) {
       Named(new QComboBox(file), "OutputSep", "Separator character between output fields ", true);
   output_sep->setEditable(true);
   output_sep->setInsertPolicy(QComboBox::NoInsert);
-  for (const DelimiterEntry& e : kDelimiterEntries) output_sep->addItem(Q(e.caption));
+  DelimiterBox::AddEntries(output_sep);
   save_name.edit = Edit(file, "SaveName", "Default filename to save output", true);
   header2 = Edit(file, "Header2", "Enter user header text", true);
   auto* fields = new QFormLayout;
