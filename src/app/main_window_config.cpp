@@ -46,7 +46,7 @@ void TForm1::CreateConfigurationDialog() {
   c.ini_modified = [this] { return iniModified; };
   c.log = [this](const std::string& line) { log_.AddLogLine(line); };
   c.printer_font = [this] { return settings_.PrinterFont; };
-  c.set_printer_font = [this](const FontSpec& font) { settings_.PrinterFont = font; };
+  c.set_printer_font = [this](const FontFace& font) { settings_.PrinterFont = font; };
   config_window_ = new TForm4(std::move(c), prompter_, state_.ScanToFile, this);
 }
 

@@ -9,13 +9,13 @@
 namespace krellix {
 
 // A font by its description, so core code can keep one without a toolkit.
-struct FontSpec {
+struct FontFace {
   std::string family = "Courier";
   int point_size = 10;
   bool bold = false, italic = false, underline = false, strike_out = false;
   std::uint32_t rgb = 0x000000;
 
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const FontFace&) const = default;
 };
 
 // Where a dialog stands: its top, left, height and width. A width of 0 means not yet known.
@@ -47,7 +47,7 @@ struct AppSettings {
 
   // Output file; printing shares its column choices.
   OutputOptions output;
-  FontSpec PrinterFont;
+  FontFace PrinterFont;
   bool PrintReport = true, PrintList = false, PrintAllItems = false;
 
   // Panes and hints.

@@ -71,24 +71,24 @@ std::string WithIniExtension(std::string name) {
   return name;
 }
 
-QFont ToQFont(const FontSpec& spec) {
-  QFont font(ToQt(spec.family), spec.point_size);
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
-  font.setStrikeOut(spec.strike_out);
+QFont ToQFont(const FontFace& face) {
+  QFont font(ToQt(face.family), face.point_size);
+  font.setBold(face.bold);
+  font.setItalic(face.italic);
+  font.setUnderline(face.underline);
+  font.setStrikeOut(face.strike_out);
   return font;
 }
 
 // The font dialog picks no colour, so the colour stays.
-FontSpec FromQFont(const QFont& font, FontSpec spec) {
-  spec.family = FromQt(font.family());
-  if (font.pointSize() > 0) spec.point_size = font.pointSize();
-  spec.bold = font.bold();
-  spec.italic = font.italic();
-  spec.underline = font.underline();
-  spec.strike_out = font.strikeOut();
-  return spec;
+FontFace FromQFont(const QFont& font, FontFace face) {
+  face.family = FromQt(font.family());
+  if (font.pointSize() > 0) face.point_size = font.pointSize();
+  face.bold = font.bold();
+  face.italic = font.italic();
+  face.underline = font.underline();
+  face.strike_out = font.strikeOut();
+  return face;
 }
 
 }  // namespace
@@ -334,7 +334,7 @@ void TForm4::PickFolder(BytesField& field) {
 }
 
 void TForm4::FontClicked() {
-  const FontSpec current = commands_.printer_font();
+  const FontFace current = commands_.printer_font();
   bool ok = false;
   const QFont chosen =
       QFontDialog::getFont(&ok, ToQFont(current), this, QString(), QFontDialog::ScalableFonts);

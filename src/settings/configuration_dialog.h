@@ -47,8 +47,8 @@ struct ConfigurationCommands {
   // Opens a help topic; the "&Help" button is off while this is not set.
   std::function<void(int topic)> help;
   // The printer font that "Font" presets and replaces (it lasts until the program ends).
-  std::function<FontSpec()> printer_font;
-  std::function<void(const FontSpec&)> set_printer_font;
+  std::function<FontFace()> printer_font;
+  std::function<void(const FontFace&)> set_printer_font;
 };
 
 // The configuration dialog, "Krellix - Configuration": seven tabs of preferences and the

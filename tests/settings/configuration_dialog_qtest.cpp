@@ -71,8 +71,8 @@ struct FakeProgram {
       log_line = line;
     };
     c.help = [this](int topic) { calls.push_back("help " + std::to_string(topic)); };
-    c.printer_font = [] { return FontSpec{}; };
-    c.set_printer_font = [this](const FontSpec&) { calls.push_back("set_printer_font"); };
+    c.printer_font = [] { return FontFace{}; };
+    c.set_printer_font = [this](const FontFace&) { calls.push_back("set_printer_font"); };
     return c;
   }
 };
