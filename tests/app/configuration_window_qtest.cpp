@@ -43,12 +43,6 @@ void Configure(TForm1& form, const std::function<void()>& steps) {
   QVERIFY(shown);
 }
 
-bool Shown(const ScriptedPrompter& p, const std::string& text) {
-  for (const auto& m : p.messages) {
-    if (m.text == text) return true;
-  }
-  return false;
-}
 
 }  // namespace
 
@@ -134,7 +128,7 @@ void ConfigurationWindowTest::okTakesTheCustomStringsAndTrimsBookmarks() {
     QVERIFY(form.ConfigurationWindow()->isVisible());
     Click(form, "CancelButton");
   });
-  QVERIFY(Shown(prompter, "''many'' is not a valid integer value"));
+  QVERIFY(test::WasShown(prompter, "''many'' is not a valid integer value"));
   QCOMPARE(form.State().ItemLimit, 12);
   QCOMPARE(form.Settings().output.Header2, std::string("- "));
 }
@@ -178,8 +172,8 @@ void ConfigurationWindowTest::deletedFileCannotBeSaved() {
     Click(form, "SaveButton");
   });
   QCOMPARE(prompter.questions.back(), "OK to delete:\r\n" + test::SettingsFilePath(home) + " ?");
-  QVERIFY(Shown(prompter, test::SettingsFilePath(home) + " - file deleted"));
-  QVERIFY(Shown(prompter, "Cannot store preferences, .ini disabled"));
+  QVERIFY(test::WasShown(prompter, test::SettingsFilePath(home) + " - file deleted"));
+  QVERIFY(test::WasShown(prompter, "Cannot store preferences, .ini disabled"));
   QVERIFY(form.Startup().SkipIni);
   form.close();
   QVERIFY(!FileExists(test::SettingsFilePath(home)));
@@ -198,7 +192,7 @@ void ConfigurationWindowTest::createInARunWithoutSettingsFile() {
     QVERIFY(form.ConfigurationWindow()->isVisible());
     Click(form, "CancelButton");
   });
-  QVERIFY(Shown(prompter, test::SettingsFilePath(home) + " - created"));
+  QVERIFY(test::WasShown(prompter, test::SettingsFilePath(home) + " - created"));
   QVERIFY(!form.Startup().SkipIni);
   const ProfileFile ini(test::SettingsFilePath(home));
   QCOMPARE(ini.Read("Init", "Version"), std::optional<std::string>("Krellix Version 1.2.2 "));

@@ -37,12 +37,6 @@ std::vector<std::string> Picked(const std::vector<std::string>& texts,
   return out;
 }
 
-bool Shown(const ScriptedPrompter& p, const std::string& text) {
-  for (const auto& m : p.messages) {
-    if (m.text == text) return true;
-  }
-  return false;
-}
 
 }  // namespace
 
@@ -490,7 +484,7 @@ void SettingsWindowTest::readOnlySettingsFileAtTheClose() {
   QCOMPARE(::chmod(folder.c_str(), 0555), 0);
   form.close();
   ::chmod(folder.c_str(), 0755);
-  QVERIFY(Shown(prompter, "Cannot access: " + test::SettingsFilePath(home)));
+  QVERIFY(test::WasShown(prompter, "Cannot access: " + test::SettingsFilePath(home)));
   const auto log = LogTexts(form.Log().Lines());
   QCOMPARE(CountStarting(log, "Cannot access: "), 1);
   QCOMPARE(CountStarting(log, "Close_complete=Yes"), 1);

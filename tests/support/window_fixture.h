@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/scripted_prompter.h"
 #include "support/temp_tree.h"
 
 namespace krellix::test {
@@ -44,6 +45,14 @@ inline int CountStarting(const std::vector<std::string>& texts, const std::strin
   int n = 0;
   for (const std::string& t : texts) n += t.rfind(prefix, 0) == 0 ? 1 : 0;
   return n;
+}
+
+// Whether the prompter showed a message with exactly this text.
+inline bool WasShown(const ScriptedPrompter& prompter, const std::string& text) {
+  for (const auto& m : prompter.messages) {
+    if (m.text == text) return true;
+  }
+  return false;
 }
 
 // The settings file of a window started under `home`, and writing it before the start.
