@@ -22,7 +22,7 @@ ItemList MakeList(long n, char order) {
                               std::to_string(i / 1000) + "/",
                  "file" + std::to_string(i) + ".txt", std::to_string(i * 37 % 100000),
                  "2024-03-07 09:05"};
-    items.Add(BuildItemEntry(f, order));
+    items.AddItem(f, order);
   }
   items.Count();
   items.Line(0);
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     ItemList walk = MakeList(n, '-');
     track(Time("sort from walk order", [&] { walk.SetSorted(true); }));
   }
-  track(Time("calc stats", [&] { CalcStats(items, 'S', 0); }));
+  track(Time("calc stats", [&] { CalcStats(items, 0); }));
   track(Time("exclude half", [&] {
     items.SetAllSelected(false);
     for (std::size_t i = 0; i < items.Count(); i += 2) items.SetSelected(i, true);

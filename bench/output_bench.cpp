@@ -61,15 +61,16 @@ double ScanSeconds(const std::string& tree, const std::string& out, bool to_file
 double SaveSeconds(const std::string& out, long lines) {
   Rig rig("/", out);
   for (long i = 0; i < lines; ++i) {
-    rig.items.Add(BuildItemEntry({":", "DATA", "/home/user/projects/tree/d" +
-                                      std::to_string(i % 1000) + "/s" + std::to_string(i / 1000) + "/",
-                                  "file" + std::to_string(i) + ".txt",
-                                  std::to_string(i * 37 % 100000), "2024-03-07 09:05"},
-                                 'P'));
+    rig.items.AddItem({":", "DATA",
+                       "/home/user/projects/tree/d" + std::to_string(i % 1000) + "/s" +
+                           std::to_string(i / 1000) + "/",
+                       "file" + std::to_string(i) + ".txt", std::to_string(i * 37 % 100000),
+                       "2024-03-07 09:05"},
+                      'P');
   }
   rig.items.Line(0);
   const auto start = std::chrono::steady_clock::now();
-  FileSelectedItems(rig.writer, rig.items, 'P', rig.log, [](const std::string&) {});
+  FileSelectedItems(rig.writer, rig.items, rig.log, [](const std::string&) {});
   return SecondsSince(start);
 }
 

@@ -57,9 +57,12 @@ void MeasureItemListMemory() {
   const std::size_t before = mallinfo2().uordblks;
   ItemList items;
   for (long i = 0; i < n; ++i) {
-    items.Add(": | DATA | /home/user/projects/krellix/tree/d" + std::to_string(i % 1000) +
-              "/s" + std::to_string(i / 1000) + "/ | file" + std::to_string(i) +
-              ".txt | " + std::to_string(i * 37 % 100000) + " | 2024-03-07 09:05");
+    items.AddItem({":", "DATA",
+                   "/home/user/projects/krellix/tree/d" + std::to_string(i % 1000) + "/s" +
+                       std::to_string(i / 1000) + "/",
+                   "file" + std::to_string(i) + ".txt", std::to_string(i * 37 % 100000),
+                   "2024-03-07 09:05"},
+                  'P');
   }
   items.Line(0);
   const std::size_t after = mallinfo2().uordblks;

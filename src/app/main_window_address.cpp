@@ -138,9 +138,12 @@ void TForm1::BrowseDirectories() {
 
 void TForm1::Goto2click() {
   const std::int64_t current = items_.Current();
-  if (current < 0 || static_cast<std::size_t>(current) >= items_.Count()) return;
+  if (current < 0 || static_cast<std::size_t>(current) >= items_.Count() ||
+      !items_.IsItem(static_cast<std::size_t>(current))) {
+    return;
+  }
   std::string target =
-      GetItemListFilename(items_.Line(static_cast<std::size_t>(current)), state_.SortOutput);
+      GetItemListFilename(items_, static_cast<std::size_t>(current));
   // A file goes to its folder; a name gone from disk is tried as it is, and refused.
   if (FileExists(target)) target = DirectoryPart(target);
   target = WithTrailingDelim(target);

@@ -61,12 +61,13 @@ void TForm1::ShowBookmarksMenu() {
 
 void TForm1::BookmarkItemDirectory() {
   const std::int64_t current = items_.Current();
-  if (current < 0 || static_cast<std::size_t>(current) >= items_.Count()) {
+  if (current < 0 || static_cast<std::size_t>(current) >= items_.Count() ||
+      !items_.IsItem(static_cast<std::size_t>(current))) {
     ShowStatus("No item selected for Bookmark");
     return;
   }
   BookmarkDirectory(DirectoryPart(
-      GetItemListFilename(items_.Line(static_cast<std::size_t>(current)), state_.SortOutput)));
+      GetItemListFilename(items_, static_cast<std::size_t>(current))));
 }
 
 void TForm1::ManageBookmarks() {

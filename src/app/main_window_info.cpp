@@ -12,7 +12,7 @@ void TForm1::Information2Click() {
   const ScanStatistics* counted = nullptr;
   // In scan-to-file mode the list holds no results to count.
   if (!state_.ScanToFile) {
-    stats_ = CalcStats(items_, state_.SortOutput, clock_.Now());
+    stats_ = CalcStats(items_, clock_.Now());
     counted = &stats_;
   }
   InfoTab* info = list_panel_->InfoView();
@@ -31,7 +31,7 @@ void TForm1::ShowInformation() {
 }
 
 void TForm1::Totals2Click() {
-  TForm12 window(FileInformation(TotalsOfSelection(items_, state_.SortOutput), locale_), this);
+  TForm12 window(FileInformation(TotalsOfSelection(items_), locale_), this);
   window.exec();
 }
 

@@ -87,12 +87,17 @@ void TForm1::ItemListClick() {
   const std::size_t selected = items_.SelectedCount();
   const std::int64_t current = items_.Current();
   const bool has_current = current >= 0 && static_cast<std::size_t>(current) < items_.Count();
-  if (!has_current) {
-    if (selected >= 2) ShowStatus(ClickStatusText(selected, "", std::nullopt));
+  if (!has_current || !items_.IsItem(static_cast<std::size_t>(current))) {
+    // A line that is no item names no file: it is shown as it stands.
+    if (selected >= 2) {
+      ShowStatus(ClickStatusText(selected, "", std::nullopt));
+    } else if (has_current) {
+      ShowStatus(std::string(items_.Line(static_cast<std::size_t>(current))));
+    }
     return;
   }
   const std::string full_name =
-      GetItemListFilename(items_.Line(static_cast<std::size_t>(current)), state_.SortOutput);
+      GetItemListFilename(items_, static_cast<std::size_t>(current));
   std::optional<std::uint32_t> attributes;
   if (selected < 2) {
     std::uint32_t word = 0;
@@ -106,11 +111,12 @@ void TForm1::ItemListClick() {
 void TForm1::ItemListDblClick() {
   const std::int64_t current = items_.Current();
   if (current < 0 || static_cast<std::size_t>(current) >= items_.Count() ||
-      !items_.Selected(static_cast<std::size_t>(current))) {
+      !items_.Selected(static_cast<std::size_t>(current)) ||
+      !items_.IsItem(static_cast<std::size_t>(current))) {
     return;
   }
   const std::string full_name =
-      GetItemListFilename(items_.Line(static_cast<std::size_t>(current)), state_.SortOutput);
+      GetItemListFilename(items_, static_cast<std::size_t>(current));
   // A missing file or one without a handler fails in the desktop's own way.
   QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(LocalFileUrl(full_name))));
 }
@@ -185,7 +191,7 @@ void TForm1::MoveCurrentItem(bool up) {
 }
 
 void TForm1::NamesToClipboard(bool full_path) {
-  const ClipboardNames names = BuildClipboardNames(items_, state_.SortOutput, full_path);
+  const ClipboardNames names = BuildClipboardNames(items_, full_path);
   if (!names.any) {
     ShowStatus("Copy failed: no item selected");
     return;

@@ -187,7 +187,7 @@ void TForm1::FileListGoto(bool open) {
   ItemListView* view = list_panel_->ItemView();
   std::int64_t first = -1;
   for (std::size_t i = 0; i < items_.Count(); ++i) {
-    if (GetItemListFilename(items_.Line(i), state_.SortOutput) != entry) continue;
+    if (GetItemListFilename(items_, i) != entry) continue;
     items_.SetSelected(i, true);
     if (first < 0) first = static_cast<std::int64_t>(i);
   }
@@ -242,19 +242,20 @@ void TForm1::AddFileToFileList() {
   const std::size_t before = file_list_.size();
   if (items_.SelectedCount() > 1) {
     for (std::size_t i = 0; i < items_.Count(); ++i) {
-      if (items_.Selected(i)) {
-        file_list_.push_back(GetItemListFilename(items_.Line(i), state_.SortOutput));
+      if (items_.Selected(i) && items_.IsItem(i)) {
+        file_list_.push_back(GetItemListFilename(items_, i));
       }
     }
   } else {
     const std::int64_t current = items_.Current();
     if (current < 0 || static_cast<std::size_t>(current) >= items_.Count() ||
-        !items_.Selected(static_cast<std::size_t>(current))) {
+        !items_.Selected(static_cast<std::size_t>(current)) ||
+        !items_.IsItem(static_cast<std::size_t>(current))) {
       ShowStatus("Add failed: no item selected");
       return;
     }
     file_list_.push_back(
-        GetItemListFilename(items_.Line(static_cast<std::size_t>(current)), state_.SortOutput));
+        GetItemListFilename(items_, static_cast<std::size_t>(current)));
   }
   if (file_list_.size() != before) ShowFileList();
 }

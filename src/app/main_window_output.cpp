@@ -65,7 +65,7 @@ void TForm1::FocusScanBoxIfShowing() {
 
 void TForm1::FileSelectedItems() {
   if (engine_.Running()) return;
-  krellix::FileSelectedItems(*writer_, items_, state_.SortOutput, log_,
+  krellix::FileSelectedItems(*writer_, items_, log_,
                              [this](const std::string& text) { ShowStatus(text); });
   FocusScanBoxIfShowing();
 }

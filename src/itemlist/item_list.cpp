@@ -9,7 +9,52 @@ namespace {
 
 unsigned char Fold(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - 32 : c; }
 
+// Layout numbers are stored seven bits a byte, low bits first, the top bit marking that more
+// follow: a field shorter than 128 bytes takes one byte.
+char* PutNumber(char* out, std::uint32_t v) {
+  while (v >= 0x80) {
+    *out++ = static_cast<char>((v & 0x7F) | 0x80);
+    v >>= 7;
+  }
+  *out++ = static_cast<char>(v);
+  return out;
+}
+
+const char* GetNumber(const char* in, std::uint32_t* v) {
+  std::uint32_t x = 0;
+  for (int shift = 0;; shift += 7) {
+    const auto byte = static_cast<unsigned char>(*in++);
+    x |= static_cast<std::uint32_t>(byte & 0x7F) << shift;
+    if ((byte & 0x80) == 0) break;
+  }
+  *v = x;
+  return in;
+}
+
 }  // namespace
+
+ItemList::Item::Item(std::string_view text, const ItemLayout* layout)
+    : size_(static_cast<std::uint32_t>(text.size())) {
+  char head[1 + 5 * 5];
+  char* end = head;
+  if (layout != nullptr) {
+    *end++ = layout->order;
+    for (std::uint32_t n : layout->lengths) end = PutNumber(end, n);
+  }
+  head_ = static_cast<std::uint8_t>(end - head);
+  data_ = std::make_unique_for_overwrite<char[]>(head_ + text.size());
+  std::memcpy(data_.get(), head, head_);
+  if (!text.empty()) std::memcpy(data_.get() + head_, text.data(), text.size());
+}
+
+ItemLayout ItemList::Item::Layout() const {
+  ItemLayout layout;
+  if (head_ == 0) return layout;
+  const char* in = data_.get();
+  layout.order = *in++;
+  for (std::uint32_t& n : layout.lengths) in = GetNumber(in, &n);
+  return layout;
+}
 
 int CompareItemText(std::string_view a, std::string_view b) {
   // Lines of one list share long prefixes: skip equal bytes a word at a time, fold only where
@@ -40,14 +85,26 @@ void ItemList::SetSorted(bool sorted) {
   if (sorted_) Sort();
 }
 
-void ItemList::Add(std::string line) {
+void ItemList::AddItem(const ItemFields& fields, char order) {
+  ItemLayout layout;
+  const std::string line = BuildItemEntry(fields, order, &layout);
+  Place(Item(line, &layout));
+}
+
+void ItemList::AddItem(std::string_view line, const ItemLayout& layout) {
+  Place(Item(line, &layout));
+}
+
+void ItemList::Add(std::string_view line) { Place(Item(line, nullptr)); }
+
+void ItemList::Place(Item item) {
   if (!sorted_) {
-    lines_.push_back({std::move(line), false});
+    lines_.push_back(std::move(item));
     last_added_ = static_cast<std::int64_t>(lines_.size()) - 1;
     last_is_pending_ = false;
     return;
   }
-  pending_.push_back(std::move(line));
+  pending_.push_back(std::move(item));
   last_added_ = static_cast<std::int64_t>(pending_.size()) - 1;
   last_is_pending_ = true;
 }
@@ -59,7 +116,7 @@ void ItemList::Merge() const {
   std::vector<std::size_t> order(pending_.size());
   std::iota(order.begin(), order.end(), 0);
   std::sort(order.begin(), order.end(), [this](std::size_t x, std::size_t y) {
-    const int c = CompareItemText(pending_[x], pending_[y]);
+    const int c = CompareItemText(pending_[x].Text(), pending_[y].Text());
     return c != 0 ? c < 0 : x > y;
   });
   std::vector<Item> merged;
@@ -68,17 +125,18 @@ void ItemList::Merge() const {
   std::int64_t last_pos = kNoLine;
   for (std::size_t k : order) {
     // Older lines strictly before the new one come first; equal ones go after it.
-    while (old < lines_.size() && CompareItemText(lines_[old].line, pending_[k]) < 0) {
+    while (old < lines_.size() && CompareItemText(lines_[old].Text(), pending_[k].Text()) < 0) {
       merged.push_back(std::move(lines_[old++]));
     }
     if (last_is_pending_ && static_cast<std::int64_t>(k) == last_added_) {
       last_pos = static_cast<std::int64_t>(merged.size());
     }
-    merged.push_back({std::move(pending_[k]), false});
+    merged.push_back(std::move(pending_[k]));
   }
   while (old < lines_.size()) merged.push_back(std::move(lines_[old++]));
   lines_ = std::move(merged);
   pending_.clear();
+  pending_.shrink_to_fit();
   if (last_is_pending_) {
     last_added_ = last_pos;
     last_is_pending_ = false;
@@ -90,9 +148,21 @@ std::int64_t ItemList::LastAddedIndex() const {
   return last_added_;
 }
 
-const std::string& ItemList::Line(std::size_t i) const {
+std::string_view ItemList::Line(std::size_t i) const {
   Merge();
-  return lines_.at(i).line;
+  return lines_.at(i).Text();
+}
+
+bool ItemList::IsItem(std::size_t i) const {
+  Merge();
+  return lines_.at(i).HasLayout();
+}
+
+ItemFieldViews ItemList::Fields(std::size_t i) const {
+  Merge();
+  const Item& item = lines_.at(i);
+  if (!item.HasLayout()) return {};
+  return ItemFieldsOf(item.Text(), item.Layout());
 }
 
 void ItemList::Delete(std::size_t i) {
@@ -156,12 +226,13 @@ void ItemList::Sort() {
   // Lines of one list share long beginnings (the attribute, volume and top folders). Sorting
   // small keys that hold the bytes right after the shared beginning settles most comparisons
   // without touching the lines themselves; every line then moves once.
-  std::string_view first = lines_[0].line;
+  std::string_view first = lines_[0].Text();
   std::size_t shared = first.size();
   for (const Item& it : lines_) {
+    const std::string_view line = it.Text();
     std::size_t i = 0;
-    const std::size_t n = std::min(shared, it.line.size());
-    while (i < n && Fold(static_cast<unsigned char>(it.line[i])) ==
+    const std::size_t n = std::min(shared, line.size());
+    while (i < n && Fold(static_cast<unsigned char>(line[i])) ==
                         Fold(static_cast<unsigned char>(first[i]))) {
       ++i;
     }
@@ -173,7 +244,7 @@ void ItemList::Sort() {
   };
   std::vector<Key> keys(lines_.size());
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const std::string& line = lines_[i].line;
+    const std::string_view line = lines_[i].Text();
     keys[i] = {{FoldedPrefix(line, shared), FoldedPrefix(line, shared + 8)},
                static_cast<std::uint32_t>(i)};
   }
@@ -181,11 +252,10 @@ void ItemList::Sort() {
   std::sort(keys.begin(), keys.end(), [this, shared](const Key& a, const Key& b) {
     if (a.prefix[0] != b.prefix[0]) return a.prefix[0] < b.prefix[0];
     if (a.prefix[1] != b.prefix[1]) return a.prefix[1] < b.prefix[1];
-    const std::string& x = lines_[a.index].line;
-    const std::string& y = lines_[b.index].line;
+    const std::string_view x = lines_[a.index].Text();
+    const std::string_view y = lines_[b.index].Text();
     const std::size_t from = std::min({shared, x.size(), y.size()});
-    const int c = CompareItemText(std::string_view(x).substr(from),
-                                  std::string_view(y).substr(from));
+    const int c = CompareItemText(x.substr(from), y.substr(from));
     return c != 0 ? c < 0 : a.index < b.index;
   });
   std::vector<Item> sorted;
@@ -207,6 +277,22 @@ void ItemList::DeleteSelected() {
   if (current_ >= static_cast<std::int64_t>(lines_.size())) {
     current_ = static_cast<std::int64_t>(lines_.size()) - 1;
   }
+}
+
+ItemFieldViews GetItemListFields(const ItemList& items, std::size_t i) {
+  return items.Fields(i);
+}
+
+std::string_view GetItemListAttr(const ItemList& items, std::size_t i) {
+  return items.Fields(i).Attr;
+}
+
+std::string GetItemListFilename(const ItemList& items, std::size_t i) {
+  return items.Fields(i).Filename();
+}
+
+std::string_view GetItemListFiledate(const ItemList& items, std::size_t i) {
+  return items.Fields(i).Date;
 }
 
 }  // namespace krellix

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "scan/item_entry.h"
 
 namespace krellix {
 
@@ -12,6 +15,10 @@ namespace krellix {
 int CompareItemText(std::string_view a, std::string_view b);
 
 // The item list: ordered lines, a selected flag per line and a current line.
+//
+// Item lines keep where their fields lie, as the line builder made them (see ItemLayout), so
+// every reader takes a field by its place and a name holding " | " reads back whole. Other
+// lines ("Scan cancelled") have no fields.
 //
 // While sorted, every added line lands where inserting it into the sorted list one at a time
 // would put it: before the first line that compares equal to it. Added lines are gathered and
@@ -28,12 +35,23 @@ class ItemList {
   // Switching sorting on re-sorts the list.
   void SetSorted(bool sorted);
 
-  // Adds a line at its sorted place (or at the end when unsorted), not selected.
-  void Add(std::string line);
+  // Adds an item line built from `fields` in the field order `order`, at its sorted place (or
+  // at the end when unsorted), not selected.
+  void AddItem(const ItemFields& fields, char order);
+  // Adds a line that is no item (a message), placed like an item line.
+  void Add(std::string_view line);
+  // Adds `line`, an item line that BuildItemEntry made with `layout`.
+  void AddItem(std::string_view line, const ItemLayout& layout);
   // Index at which the most recently added line now stands; kNoLine when none was added.
   std::int64_t LastAddedIndex() const;
 
-  const std::string& Line(std::size_t i) const;
+  // The text of line i; valid until the list next changes.
+  std::string_view Line(std::size_t i) const;
+  // Whether line i is an item line, with fields.
+  bool IsItem(std::size_t i) const;
+  // The fields of line i, all empty for a line that is no item; valid until the list next
+  // changes.
+  ItemFieldViews Fields(std::size_t i) const;
   void Delete(std::size_t i);
   void Clear();
 
@@ -54,19 +72,42 @@ class ItemList {
   void DeleteSelected();
 
  private:
-  struct Item {
-    std::string line;
+  // One line in a single heap block: its layout (the order letter and the five field lengths
+  // as variable-length numbers), then its text. Sixteen bytes besides the block.
+  class Item {
+   public:
+    Item() = default;
+    Item(std::string_view text, const ItemLayout* layout);
+    std::string_view Text() const { return {data_.get() + head_, size_}; }
+    bool HasLayout() const { return head_ != 0; }
+    ItemLayout Layout() const;
+
+   private:
+    std::unique_ptr<char[]> data_;
+    std::uint32_t size_ = 0;
+    std::uint8_t head_ = 0;
+
+   public:
     bool selected = false;
   };
+
+  void Place(Item item);
   void Merge() const;
 
   mutable std::vector<Item> lines_;
-  mutable std::vector<std::string> pending_;
+  mutable std::vector<Item> pending_;
   mutable std::int64_t last_added_ = kNoLine;
   // Index of the most recent addition within pending_, or within lines_ once merged.
   mutable bool last_is_pending_ = false;
   bool sorted_ = true;
   std::int64_t current_ = kNoLine;
 };
+
+// The readers of the fields of line i (empty for a line that is no item).
+ItemFieldViews GetItemListFields(const ItemList& items, std::size_t i);
+std::string_view GetItemListAttr(const ItemList& items, std::size_t i);
+// Path followed by File: the full name of the item.
+std::string GetItemListFilename(const ItemList& items, std::size_t i);
+std::string_view GetItemListFiledate(const ItemList& items, std::size_t i);
 
 }  // namespace krellix

@@ -8,23 +8,21 @@
 namespace krellix {
 namespace {
 
-constexpr std::string_view kSep = " | ";
+// Characters of UTF-8 text: every byte that does not continue a sequence starts one.
+std::size_t CharacterCount(std::string_view text) {
+  std::size_t n = 0;
+  for (const char ch : text) n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+  return n;
+}
 
-// Order of the fields in a line of each order, as letters.
-std::string_view FieldOrder(char sort_output) {
-  switch (sort_output) {
-    case 'P':
-    case '-':
-      return "AVPFSD";
-    case 'F':
-      return "AVFSDP";
-    case 'S':
-      return "AVSPFD";
-    case 'D':
-      return "AVDPFS";
-    default:
-      return "";
+// The byte offset where character `count` of `text` begins (the size when it has fewer).
+std::size_t CharacterBoundary(std::string_view text, std::size_t count) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (n++ == count) return i;
   }
+  return text.size();
 }
 
 double SizeKbytes(std::string_view size) {
@@ -34,39 +32,29 @@ double SizeKbytes(std::string_view size) {
   return static_cast<double>(bytes) / 1024.0;
 }
 
-std::string NameFor(const ItemList& items, std::size_t i, char sort_output, bool full_path) {
-  const std::string& line = items.Line(i);
-  const std::string_view file = ItemFieldView(line, sort_output, 'F');
-  if (!full_path) return std::string(file);
-  return std::string(ItemFieldView(line, sort_output, 'P')).append(file);
+std::string NameFor(const ItemList& items, std::size_t i, bool full_path) {
+  const ItemFieldViews f = items.Fields(i);
+  return full_path ? f.Filename() : std::string(f.File);
+}
+
+// The key field of "Select Similar" under each order.
+std::string_view KeyField(const ItemFieldViews& f, char sort_output) {
+  switch (sort_output) {
+    case 'P': return f.Path;
+    case 'F': return f.File;
+    case 'S': return f.Size;
+    default: return f.Date;
+  }
 }
 
 }  // namespace
 
-std::string_view ItemFieldView(std::string_view line, char sort_output, char field) {
-  const std::string_view order = FieldOrder(sort_output);
-  const auto index = order.find(field);
-  if (index == std::string_view::npos) return {};
-  std::string_view rest = line;
-  for (std::size_t i = 0; i < index; ++i) {
-    const auto sep = rest.find(kSep);
-    if (sep == std::string_view::npos) return {};
-    rest.remove_prefix(sep + kSep.size());
-  }
-  if (index + 1 == order.size()) return rest;
-  return rest.substr(0, rest.find(kSep));
-}
-
 void SelectSimilar(ItemList& items, char sort_output) {
-  const char key = sort_output == 'P'   ? 'P'
-                   : sort_output == 'F' ? 'F'
-                   : sort_output == 'S' ? 'S'
-                   : sort_output == 'D' ? 'D'
-                                        : '\0';
-  if (key == '\0') return;
+  if (sort_output == '-' || !IsItemOrder(sort_output)) return;
   for (std::size_t i = 1; i < items.Count(); ++i) {
-    if (ItemFieldView(items.Line(i), sort_output, key) ==
-        ItemFieldView(items.Line(i - 1), sort_output, key)) {
+    // Lines that are no items have no key to share.
+    if (!items.IsItem(i) || !items.IsItem(i - 1)) continue;
+    if (KeyField(items.Fields(i), sort_output) == KeyField(items.Fields(i - 1), sort_output)) {
       items.SetSelected(i - 1, true);
       items.SetSelected(i, true);
     }
@@ -91,34 +79,36 @@ bool MoveCurrentDown(ItemList& items) {
   return true;
 }
 
-ClipboardNames BuildClipboardNames(const ItemList& items, char sort_output, bool full_path) {
+ClipboardNames BuildClipboardNames(const ItemList& items, bool full_path) {
   ClipboardNames out;
   if (items.SelectedCount() > 1) {
     out.any = true;
+    // The limit counts characters, as the clipboard does, not the bytes of their encoding.
     const std::size_t room = kClipboardLimit - kClipboardTruncated.size();
+    std::size_t chars = 0;
     for (std::size_t i = 0; i < items.Count(); ++i) {
-      if (!items.Selected(i)) continue;
-      if (out.text.size() <= room) {
-        out.text += NameFor(items, i, sort_output, full_path);
+      if (!items.Selected(i) || !items.IsItem(i)) continue;
+      if (chars <= room) {
+        const std::string name = NameFor(items, i, full_path);
+        chars += CharacterCount(name) + 2;
+        out.text += name;
         out.text += "\r\n";
       } else {
         ++out.not_copied;
       }
     }
-    if (out.not_copied > 0) out.text += kClipboardTruncated;
-    if (out.text.size() > kClipboardLimit) {
-      // Cut on a character boundary, never inside a multi-byte sequence.
-      std::size_t cut = kClipboardLimit;
-      while (cut > 0 && (static_cast<unsigned char>(out.text[cut]) & 0xC0) == 0x80) --cut;
-      out.text.resize(cut);
+    if (out.not_copied > 0) {
+      out.text += kClipboardTruncated;
+      chars += kClipboardTruncated.size();
     }
+    if (chars > kClipboardLimit) out.text.resize(CharacterBoundary(out.text, kClipboardLimit));
     return out;
   }
   const std::int64_t cur = items.Current();
   if (cur >= 0 && cur < static_cast<std::int64_t>(items.Count()) &&
-      items.Selected(static_cast<std::size_t>(cur))) {
+      items.Selected(static_cast<std::size_t>(cur)) && items.IsItem(static_cast<std::size_t>(cur))) {
     out.any = true;
-    out.text = NameFor(items, static_cast<std::size_t>(cur), sort_output, full_path) + "\r\n";
+    out.text = NameFor(items, static_cast<std::size_t>(cur), full_path) + "\r\n";
   }
   return out;
 }
@@ -143,13 +133,13 @@ std::string AttributeLetters(std::uint32_t a) {
   return s;
 }
 
-SelectionTotals TotalsOfSelection(const ItemList& items, char sort_output) {
+SelectionTotals TotalsOfSelection(const ItemList& items) {
   SelectionTotals t;
   if (items.SelectedCount() > 1) {
     for (std::size_t i = 0; i < items.Count(); ++i) {
-      if (!items.Selected(i)) continue;
+      if (!items.Selected(i) || !items.IsItem(i)) continue;
       ++t.count;
-      t.kbytes += SizeKbytes(ItemFieldView(items.Line(i), sort_output, 'S'));
+      t.kbytes += SizeKbytes(items.Fields(i).Size);
     }
     return t;
   }
@@ -157,8 +147,7 @@ SelectionTotals TotalsOfSelection(const ItemList& items, char sort_output) {
   if (cur >= 0 && cur < static_cast<std::int64_t>(items.Count()) &&
       items.Selected(static_cast<std::size_t>(cur))) {
     t.count = 1;
-    t.kbytes =
-        SizeKbytes(ItemFieldView(items.Line(static_cast<std::size_t>(cur)), sort_output, 'S'));
+    t.kbytes = SizeKbytes(items.Fields(static_cast<std::size_t>(cur)).Size);
   }
   return t;
 }

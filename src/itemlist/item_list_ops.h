@@ -8,10 +8,6 @@ namespace krellix {
 
 class ItemList;
 
-// The text of one field of an item line without copying it (see GetItemListFields).
-// `field` is one of 'A', 'V', 'P', 'F', 'S', 'D' (Attr, Vol, Path, File, Size, Date).
-std::string_view ItemFieldView(std::string_view line, char sort_output, char field);
-
 // Selects every pair of neighbouring lines whose key field (Path for order 'P', File for 'F',
 // Size for 'S', Date for 'D') is the same text. Existing selections stay. Does nothing for an
 // unsorted list ('-').
@@ -36,7 +32,7 @@ struct ClipboardNames {
 // lines. With more than one line selected, names are added in list order while the text holds
 // at most kClipboardLimit - 54 characters; the rest are counted and the truncation note is
 // appended. With one, the current line's name when it is selected.
-ClipboardNames BuildClipboardNames(const ItemList& items, char sort_output, bool full_path);
+ClipboardNames BuildClipboardNames(const ItemList& items, bool full_path);
 
 // "  [" + one letter per attribute bit set (R H S A D V L N T C O) + "]".
 std::string AttributeLetters(std::uint32_t attributes);
@@ -47,6 +43,6 @@ struct SelectionTotals {
   std::int64_t count = 0;
   double kbytes = 0;
 };
-SelectionTotals TotalsOfSelection(const ItemList& items, char sort_output);
+SelectionTotals TotalsOfSelection(const ItemList& items);
 
 }  // namespace krellix

@@ -61,7 +61,7 @@ bool WriteOutputFile::Write(const ItemFields& fields) {
 bool WriteOutputFile::Close() {
   if (!file_.IsOpen()) return false;
   if (ctx_.options.Statistics && !ctx_.scan.ScanToFile) {
-    const ScanStatistics stats = CalcStats(ctx_.items, ctx_.scan.SortOutput, ctx_.clock.Now());
+    const ScanStatistics stats = CalcStats(ctx_.items, ctx_.clock.Now());
     WriteLines(StatisticsBlock(stats, ctx_.locale));
   }
   if (file_.Close()) return true;

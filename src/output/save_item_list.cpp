@@ -6,7 +6,7 @@
 
 namespace krellix {
 
-std::string FileSelectedItems(WriteOutputFile& writer, const ItemList& items, char sort_output,
+std::string FileSelectedItems(WriteOutputFile& writer, const ItemList& items,
                               ActivityLog& log,
                               const std::function<void(const std::string&)>& show_status) {
   std::string status;
@@ -16,7 +16,14 @@ std::string FileSelectedItems(WriteOutputFile& writer, const ItemList& items, ch
     std::size_t written = 0;
     if (writer.IsOpen()) {
       for (std::size_t i = 0; i < items.Count(); ++i) {
-        if (writer.Write(GetItemListFields(items.Line(i), sort_output))) ++written;
+        // A line that is no item ("Scan cancelled") is saved as its text in the first field.
+        ItemFields f;
+        if (items.IsItem(i)) {
+          f = items.Fields(i).ToFields();
+        } else {
+          f.Attr = items.Line(i);
+        }
+        if (writer.Write(f)) ++written;
       }
     }
     // A file that failed to close may hold none of the rows.

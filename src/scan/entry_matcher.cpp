@@ -222,7 +222,8 @@ void EntryMatcher::Emit(const std::string& entry_name, EntryFacts& entry) {
     if (ScanOutput* out = host_.Output()) out->Write(f);
     return;
   }
-  std::string line = BuildItemEntry(f, state_.SortOutput);
+  ItemLayout layout;
+  const std::string line = BuildItemEntry(f, state_.SortOutput, &layout);
   const int length = Utf8Length(line);
   if (length > state_.MaxListLength) state_.MaxListLength = length;
   // Only a line that could be wider than the widest so far is measured.
@@ -230,7 +231,7 @@ void EntryMatcher::Emit(const std::string& entry_name, EntryFacts& entry) {
     const int width = host_.TextWidth(line);
     if (width > state_.MaxListWidth) state_.MaxListWidth = width;
   }
-  items_.Add(std::move(line));
+  items_.AddItem(line, layout);
 }
 
 }  // namespace krellix

@@ -1,5 +1,6 @@
 #include "scan/item_entry.h"
 
+#include <algorithm>
 #include <array>
 
 #include "platform/file_system.h"
@@ -47,9 +48,12 @@ auto& FieldRef(Fields& f, FieldId id) {
 
 bool IsItemOrder(char sort_output) { return OrderOf(sort_output) != nullptr; }
 
-std::string BuildItemEntry(const ItemFields& f, char sort_output) {
+std::string BuildItemEntry(const ItemFields& f, char sort_output, ItemLayout* layout) {
   const Order* order = OrderOf(sort_output);
-  if (order == nullptr) order = OrderOf('P');
+  if (order == nullptr) {
+    order = OrderOf('P');
+    sort_output = 'P';
+  }
   std::string padded;
   if (sort_output == 'S' && f.Size.size() < 12) {
     padded.assign(12 - f.Size.size(), '0');
@@ -58,48 +62,46 @@ std::string BuildItemEntry(const ItemFields& f, char sort_output) {
   std::string line;
   line.reserve(f.Attr.size() + f.Vol.size() + f.Path.size() + f.File.size() + 12 +
                f.Date.size() + 5 * kItemSep.size());
+  if (layout != nullptr) layout->order = sort_output;
   for (std::size_t i = 0; i < order->size(); ++i) {
     if (i > 0) line += kItemSep;
     const FieldId id = (*order)[i];
-    line += (id == kSize && !padded.empty()) ? padded : FieldRef(f, id);
+    const std::string& text = (id == kSize && !padded.empty()) ? padded : FieldRef(f, id);
+    line += text;
+    if (layout != nullptr && i < layout->lengths.size()) {
+      layout->lengths[i] = static_cast<std::uint32_t>(text.size());
+    }
   }
   return line;
 }
 
-ItemFields GetItemListFields(std::string_view line, char sort_output) {
-  ItemFields f;
-  const Order* order = OrderOf(sort_output);
+ItemFieldViews ItemFieldsOf(std::string_view line, const ItemLayout& layout) {
+  ItemFieldViews f;
+  const Order* order = OrderOf(layout.order);
   if (order == nullptr) return f;
   std::string_view rest = line;
   for (std::size_t i = 0; i < order->size(); ++i) {
-    std::string& out = FieldRef(f, (*order)[i]);
+    std::string_view& out = FieldRef(f, (*order)[i]);
     if (i + 1 == order->size()) {
-      out.assign(rest);
+      out = rest;
       break;
     }
-    const auto sep = rest.find(kItemSep);
-    if (sep == std::string_view::npos) {
-      // No separator left: this field takes what remains, the later ones stay empty.
-      out.assign(rest);
-      break;
-    }
-    out.assign(rest.substr(0, sep));
-    rest.remove_prefix(sep + kItemSep.size());
+    const std::size_t n = std::min<std::size_t>(layout.lengths[i], rest.size());
+    out = rest.substr(0, n);
+    rest.remove_prefix(std::min(rest.size(), n + kItemSep.size()));
   }
   return f;
 }
 
-std::string GetItemListAttr(std::string_view line, char sort_output) {
-  return GetItemListFields(line, sort_output).Attr;
+std::string ItemFieldViews::Filename() const {
+  std::string name;
+  name.reserve(Path.size() + File.size());
+  return name.append(Path).append(File);
 }
 
-std::string GetItemListFilename(std::string_view line, char sort_output) {
-  ItemFields f = GetItemListFields(line, sort_output);
-  return f.Path + f.File;
-}
-
-std::string GetItemListFiledate(std::string_view line, char sort_output) {
-  return GetItemListFields(line, sort_output).Date;
+ItemFields ItemFieldViews::ToFields() const {
+  return {std::string(Attr), std::string(Vol),  std::string(Path),
+          std::string(File), std::string(Size), std::string(Date)};
 }
 
 std::string_view ExtensionOf(std::string_view path) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,21 +25,35 @@ struct ItemFields {
 // True for the orders an item line can have: 'P', '-', 'F', 'S', 'D'.
 bool IsItemOrder(char sort_output);
 
+// Where the fields of an item line lie: the order the line was built in and the byte lengths
+// of its first five fields (the sixth is the rest of the line). Only the line builder knows
+// them: a name or a label may itself hold " | ", so a line is never split by searching it.
+struct ItemLayout {
+  char order = 'P';
+  std::array<std::uint32_t, 5> lengths{};
+
+  bool operator==(const ItemLayout&) const = default;
+};
+
+// The six fields of an item line, viewed where the line is stored.
+struct ItemFieldViews {
+  std::string_view Attr, Vol, Path, File, Size, Date;
+
+  // Path followed by File: the full name of the item.
+  std::string Filename() const;
+  ItemFields ToFields() const;
+};
+
 // Joins the fields in the order `sort_output` gives:
 //   'P', '-': Attr Vol Path File Size Date     'F': Attr Vol File Size Date Path
 //   'S': Attr Vol Size Path File Date            'D': Attr Vol Date Path File Size
 // Under 'S' the size is left-padded with "0" to at least 12 characters. Any other order gives
-// the 'P' line.
-std::string BuildItemEntry(const ItemFields& f, char sort_output);
+// the 'P' line. `layout`, when given, receives where the fields lie in the line.
+std::string BuildItemEntry(const ItemFields& f, char sort_output, ItemLayout* layout = nullptr);
 
-// Splits an item line back into its fields under `sort_output`: every field but the last is
-// the text up to the next separator, the last all that remains. Missing fields stay empty, and
-// an unknown order leaves all six empty.
-ItemFields GetItemListFields(std::string_view line, char sort_output);
-std::string GetItemListAttr(std::string_view line, char sort_output);
-// Path followed by File: the full name of the item.
-std::string GetItemListFilename(std::string_view line, char sort_output);
-std::string GetItemListFiledate(std::string_view line, char sort_output);
+// The fields of `line`, a line built with `layout`. Lengths that overrun the line are cut to
+// it, so a damaged layout gives short fields, never a read past the end.
+ItemFieldViews ItemFieldsOf(std::string_view line, const ItemLayout& layout);
 
 // The name part of a path without its extension: the name is cut at the first occurrence of
 // its extension (the text from its last "." on). "archive.tar.gz" gives "archive.tar",

@@ -7,19 +7,19 @@
 
 namespace krellix {
 
-bool ParseSizeField(const std::string& text, std::int64_t& bytes) {
+bool ParseSizeField(std::string_view text, std::int64_t& bytes) {
   if (text.empty()) return false;
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, bytes);
   return ec == std::errc() && ptr == end;
 }
 
-ScanStatistics CalcStats(const ItemList& items, char sort_output, WallMs today) {
+ScanStatistics CalcStats(const ItemList& items, WallMs today) {
   ScanStatistics s;
   s.OldestDate = FormatIsoDate(today);
   s.YoungestDate = "0000-00-00";
   for (std::size_t i = 0; i < items.Count(); ++i) {
-    const ItemFields f = GetItemListFields(items.Line(i), sort_output);
+    const ItemFieldViews f = items.Fields(i);
     std::int64_t bytes = 0;
     if (!ParseSizeField(f.Size, bytes)) continue;
     const double size = static_cast<double>(bytes) / 1024.0;
@@ -27,19 +27,19 @@ ScanStatistics CalcStats(const ItemList& items, char sort_output, WallMs today) 
     s.TotalSize += size;
     if (size < s.SmallestSize) {
       s.SmallestSize = size;
-      s.SmallestName = f.Path + f.File;
+      s.SmallestName = f.Filename();
     }
     if (size > s.LargestSize) {
       s.LargestSize = size;
-      s.LargestName = f.Path + f.File;
+      s.LargestName = f.Filename();
     }
     if (f.Date < s.OldestDate) {
       s.OldestDate = f.Date;
-      s.OldestName = f.Path + f.File;
+      s.OldestName = f.Filename();
     }
     if (f.Date > s.YoungestDate) {
       s.YoungestDate = f.Date;
-      s.YoungestName = f.Path + f.File;
+      s.YoungestName = f.Filename();
     }
   }
   return s;

@@ -40,7 +40,7 @@ struct ScanStatistics {
 // earlier line; dates compare as text, the oldest starting from `today` ("yyyy-mm-dd"), so a
 // line dated today never becomes the oldest. A line whose Size field is no number ("Scan
 // cancelled") is counted by no statistic.
-ScanStatistics CalcStats(const ItemList& items, char sort_output, WallMs today);
+ScanStatistics CalcStats(const ItemList& items, WallMs today);
 
 // The size field of a line as a number of bytes (leading zeros allowed); nothing when it is no
 // number.

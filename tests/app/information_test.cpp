@@ -18,8 +18,8 @@ std::vector<std::string> Values(const std::vector<InfoLine>& lines) {
 
 ScanStatistics StatsOf(const std::vector<ItemFields>& fields) {
   ItemList items;
-  for (const ItemFields& f : fields) items.Add(BuildItemEntry(f, 'P'));
-  return CalcStats(items, 'P', FromCivil({2024, 6, 1, 12}));
+  for (const ItemFields& f : fields) items.AddItem(f, 'P');
+  return CalcStats(items, FromCivil({2024, 6, 1, 12}));
 }
 
 TEST(ItemListInformationTest, UnknownWithoutCountedLines) {

@@ -14,6 +14,7 @@
 #include "itemlist/item_list_view.h"
 #include "platform/scripted_prompter.h"
 #include "scan/item_entry.h"
+#include "support/item_lines.h"
 #include "support/window_fixture.h"
 
 using namespace krellix;
@@ -33,14 +34,16 @@ std::string Line(const std::string& dir, const std::string& name, const char* si
 void SetLines(TForm1& form, const std::vector<std::string>& lines) {
   form.Items().Clear();
   form.Items().SetSorted(false);
-  for (const std::string& line : lines) form.Items().Add(line);
+  for (const std::string& line : lines) {
+    krellix::test::AddTestLine(form.Items(), line, form.State().SortOutput);
+  }
   form.Items().SetSorted(form.State().SortOutput != '-');
   form.ListTabs()->ItemView()->Refresh();
 }
 
 std::vector<std::string> Lines(TForm1& form) {
   std::vector<std::string> out;
-  for (std::size_t i = 0; i < form.Items().Count(); ++i) out.push_back(form.Items().Line(i));
+  for (std::size_t i = 0; i < form.Items().Count(); ++i) out.emplace_back(form.Items().Line(i));
   return out;
 }
 

@@ -29,7 +29,7 @@ const char* kProgram = "/opt/krellix/krellix";
 
 std::vector<std::string> ItemLines(TForm1& form) {
   std::vector<std::string> lines;
-  for (std::size_t i = 0; i < form.Items().Count(); ++i) lines.push_back(form.Items().Line(i));
+  for (std::size_t i = 0; i < form.Items().Count(); ++i) lines.emplace_back(form.Items().Line(i));
   return lines;
 }
 

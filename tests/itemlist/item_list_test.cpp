@@ -23,7 +23,7 @@ std::vector<std::string> OneAtATime(const std::vector<std::string>& adds) {
 
 std::vector<std::string> Lines(const ItemList& list) {
   std::vector<std::string> out;
-  for (std::size_t i = 0; i < list.Count(); ++i) out.push_back(list.Line(i));
+  for (std::size_t i = 0; i < list.Count(); ++i) out.emplace_back(list.Line(i));
   return out;
 }
 

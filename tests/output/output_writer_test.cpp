@@ -66,7 +66,7 @@ class OutputWriterTest : public ::testing::Test {
   }
 
   std::string Save() {
-    return FileSelectedItems(writer, items, scan.SortOutput, log,
+    return FileSelectedItems(writer, items, log,
                              [&](const std::string& s) { statuses.push_back(s); });
   }
 
@@ -100,8 +100,8 @@ TEST_F(OutputWriterTest, EmptyListWithDefaultOptionsGetsHeaderAndStatistics) {
 }
 
 TEST_F(OutputWriterTest, SavesEveryItemAsARowUnderTheTitles) {
-  items.Add(BuildItemEntry({":", "DATA", "/d/", "b.txt", "2048", "2024-01-02 03:04"}, 'P'));
-  items.Add(BuildItemEntry({".", "", "/d/", "sub", "0", "2023-12-31 23:59"}, 'P'));
+  items.AddItem({":", "DATA", "/d/", "b.txt", "2048", "2024-01-02 03:04"}, 'P');
+  items.AddItem({".", "", "/d/", "sub", "0", "2023-12-31 23:59"}, 'P');
   items.SetSelected(1, true);
   options.Headers = options.Statistics = false;
   options.Titles = true;
@@ -116,8 +116,8 @@ TEST_F(OutputWriterTest, SavesEveryItemAsARowUnderTheTitles) {
 }
 
 TEST_F(OutputWriterTest, StatisticsCoverTheWholeList) {
-  items.Add(BuildItemEntry({":", "", "/d/", "a", "1536", "2024-01-02 03:04"}, 'P'));
-  items.Add(BuildItemEntry({":", "", "/d/", "b", "512", "2020-05-06 07:08"}, 'P'));
+  items.AddItem({":", "", "/d/", "a", "1536", "2024-01-02 03:04"}, 'P');
+  items.AddItem({":", "", "/d/", "b", "512", "2020-05-06 07:08"}, 'P');
   options.Headers = false;
   Save();
   const std::string text = test::ReadWholeFile(options.SaveName);
@@ -211,7 +211,7 @@ TEST_F(OutputWriterTest, FileThatCannotBeOpenedIsReportedAndNothingIsWritten) {
   EXPECT_TRUE(statuses.empty());
   EXPECT_FALSE(DirectoryExists(tree.Path("missing")));
 
-  items.Add(BuildItemEntry({":", "", "/d/", "a", "1", "2024-01-01 00:00"}, 'P'));
+  items.AddItem({":", "", "/d/", "a", "1", "2024-01-01 00:00"}, 'P');
   EXPECT_EQ(Save(), "Saved_Item_count=0");
 }
 
@@ -220,7 +220,7 @@ TEST_F(OutputWriterTest, FullDiskIsReportedAsCloseFailure) {
   options.SaveName = "/dev/full";
   options.OutFilePrompt = false;
   options.OutFileReplace = true;
-  items.Add(BuildItemEntry({":", "", "/d/", "a", "1", "2024-01-01 00:00"}, 'P'));
+  items.AddItem({":", "", "/d/", "a", "1", "2024-01-01 00:00"}, 'P');
   EXPECT_EQ(Save(), "Saved_Item_count=0");
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text, "Close failed for: /dev/full");

@@ -7,6 +7,13 @@ namespace {
 
 const ItemFields kReport{":", "DATA", "/work/", "report.txt", "1234", "2014-03-07 09:05"};
 
+// The fields of a line read back through the layout its builder gave.
+ItemFields Back(const ItemFields& f, char order) {
+  ItemLayout layout;
+  const std::string line = BuildItemEntry(f, order, &layout);
+  return ItemFieldsOf(line, layout).ToFields();
+}
+
 TEST(ItemEntryTest, LinesInEveryOrderParseBack) {
   struct Row {
     char order;
@@ -21,40 +28,52 @@ TEST(ItemEntryTest, LinesInEveryOrderParseBack) {
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.order);
-    EXPECT_EQ(BuildItemEntry(kReport, row.order), row.line);
-    ItemFields back = GetItemListFields(row.line, row.order);
+    ItemLayout layout;
+    EXPECT_EQ(BuildItemEntry(kReport, row.order, &layout), row.line);
+    EXPECT_EQ(layout.order, row.order);
+    const ItemFieldViews views = ItemFieldsOf(row.line, layout);
+    ItemFields back = views.ToFields();
     if (row.order == 'S') {
       EXPECT_EQ(back.Size, "000000001234");  // the size comes back as stored
       back.Size = kReport.Size;
     }
     EXPECT_EQ(back, kReport);
-    EXPECT_EQ(GetItemListFilename(row.line, row.order), "/work/report.txt");
-    EXPECT_EQ(GetItemListFiledate(row.line, row.order), "2014-03-07 09:05");
-    EXPECT_EQ(GetItemListAttr(row.line, row.order), ":");
+    EXPECT_EQ(views.Filename(), "/work/report.txt");
   }
 }
 
 TEST(ItemEntryTest, SizePaddingOnlyBelowTwelveDigits) {
   ItemFields big = kReport;
   big.Size = "1000000000000";
-  EXPECT_EQ(GetItemListFields(BuildItemEntry(big, 'S'), 'S').Size, "1000000000000");
+  EXPECT_EQ(Back(big, 'S').Size, "1000000000000");
   big.Size = "0";
-  EXPECT_EQ(GetItemListFields(BuildItemEntry(big, 'S'), 'S').Size, "000000000000");
+  EXPECT_EQ(Back(big, 'S').Size, "000000000000");
 }
 
-TEST(ItemEntryTest, ShortOrUnknownLinesGiveEmptyFields) {
-  EXPECT_EQ(GetItemListFields("Scan cancelled", 'P').Attr, "Scan cancelled");
-  EXPECT_EQ(GetItemListFields("Scan cancelled", 'P').File, "");
-  const ItemFields f = GetItemListFields(": | V | /p/ | f", 'P');
-  EXPECT_EQ(f.File, "f");
-  EXPECT_EQ(f.Size, "");
-  EXPECT_EQ(GetItemListFields(": | DATA | /work/ | report.txt | 1234 | x", 'X'), ItemFields{});
+TEST(ItemEntryTest, FieldsHoldingTheSeparatorComeBackWhole) {
+  const ItemFields f{":", "A | B", "/a | b/ | c/", " | x | .txt", "7", "2024-01-01 00:00"};
+  for (const char order : {'P', 'F', 'D'}) EXPECT_EQ(Back(f, order), f) << order;
+}
+
+TEST(ItemEntryTest, UnknownOrderBuildsThePLineAndBadLayoutsStayInTheLine) {
+  ItemLayout layout;
+  EXPECT_EQ(BuildItemEntry(kReport, 'X', &layout), BuildItemEntry(kReport, 'P'));
+  EXPECT_EQ(layout.order, 'P');
+  // Lengths beyond the line are cut to it.
+  ItemLayout bad;
+  bad.lengths = {1, 100, 100, 100, 100};
+  const ItemFieldViews f = ItemFieldsOf(": | V", bad);
+  EXPECT_EQ(f.Attr, ":");
+  EXPECT_EQ(f.Vol, "V");
+  EXPECT_EQ(f.Path, "");
+  bad.order = 'X';
+  EXPECT_EQ(ItemFieldsOf(": | V", bad).ToFields(), ItemFields{});
 }
 
 TEST(ItemEntryTest, NonUtf8NamesSurviveTheRoundTrip) {
   ItemFields f = kReport;
   f.File = "caf\xe9\xff.txt";
-  EXPECT_EQ(GetItemListFields(BuildItemEntry(f, 'P'), 'P'), f);
+  EXPECT_EQ(Back(f, 'P'), f);
 }
 
 TEST(ItemEntryTest, FilenameOnlyCutsAtFirstExtensionOccurrence) {

@@ -39,7 +39,7 @@ struct Engine {
   std::vector<std::string> Files() const {
     std::vector<std::string> out;
     for (std::size_t i = 0; i < items.Count(); ++i) {
-      out.push_back(GetItemListFilename(items.Line(i), state.SortOutput));
+      out.push_back(GetItemListFilename(items, i));
     }
     return out;
   }
@@ -297,7 +297,7 @@ TEST(ScanEngineTest, NonUtf8NameRoundTripsToAnExistingFile) {
   const std::string path = e.Files()[0];
   EXPECT_EQ(path, t.Path(name));
   EXPECT_TRUE(FileExists(path));
-  EXPECT_EQ(GetItemListFields(e.items.Line(0), 'P').Size, "3");
+  EXPECT_EQ(GetItemListFields(e.items, 0).Size, "3");
 }
 
 TEST(ScanEngineTest, PathsBeyondPathMaxAreWalked) {

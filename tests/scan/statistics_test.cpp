@@ -12,7 +12,7 @@ const WallMs kToday = FromCivil({2024, 6, 1, 12, 0, 0, 0});
 
 TEST(CalcStatsTest, EmptyListKeepsTheStartValues) {
   ItemList items;
-  const ScanStatistics s = CalcStats(items, 'P', kToday);
+  const ScanStatistics s = CalcStats(items, kToday);
   EXPECT_EQ(s.TotalFiles, 0);
   EXPECT_EQ(s.SmallestSize, ScanStatistics::kNoSmallest);
   EXPECT_EQ(s.LargestSize, -1);
@@ -22,8 +22,8 @@ TEST(CalcStatsTest, EmptyListKeepsTheStartValues) {
 
 TEST(CalcStatsTest, OneDirectoryLine) {
   ItemList items;
-  items.Add(BuildItemEntry({".", "", "/d/", "sub", "0", "2024-01-01 10:00"}, 'P'));
-  const ScanStatistics s = CalcStats(items, 'P', kToday);
+  items.AddItem({".", "", "/d/", "sub", "0", "2024-01-01 10:00"}, 'P');
+  const ScanStatistics s = CalcStats(items, kToday);
   EXPECT_EQ(s.TotalFiles, 1);
   EXPECT_EQ(s.TotalSize, 0);
   EXPECT_EQ(s.SmallestSize, 0);
@@ -35,12 +35,12 @@ TEST(CalcStatsTest, OneDirectoryLine) {
 TEST(CalcStatsTest, ExtremesTiesAndNonNumericLines) {
   ItemList items;
   items.SetSorted(false);
-  items.Add(BuildItemEntry({":", "", "/d/", "a", "1536", "2024-03-01 10:00"}, 'S'));
+  items.AddItem({":", "", "/d/", "a", "1536", "2024-03-01 10:00"}, 'S');
   items.Add("Scan stopped at user request");
-  items.Add(BuildItemEntry({":", "", "/d/", "b", "1536", "2023-01-01 10:00"}, 'S'));
-  items.Add(BuildItemEntry({":", "", "/d/", "c", "512", "2024-06-01 08:00"}, 'S'));
-  items.Add(BuildItemEntry({":", "", "/d/", "d", "512", "2024-03-01 10:00"}, 'S'));
-  const ScanStatistics s = CalcStats(items, 'S', kToday);
+  items.AddItem({":", "", "/d/", "b", "1536", "2023-01-01 10:00"}, 'S');
+  items.AddItem({":", "", "/d/", "c", "512", "2024-06-01 08:00"}, 'S');
+  items.AddItem({":", "", "/d/", "d", "512", "2024-03-01 10:00"}, 'S');
+  const ScanStatistics s = CalcStats(items, kToday);
   EXPECT_EQ(s.TotalFiles, 4);
   EXPECT_DOUBLE_EQ(s.TotalSize, 4.0);
   EXPECT_DOUBLE_EQ(s.LargestSize, 1.5);
@@ -55,8 +55,8 @@ TEST(CalcStatsTest, ExtremesTiesAndNonNumericLines) {
 
 TEST(CalcStatsTest, ALineDatedTodayIsNeverTheOldest) {
   ItemList items;
-  items.Add(BuildItemEntry({":", "", "/d/", "a", "1", "2024-06-01 00:01"}, 'P'));
-  const ScanStatistics s = CalcStats(items, 'P', kToday);
+  items.AddItem({":", "", "/d/", "a", "1", "2024-06-01 00:01"}, 'P');
+  const ScanStatistics s = CalcStats(items, kToday);
   EXPECT_EQ(s.OldestDate, "2024-06-01");
   EXPECT_EQ(s.OldestName, "");
   EXPECT_EQ(s.YoungestName, "/d/a");
