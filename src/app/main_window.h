@@ -202,6 +202,8 @@ class TForm1 final : public QMainWindow, public ScanHost {
   // The key map of the window (key-up events); true when the key was used.
   bool HandleKeyUp(QKeyEvent* key);
   bool ScanBoxHasFocus() const;
+  // The scan string box or the address bar has the focus: keys there type text.
+  bool TextEntryHasFocus() const;
   void ResetWindowSize();
 
   Clock clock_;

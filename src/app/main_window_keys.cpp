@@ -6,6 +6,7 @@
 #include "app/criteria_panel.h"
 #include "app/directory_panel.h"
 #include "app/main_window.h"
+#include "navigation/address_bar.h"
 
 namespace krellix {
 namespace {
@@ -18,6 +19,16 @@ bool IsManageBookmarksKey(const QKeyEvent* key) {
 int ModifierCount(Qt::KeyboardModifiers m) {
   return ((m & Qt::ShiftModifier) ? 1 : 0) + ((m & Qt::ControlModifier) ? 1 : 0) +
          ((m & Qt::AltModifier) ? 1 : 0);
+}
+
+// A function key the key map acts on: no modifier, or two or more.
+bool IsMappedFunctionKey(const QKeyEvent* key) {
+  return key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F12 &&
+         ModifierCount(key->modifiers()) != 1;
+}
+
+bool HasFocusIn(const QWidget* focus, const QWidget* box) {
+  return focus != nullptr && box != nullptr && (focus == box || box->isAncestorOf(focus));
 }
 
 }  // namespace
@@ -41,6 +52,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress) {
       key_press_modifiers_[key->key()] = key->modifiers();
+      // The key map's function keys act on release wherever the focus is; the focused control
+      // must not also take the press for itself (F4 would open a combo box's list).
+      if (IsMappedFunctionKey(key)) return true;
     } else if (!key->isAutoRepeat()) {
       // A key acts with the modifiers held as it went down: Shift let go a moment before the
       // letter still gives Shift+letter.
@@ -58,9 +72,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TForm1::ScanBoxHasFocus() const {
+  return HasFocusIn(focusWidget(), criteria_panel_->ScanBox());
+}
+
+bool TForm1::TextEntryHasFocus() const {
   QWidget* focus = focusWidget();
-  QComboBox* box = criteria_panel_->ScanBox();
-  return focus != nullptr && (focus == box || box->isAncestorOf(focus));
+  return HasFocusIn(focus, criteria_panel_->ScanBox()) ||
+         HasFocusIn(focus, address_bar_->Field());
 }
 
 bool TForm1::HandleKeyUp(QKeyEvent* key) {
@@ -101,7 +119,8 @@ bool TForm1::HandleKeyUp(QKeyEvent* key) {
     return true;
   }
   if (ItemListKeyUp(key)) return true;
-  if (key->modifiers() != Qt::ShiftModifier || ScanBoxHasFocus()) return false;
+  // Shift and a letter is typing where text is typed: the scan string and the address.
+  if (key->modifiers() != Qt::ShiftModifier || TextEntryHasFocus()) return false;
   switch (code) {
     case Qt::Key_T:
     case Qt::Key_V:

@@ -31,6 +31,11 @@ ScanHistory::Added ScanHistory::Add(const std::string& scan_arg, int history_siz
   entries_.insert(entries_.begin(), scan_arg);
   result.changed = true;
   result.selected = 0;
+  // The oldest entry makes room: the history never holds more than its size.
+  if (entries_.size() > limit) {
+    entries_.resize(limit);
+    if (limit == 0) result.selected = -1;
+  }
   return result;
 }
 

@@ -19,8 +19,8 @@ class ScanHistory {
 
   // Records a scan string: an empty one does nothing; the history is first cut to
   // `history_size` entries; an entry equal but for case is selected where it stands;
-  // otherwise the string is inserted at the head. So right after an insertion the history
-  // holds up to `history_size` + 1 entries.
+  // otherwise the string is inserted at the head and the oldest entry beyond `history_size`
+  // dropped. The history never holds more than `history_size` entries.
   Added Add(const std::string& scan_arg, int history_size);
 
   // Puts the entries in alphabetical order, letter case ignored (the box's "Sort" option).

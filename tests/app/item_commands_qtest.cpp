@@ -349,8 +349,14 @@ void ItemCommandsTest::menuEnablingFollowsTheSelection() {
   QMenu* menu = form.ListTabs()->ItemMenu();
 
   emit menu->aboutToShow();
-  for (QAction* action : {a.filename_to_clipboard, a.path_to_clipboard, a.exclude, a.file_info}) {
+  const NavigationActions& nav = form.NavigationCommands();
+  for (QAction* action : {a.filename_to_clipboard, a.path_to_clipboard, a.exclude, a.file_info,
+                          nav.add_to_files}) {
     QCOMPARE(action->isEnabled(), selected >= 1);
+  }
+  // "Goto..." and "Bookmark directory" act on exactly one line.
+  for (QAction* action : {nav.goto_item, nav.bookmark_item}) {
+    QCOMPARE(action->isEnabled(), selected == 1);
   }
   QVERIFY(a.select_all->isEnabled() && a.clear->isEnabled() && a.sort->isEnabled());
   QVERIFY(!a.delete_items->isEnabled());  // its work is not there yet

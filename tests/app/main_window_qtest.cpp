@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
@@ -13,6 +14,7 @@
 #include "app/main_window.h"
 #include "app/startup_defaults.h"
 #include "itemlist/item_list_view.h"
+#include "navigation/address_bar.h"
 #include "platform/file_system.h"
 #include "platform/scripted_prompter.h"
 #include "support/fake_output_dialogs.h"
@@ -59,6 +61,8 @@ class MainWindowTest : public QObject {
   void functionKeysNeedNoOrTwoModifiers_data();
   void functionKeysNeedNoOrTwoModifiers();
   void shiftLettersSwitchPanesOutsideTheScanBox();
+  void shiftLettersTypeInTheAddressBar();
+  void f4ScansFromTheScanBoxWithHistory();
   void autoScanFollowsDirectoryChanges();
   void appendKeepsTheEarlierResults();
   void clearButtonEmptiesTheScanBox();
@@ -275,6 +279,37 @@ void MainWindowTest::shiftLettersSwitchPanesOutsideTheScanBox() {
   QVERIFY(panes->ActivePane() == DirPane::kTree);
   QTest::keyClick(list, Qt::Key_X, Qt::ControlModifier | Qt::ShiftModifier);
   QVERIFY(panes->ActivePane() == DirPane::kTree);
+}
+
+void MainWindowTest::shiftLettersTypeInTheAddressBar() {
+  TempHome home;
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  QLineEdit* address = form.AddressField()->Field()->lineEdit();
+  address->setFocus();
+  address->clear();
+  QTest::keyClick(address, 'L', Qt::ShiftModifier);
+  QTest::keyClick(address, 'X', Qt::ShiftModifier);
+  QCOMPARE(address->text(), QString("LX"));
+  QVERIFY(form.DirectoryTabs()->ActivePane() == DirPane::kTree);
+}
+
+void MainWindowTest::f4ScansFromTheScanBoxWithHistory() {
+  // The box's own use of F4 (opening its list) must not swallow the scan.
+  TempHome home;
+  ScriptedPrompter prompter;
+  TForm1 form({kProgram, "-i"}, &prompter);
+  form.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&form));
+  QComboBox* box = form.CriteriaTabs()->ScanBox();
+  QVERIFY(box->count() > 0);
+  ScanField(form)->setFocus();
+  const int before = CountStarting(LogTexts(form.Log().Lines()), "Scan=");
+  QTest::keyClick(ScanField(form), Qt::Key_F4);
+  QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Scan="), before + 1);
+  QVERIFY(!box->view()->isVisible());
 }
 
 void MainWindowTest::autoScanFollowsDirectoryChanges() {

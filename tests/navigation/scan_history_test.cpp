@@ -34,18 +34,23 @@ TEST(ScanHistory, EmptyStringDoesNothing) {
   EXPECT_EQ(h.Entries().size(), 3u);
 }
 
-TEST(ScanHistory, HoldsOneMoreThanItsSizeRightAfterAnInsertion) {
+TEST(ScanHistory, NeverHoldsMoreThanItsSize) {
   ScanHistory h;
   h.Assign({"a", "b", "c"});
   h.Add("d", 3);
-  EXPECT_EQ(h.Entries(), (Entries{"d", "a", "b", "c"}));
-  // The next string first cuts the history back to its size.
-  const ScanHistory::Added a = h.Add("B", 3);
-  EXPECT_TRUE(a.changed);
-  EXPECT_EQ(a.selected, 2);
   EXPECT_EQ(h.Entries(), (Entries{"d", "a", "b"}));
-  h.Add("e", 3);
-  EXPECT_EQ(h.Entries(), (Entries{"e", "d", "a", "b"}));
+  const ScanHistory::Added a = h.Add("B", 3);
+  EXPECT_FALSE(a.changed);
+  EXPECT_EQ(a.selected, 2);
+  // A longer history (a smaller size set since) is cut before the lookup.
+  h.Assign({"a", "b", "c", "d", "e"});
+  const ScanHistory::Added cut = h.Add("E", 3);
+  EXPECT_TRUE(cut.changed);
+  EXPECT_EQ(cut.selected, 0);
+  EXPECT_EQ(h.Entries(), (Entries{"E", "a", "b"}));
+  // Size 0 keeps no history at all.
+  EXPECT_EQ(h.Add("x", 0).selected, -1);
+  EXPECT_TRUE(h.Entries().empty());
 }
 
 TEST(EqualIgnoringCase, FoldsOnlyAsciiLetters) {
