@@ -51,6 +51,7 @@ TForm1::TForm1(const std::vector<std::string>& args, Prompter* prompter,
   CreateOutputWriter(output_dialogs);
   ConnectOutputCommands();
   ConnectNavigationCommands();
+  RegisterKeyCommands();
   qApp->installEventFilter(this);
   FormCreate(args);
 }

@@ -33,6 +33,7 @@
 #include "scan/selection_criteria.h"
 #include "settings/app_settings.h"
 #include "settings/config_values.h"
+#include "widgets/command_registry.h"
 
 class QAction;
 class QKeyEvent;
@@ -202,6 +203,8 @@ class TForm1 final : public QMainWindow, public ScanHost {
   // The key map of the window (key-up events); true when the key was used.
   bool HandleKeyUp(QKeyEvent* key);
   bool ScanBoxHasFocus() const;
+  // Registers the commands of the key map that no menu shows.
+  void RegisterKeyCommands();
   // The scan string box or the address bar has the focus: keys there type text.
   bool TextEntryHasFocus() const;
   void ResetWindowSize();
@@ -335,6 +338,7 @@ class TForm1 final : public QMainWindow, public ScanHost {
   Bookmarks bookmarks_;
   FileList file_list_;
   NavigationActions nav_actions_;
+  CommandRegistry commands_{this};
   AddressBar* address_bar_ = nullptr;
   TForm10* bookmarks_window_ = nullptr;  // owned by this window
   TForm6* edit_window_ = nullptr;        // owned by this window
@@ -391,8 +395,6 @@ class TForm1 final : public QMainWindow, public ScanHost {
   void EnableItemCommands(bool by_selection);
   void ItemListClick();
   void ItemListDblClick();
-  // Del, Shift+Del, Shift+U and Shift+D released in the item list; true when used.
-  bool ItemListKeyUp(QKeyEvent* key);
   void SelectAllItems(bool on);
   void SelectSimilarItems();
   void SortItems();

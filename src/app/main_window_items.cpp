@@ -126,22 +126,6 @@ void TForm1::ItemListDblClick() {
   QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(LocalFileUrl(full_name))));
 }
 
-bool TForm1::ItemListKeyUp(QKeyEvent* key) {
-  if (focusWidget() != list_panel_->ItemView()) return false;
-  const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
-  if (key->key() == Qt::Key_Delete && (mods == Qt::NoModifier || mods == Qt::ShiftModifier)) {
-    QAction* command =
-        mods == Qt::NoModifier ? item_actions_.delete_items : item_actions_.purge_items;
-    if (command->isEnabled()) command->trigger();
-    return true;
-  }
-  if (mods == Qt::ShiftModifier && (key->key() == Qt::Key_U || key->key() == Qt::Key_D)) {
-    MoveCurrentItem(key->key() == Qt::Key_U);
-    return true;
-  }
-  return false;
-}
-
 void TForm1::SelectAllItems(bool on) {
   if (engine_.Running()) return;
   QApplication::setOverrideCursor(Qt::BusyCursor);

@@ -1,30 +1,55 @@
 // The key map of the main window and the switch for hints.
+#include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 
 #include "app/criteria_panel.h"
 #include "app/directory_panel.h"
+#include "app/list_panel.h"
 #include "app/main_window.h"
+#include "itemlist/item_list_view.h"
 #include "navigation/address_bar.h"
+#include "widgets/key_map.h"
 
 namespace krellix {
 namespace {
 
+constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
+constexpr Qt::KeyboardModifiers kShift = Qt::ShiftModifier;
+constexpr ModifierRule kFn = ModifierRule::kFunctionKey;
+constexpr ModifierRule kExact = ModifierRule::kExact;
+
+// The key map of the main window. Keys act on release, through their command, and only while
+// that command is enabled.
+constexpr KeyBinding kKeyMap[] = {
+    {Qt::Key_Escape, kNone, ModifierRule::kAny, KeyScope::kWindow, "scan.stop"},
+    {Qt::Key_F1, kNone, kFn, KeyScope::kWindow, "help.topics"},
+    {Qt::Key_F2, kNone, kFn, KeyScope::kWindow, "tree.refresh"},
+    {Qt::Key_F3, kNone, kFn, KeyScope::kWindow, "scan.dir_all"},
+    {Qt::Key_F4, kNone, kFn, KeyScope::kWindow, "scan.rescan"},
+    {Qt::Key_F5, kNone, kFn, KeyScope::kWindow, "items.copy"},
+    {Qt::Key_F6, kNone, kFn, KeyScope::kWindow, "items.move"},
+    {Qt::Key_F7, kNone, kFn, KeyScope::kWindow, "items.rename"},
+    {Qt::Key_F8, kNone, kFn, KeyScope::kWindow, "items.delete"},
+    {Qt::Key_F9, kNone, kFn, KeyScope::kWindow, "items.purge"},
+    {Qt::Key_F10, kNone, kFn, KeyScope::kWindow, "keys.no_function"},
+    {Qt::Key_F11, kNone, kFn, KeyScope::kWindow, "options.configuration"},
+    {Qt::Key_F12, kNone, kFn, KeyScope::kWindow, "info.show"},
+    {Qt::Key_B, Qt::AltModifier, kExact, KeyScope::kWindow, "bookmarks.manage"},
+    {Qt::Key_Delete, kNone, kExact, KeyScope::kItemList, "items.delete"},
+    {Qt::Key_Delete, kShift, kExact, KeyScope::kItemList, "items.purge"},
+    {Qt::Key_U, kShift, kExact, KeyScope::kItemList, "items.move_up"},
+    {Qt::Key_D, kShift, kExact, KeyScope::kItemList, "items.move_down"},
+    {Qt::Key_T, kShift, kExact, KeyScope::kOutsideTextEntry, "pane.tree"},
+    {Qt::Key_V, kShift, kExact, KeyScope::kOutsideTextEntry, "pane.tree"},
+    {Qt::Key_L, kShift, kExact, KeyScope::kOutsideTextEntry, "pane.list"},
+    {Qt::Key_X, kShift, kExact, KeyScope::kOutsideTextEntry, "pane.skip"},
+};
+
 // Alt+B, "Manage bookmarks".
 bool IsManageBookmarksKey(const QKeyEvent* key) {
   return key->key() == Qt::Key_B && (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
-}
-
-int ModifierCount(Qt::KeyboardModifiers m) {
-  return ((m & Qt::ShiftModifier) ? 1 : 0) + ((m & Qt::ControlModifier) ? 1 : 0) +
-         ((m & Qt::AltModifier) ? 1 : 0);
-}
-
-// A function key the key map acts on: no modifier, or two or more.
-bool IsMappedFunctionKey(const QKeyEvent* key) {
-  return key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F12 &&
-         ModifierCount(key->modifiers()) != 1;
 }
 
 bool HasFocusIn(const QWidget* focus, const QWidget* box) {
@@ -32,6 +57,25 @@ bool HasFocusIn(const QWidget* focus, const QWidget* box) {
 }
 
 }  // namespace
+
+void TForm1::RegisterKeyCommands() {
+  CommandRegistry& r = commands_;
+  r.Register("scan.stop", actions_.stop);
+  r.Register("tree.refresh", nav_actions_.refresh);
+  r.Register("scan.dir_all", actions_.dir_all);
+  r.Add("scan.rescan", "Scan", {}, [this] { RunScanCommand([this] { engine_.RescanCommand(); }); });
+  r.Register("items.delete", item_actions_.delete_items);
+  r.Register("items.purge", item_actions_.purge_items);
+  r.Add("keys.no_function", "Key has no function", {}, [this] { ShowStatus("Key has no function"); });
+  r.Register("options.configuration", actions_.configuration);
+  r.Add("info.show", "Info", {}, [this] { ShowInformation(); });
+  r.Register("bookmarks.manage", nav_actions_.manage_bookmarks);
+  r.Add("items.move_up", "Move up", {}, [this] { MoveCurrentItem(true); });
+  r.Add("items.move_down", "Move down", {}, [this] { MoveCurrentItem(false); });
+  r.Add("pane.tree", "Tree", {}, [this] { directory_panel_->ShowPane(DirPane::kTree); });
+  r.Add("pane.list", "List", {}, [this] { directory_panel_->ShowPane(DirPane::kList); });
+  r.Add("pane.skip", "Skip", {}, [this] { directory_panel_->ShowPane(DirPane::kSkip); });
+}
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   // Hints of every window show only while "Show Hints" is on.
@@ -54,7 +98,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
       key_press_modifiers_[key->key()] = key->modifiers();
       // The key map's function keys act on release wherever the focus is; the focused control
       // must not also take the press for itself (F4 would open a combo box's list).
-      if (IsMappedFunctionKey(key)) return true;
+      if (IsFunctionKeyOfMap(kKeyMap, key->key(), key->modifiers())) return true;
     } else if (!key->isAutoRepeat()) {
       // A key acts with the modifiers held as it went down: Shift let go a moment before the
       // letter still gives Shift+letter.
@@ -82,59 +126,15 @@ bool TForm1::TextEntryHasFocus() const {
 }
 
 bool TForm1::HandleKeyUp(QKeyEvent* key) {
-  const int code = key->key();
-  const int modifiers = ModifierCount(key->modifiers());
-  if (code == Qt::Key_Escape) {
-    engine_.StopCommand();
-    return true;
-  }
-  if (code >= Qt::Key_F1 && code <= Qt::Key_F12) {
-    // Exactly one of Shift, Ctrl and Alt leaves the function keys to other uses.
-    if (modifiers == 1) return false;
-    switch (code) {
-      case Qt::Key_F2:
-        RefreshDirectories();
-        return true;
-      case Qt::Key_F3:
-        RunScanCommand([this] { engine_.DirAllCommand(); });
-        return true;
-      case Qt::Key_F4:
-        RunScanCommand([this] { engine_.RescanCommand(); });
-        return true;
-      case Qt::Key_F10:
-        ShowStatus("Key has no function");
-        return true;
-      case Qt::Key_F11:
-        ConfigurationCommand();
-        return true;
-      case Qt::Key_F12:
-        ShowInformation();
-        return true;
-      default:
-        return false;
-    }
-  }
-  if (IsManageBookmarksKey(key)) {
-    ManageBookmarks();
-    return true;
-  }
-  if (ItemListKeyUp(key)) return true;
-  // Shift and a letter is typing where text is typed: the scan string and the address.
-  if (key->modifiers() != Qt::ShiftModifier || TextEntryHasFocus()) return false;
-  switch (code) {
-    case Qt::Key_T:
-    case Qt::Key_V:
-      directory_panel_->ShowPane(DirPane::kTree);
-      return true;
-    case Qt::Key_L:
-      directory_panel_->ShowPane(DirPane::kList);
-      return true;
-    case Qt::Key_X:
-      directory_panel_->ShowPane(DirPane::kSkip);
-      return true;
-    default:
-      return false;
-  }
+  KeyFocus focus;
+  focus.in_text_entry = TextEntryHasFocus();
+  focus.in_item_list = focusWidget() == list_panel_->ItemView();
+  const KeyBinding* binding = FindKeyBinding(kKeyMap, key->key(), key->modifiers(), focus);
+  if (binding == nullptr) return false;
+  QAction* command = commands_.Find(binding->id);
+  if (command == nullptr) return false;
+  if (command->isEnabled()) command->trigger();
+  return true;
 }
 
 }  // namespace krellix
