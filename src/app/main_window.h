@@ -170,6 +170,10 @@ class TForm1 final : public QMainWindow, public ScanHost {
   void FormCreate(const std::vector<std::string>& args);
   void CreatePanels();
   void CreateActions();
+  void CreateEditActions();
+  void CreateViewAndOptionActions();
+  // Registers every command under its id; menus, keys and enabling find them there.
+  void RegisterCommands();
   void CreateMenus();
   void CreateToolBar();
   void ConnectScanCommands();

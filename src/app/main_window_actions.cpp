@@ -19,11 +19,100 @@
 namespace krellix {
 namespace {
 
+// The menus of the main window, in their order. Ids no command group has registered yet show
+// as disabled entries with the caption and keys given here.
+constexpr MenuEntry kFileMenu[] = {
+    {"scan.scan"},      {"scan.to_file"},
+    {"-"},              {"output.save"},
+    {"log.save"},       {"-"},
+    {"print.print", "&Print...", "Alt+P"},
+    {"print.setup", "Printer &Setup"},
+    {"print.font", "Printer &Font"},
+    {"-"},              {"app.exit"},
+};
+constexpr MenuEntry kEditMenu[] = {{"edit.cut"}, {"edit.copy"}, {"edit.paste"}};
+constexpr MenuEntry kViewMenu[] = {{"view.hints"},   {"view.rename"},  {"view.preview"}, {"-"},
+                                   {"tree.refresh"}, {"view.reset_window"}};
+constexpr MenuEntry kOptionsMenu[] = {
+    {"options.confirm_delete_directory"},
+    {"options.confirm_rename_directory"},
+    {"options.confirm_purge_file"},
+    {"options.confirm_delete_file"},
+    {"options.confirm_rename_file"},
+    {"options.preview_rename_file"},
+    {"options.confirm_attrib_file"},
+    {"-"},
+    {"options.reset_criteria"},
+    {"options.configuration"},
+};
+constexpr MenuEntry kItemsMenu[] = {
+    {"items.goto"},
+    {"items.open", "Open", "Ctrl+O"},
+    {"items.open_with", "Open with..."},
+    {"items.view_text", "(pre)View as text"},
+    {"items.play", "Play"},
+    {"-"},
+    {"items.select_all"},
+    {"items.select_none"},
+    {"items.select_similar"},
+    {"items.sort"},
+    {"items.clear"},
+    {"items.exclude"},
+    {"-"},
+    // Ctrl+C belongs to "Edit" > "Copy", which copies the items while the list has the focus;
+    // here it is only shown.
+    {"items.copy", "Copy\tCtrl+C"},
+    {"items.move", "Move", "Ctrl+M"},
+    {"items.rename", "Rename", "Ctrl+R"},
+    {"items.delete", "Delete", "Ctrl+D"},
+    {"items.purge", "Purge", "Ctrl+Shift+D"},
+    {"items.attrib", "Attrib", "Ctrl+T"},
+    {"items.split_join", "Split / Join"},
+    {"items.md5", "MD5"},
+    {"-"},
+    {"items.print", "Print selected items", "Ctrl+P"},
+    {"items.filename_to_clipboard"},
+    {"items.path_to_clipboard"},
+    {"items.add_to_files"},
+    {"items.bookmark_directory"},
+    {"items.file_info"},
+};
+constexpr MenuEntry kBookmarksMenu[] = {{"bookmarks.add_current"}, {"bookmarks.manage"}, {"-"}};
+constexpr MenuEntry kHelpMenu[] = {
+    {"help.topics", "&Help Topics", "Alt+H"},
+    {"help.jumpstart", "Jumpstart"},
+    {"help.keyboard", "Keyboard"},
+    {"help.license", "&License"},
+    {"help.whats_new", "&What's new"},
+    {"help.online", "Online Help"},
+    {"-"},
+    {"help.about", "&About..."},
+};
+constexpr MenuEntry kTreeMenu[] = {
+    {"tree.scan"},
+    {"-"},
+    {"tree.dir_to_clipboard"},
+    {"tree.refresh"},
+    {"tree.add_to_list"},
+    {"tree.add_to_skip"},
+    {"tree.bookmark"},
+    {"tree.create_directory", "Create directory"},
+    {"tree.rename_directory", "Rename directory"},
+    {"tree.delete_directory", "Delete directory"},
+    {"info.drive"},
+};
+
 // A command whose work belongs to a later part of the program: shown, not yet available.
-QAction* Later(QMenu* menu, const QString& text, const QKeySequence& keys = {}) {
-  QAction* action = menu->addAction(text);
+QAction* Later(QObject* owner, const QString& text, const QKeySequence& keys = {}) {
+  auto* action = new QAction(text, owner);
   action->setShortcut(keys);
   action->setEnabled(false);
+  return action;
+}
+
+QAction* NewAction(QObject* owner, const QString& text, const char* keys = "") {
+  auto* action = new QAction(text, owner);
+  action->setShortcut(QKeySequence(keys));
   return action;
 }
 
@@ -48,38 +137,25 @@ void TForm1::CreateActions() {
   }
   actions_.custom_menu->addSeparator();
   actions_.custom_cancel = actions_.custom_menu->addAction("Cancel");
+
+  actions_.scan_to_file = NewAction(this, "Scan to File");
+  actions_.save = NewAction(this, "&Save", "Alt+S");
+  actions_.save->setToolTip("Save item list to file");
+  actions_.save->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+  actions_.save_log = NewAction(this, "Save log");
+  actions_.exit = NewAction(this, "E&xit", "Alt+F4");
+  connect(actions_.exit, &QAction::triggered, this, &QWidget::close);
+  CreateEditActions();
+  CreateViewAndOptionActions();
   CreateItemActions();
   CreateNavigationActions();
+  RegisterCommands();
 }
 
-void TForm1::CreateMenus() {
-  QMenuBar* bar = menuBar();
-
-  QMenu* file = actions_.file_menu = bar->addMenu("File");
-  file->addAction(actions_.scan);
-  actions_.scan_to_file = file->addAction("Scan to File");
-  file->addSeparator();
-  actions_.save = file->addAction("&Save");
-  actions_.save->setShortcut(QKeySequence("Alt+S"));
-  actions_.save->setToolTip("Save item list to file");
-  actions_.save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-  actions_.save_log = file->addAction("Save log");
-  file->addSeparator();
-  Later(file, "&Print...", QKeySequence("Alt+P"));
-  Later(file, "Printer &Setup");
-  Later(file, "Printer &Font");
-  file->addSeparator();
-  actions_.exit = file->addAction("E&xit");
-  actions_.exit->setShortcut(QKeySequence("Alt+F4"));
-  connect(actions_.exit, &QAction::triggered, this, &QWidget::close);
-
-  QMenu* edit = actions_.edit_menu = bar->addMenu("Edit");
-  actions_.cut = edit->addAction("Cut");
-  actions_.cut->setShortcut(QKeySequence("Ctrl+X"));
-  actions_.copy = edit->addAction("Copy");
-  actions_.copy->setShortcut(QKeySequence("Ctrl+C"));
-  actions_.paste = edit->addAction("Paste");
-  actions_.paste->setShortcut(QKeySequence("Ctrl+V"));
+void TForm1::CreateEditActions() {
+  actions_.cut = NewAction(this, "Cut", "Ctrl+X");
+  actions_.copy = NewAction(this, "Copy", "Ctrl+C");
+  actions_.paste = NewAction(this, "Paste", "Ctrl+V");
   // The scan string box takes and gives its whole text; other fields their selection.
   auto edit_command = [this](void (*field_command)(QLineEdit*), bool take, bool give) {
     QWidget* focus = QApplication::focusWidget();
@@ -101,23 +177,20 @@ void TForm1::CreateMenus() {
           [edit_command] { edit_command([](QLineEdit* f) { f->copy(); }, false, false); });
   connect(actions_.paste, &QAction::triggered, this,
           [edit_command] { edit_command([](QLineEdit* f) { f->paste(); }, false, true); });
+}
 
-  QMenu* view = actions_.view_menu = bar->addMenu("View");
-  actions_.show_hints = view->addAction("Show Hints");
-  actions_.show_hints->setShortcut(QKeySequence("Ctrl+Alt+H"));
+void TForm1::CreateViewAndOptionActions() {
+  actions_.show_hints = NewAction(this, "Show Hints", "Ctrl+Alt+H");
   actions_.show_hints->setCheckable(true);
   connect(actions_.show_hints, &QAction::toggled, this,
           [this](bool on) { settings_.ShowHints = on; });
-  actions_.show_rename = Later(view, "Show Rename", QKeySequence("Ctrl+Alt+R"));
+  actions_.show_rename = Later(this, "Show Rename", QKeySequence("Ctrl+Alt+R"));
   actions_.show_rename->setCheckable(true);
-  actions_.show_preview = Later(view, "Show Preview", QKeySequence("Ctrl+Alt+V"));
+  actions_.show_preview = Later(this, "Show Preview", QKeySequence("Ctrl+Alt+V"));
   actions_.show_preview->setCheckable(true);
-  view->addSeparator();
-  view->addAction(nav_actions_.refresh);
-  actions_.reset_window = view->addAction("Reset windowsize");
+  actions_.reset_window = NewAction(this, "Reset windowsize");
   connect(actions_.reset_window, &QAction::triggered, this, [this] { ResetWindowSize(); });
 
-  QMenu* options = actions_.options_menu = bar->addMenu("Options");
   const char* confirm_captions[] = {"Confirm Delete directory", "Confirm Rename directory",
                                     "Confirm Purge file",       "Confirm Delete file",
                                     "Confirm Rename file",      "Preview Rename file",
@@ -128,74 +201,95 @@ void TForm1::CreateMenus() {
       &settings_.confirm.rename_file,      &settings_.confirm.preview_rename_file,
       &settings_.confirm.attrib_file};
   for (std::size_t i = 0; i < actions_.confirm.size(); ++i) {
-    QAction* check = options->addAction(confirm_captions[i]);
+    QAction* check = NewAction(this, confirm_captions[i]);
     check->setCheckable(true);
     connect(check, &QAction::toggled, this, [mark = confirm_marks[i]](bool on) { *mark = on; });
     actions_.confirm[i] = check;
   }
-  options->addSeparator();
-  actions_.reset_criteria = options->addAction("Reset selection criteria");
+  actions_.reset_criteria = NewAction(this, "Reset selection criteria");
   connect(actions_.reset_criteria, &QAction::triggered, this, [this] {
     if (!engine_.Running()) SetDefaults(false, "");
   });
-  actions_.configuration = options->addAction("&Configuration");
-  actions_.configuration->setShortcut(QKeySequence("Alt+C"));
+  actions_.configuration = NewAction(this, "&Configuration", "Alt+C");
   actions_.configuration->setToolTip("Configuration");
   actions_.configuration->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   connect(actions_.configuration, &QAction::triggered, this, [this] { ConfigurationCommand(); });
+}
 
-  QMenu* items = actions_.items_menu = bar->addMenu("Items");
-  items->addAction(nav_actions_.goto_item);
-  Later(items, "Open", QKeySequence("Ctrl+O"));
-  Later(items, "Open with...");
-  Later(items, "(pre)View as text");
-  Later(items, "Play");
-  items->addSeparator();
-  items->addActions({item_actions_.select_all, item_actions_.select_none,
-                     item_actions_.select_similar, item_actions_.sort, item_actions_.clear,
-                     item_actions_.exclude});
-  items->addSeparator();
-  // Ctrl+C belongs to "Edit" > "Copy", which copies the items while the list has the focus;
-  // here it is only shown.
-  Later(items, "Copy\tCtrl+C");
-  Later(items, "Move", QKeySequence("Ctrl+M"));
-  Later(items, "Rename", QKeySequence("Ctrl+R"));
-  item_actions_.delete_items = Later(items, "Delete", QKeySequence("Ctrl+D"));
-  item_actions_.purge_items = Later(items, "Purge", QKeySequence("Ctrl+Shift+D"));
-  Later(items, "Attrib", QKeySequence("Ctrl+T"));
-  Later(items, "Split / Join");
-  Later(items, "MD5");
-  items->addSeparator();
-  Later(items, "Print selected items", QKeySequence("Ctrl+P"));
-  items->addAction(item_actions_.filename_to_clipboard);
-  items->addAction(item_actions_.path_to_clipboard);
-  items->addActions({nav_actions_.add_to_files, nav_actions_.bookmark_item});
-  items->addAction(item_actions_.file_info);
-  list_panel_->ItemMenu()->addActions(items->actions());
-
-  QMenu* bookmarks = actions_.bookmarks_menu = bar->addMenu("&Bookmarks");
-  bookmarks->addActions({nav_actions_.bookmark_current, nav_actions_.manage_bookmarks});
-  bookmarks_separator_ = bookmarks->addSeparator();
-
-  QMenu* help = actions_.help_menu = bar->addMenu("Help");
-  Later(help, "&Help Topics", QKeySequence("Alt+H"));
-  Later(help, "Jumpstart");
-  Later(help, "Keyboard");
-  Later(help, "&License");
-  Later(help, "&What's new");
-  Later(help, "Online Help");
-  help->addSeparator();
-  Later(help, "&About...");
-
-  QMenu* tree = directory_panel_->TreeMenu();
-  tree->addAction(actions_.tree_scan);
-  tree->addSeparator();
-  tree->addActions({nav_actions_.dir_to_clipboard, nav_actions_.refresh, nav_actions_.add_to_list,
-                    nav_actions_.add_to_skip, nav_actions_.bookmark_tree});
-  for (const char* caption : {"Create directory", "Rename directory", "Delete directory"}) {
-    Later(tree, caption);
+void TForm1::RegisterCommands() {
+  CommandRegistry& r = commands_;
+  const ItemActions& i = item_actions_;
+  const NavigationActions& n = nav_actions_;
+  r.Register("scan.scan", actions_.scan);
+  r.Register("scan.to_file", actions_.scan_to_file);
+  r.Register("output.save", actions_.save);
+  r.Register("log.save", actions_.save_log);
+  r.Register("app.exit", actions_.exit);
+  r.Register("edit.cut", actions_.cut);
+  r.Register("edit.copy", actions_.copy);
+  r.Register("edit.paste", actions_.paste);
+  r.Register("view.hints", actions_.show_hints);
+  r.Register("view.rename", actions_.show_rename);
+  r.Register("view.preview", actions_.show_preview);
+  r.Register("view.reset_window", actions_.reset_window);
+  const char* confirm_ids[] = {"options.confirm_delete_directory",
+                               "options.confirm_rename_directory",
+                               "options.confirm_purge_file",
+                               "options.confirm_delete_file",
+                               "options.confirm_rename_file",
+                               "options.preview_rename_file",
+                               "options.confirm_attrib_file"};
+  for (std::size_t k = 0; k < actions_.confirm.size(); ++k) {
+    r.Register(confirm_ids[k], actions_.confirm[k]);
   }
-  tree->addAction(item_actions_.drive_info);
+  r.Register("options.reset_criteria", actions_.reset_criteria);
+  r.Register("options.configuration", actions_.configuration);
+
+  r.Register("items.goto", n.goto_item, SelectionRule::kExactlyOne);
+  r.Register("items.select_all", i.select_all);
+  r.Register("items.select_none", i.select_none);
+  r.Register("items.select_similar", i.select_similar);
+  r.Register("items.sort", i.sort);
+  r.Register("items.clear", i.clear);
+  r.Register("items.exclude", i.exclude, SelectionRule::kOneOrMore);
+  r.Register("items.filename_to_clipboard", i.filename_to_clipboard, SelectionRule::kOneOrMore);
+  r.Register("items.path_to_clipboard", i.path_to_clipboard, SelectionRule::kOneOrMore);
+  r.Register("items.add_to_files", n.add_to_files, SelectionRule::kOneOrMore);
+  r.Register("items.bookmark_directory", n.bookmark_item, SelectionRule::kExactlyOne);
+  r.Register("items.file_info", i.file_info, SelectionRule::kOneOrMore);
+
+  r.Register("bookmarks.add_current", n.bookmark_current);
+  r.Register("bookmarks.manage", n.manage_bookmarks);
+  r.Register("tree.scan", actions_.tree_scan);
+  r.Register("tree.dir_to_clipboard", n.dir_to_clipboard);
+  r.Register("tree.refresh", n.refresh);
+  r.Register("tree.add_to_list", n.add_to_list);
+  r.Register("tree.add_to_skip", n.add_to_skip);
+  r.Register("tree.bookmark", n.bookmark_tree);
+  r.Register("info.drive", i.drive_info);
+}
+
+void TForm1::CreateMenus() {
+  QMenuBar* bar = menuBar();
+  CommandRegistry& r = commands_;
+  const auto fill = [&](const char* title, std::span<const MenuEntry> entries) {
+    QMenu* menu = bar->addMenu(title);
+    r.Fill(menu, entries);
+    return menu;
+  };
+  actions_.file_menu = fill("File", kFileMenu);
+  actions_.edit_menu = fill("Edit", kEditMenu);
+  actions_.view_menu = fill("View", kViewMenu);
+  actions_.options_menu = fill("Options", kOptionsMenu);
+  actions_.items_menu = fill("Items", kItemsMenu);
+  list_panel_->ItemMenu()->addActions(actions_.items_menu->actions());
+  actions_.bookmarks_menu = fill("&Bookmarks", kBookmarksMenu);
+  bookmarks_separator_ = actions_.bookmarks_menu->actions().constLast();
+  actions_.help_menu = fill("Help", kHelpMenu);
+  r.Fill(directory_panel_->TreeMenu(), kTreeMenu);
+  // Delete and purge are shown before their work exists; Del and Shift+Del reach them then.
+  item_actions_.delete_items = r.ActionFor("items.delete");
+  item_actions_.purge_items = r.ActionFor("items.purge");
   ConnectItemCommands();
 }
 

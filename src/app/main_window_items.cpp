@@ -74,16 +74,7 @@ void TForm1::ConnectItemCommands() {
 void TForm1::EnableItemCommands(bool by_selection) {
   // Shortcuts of a disabled command do nothing; so only an open menu shows the enabling, and
   // the commands report an empty selection themselves.
-  const std::size_t selected = by_selection ? items_.SelectedCount() : 1;
-  for (QAction* action : {item_actions_.filename_to_clipboard, item_actions_.path_to_clipboard,
-                          item_actions_.exclude, item_actions_.file_info,
-                          nav_actions_.add_to_files}) {
-    action->setEnabled(selected >= 1);
-  }
-  // Commands on one item want exactly one line selected.
-  for (QAction* action : {nav_actions_.goto_item, nav_actions_.bookmark_item}) {
-    action->setEnabled(selected == 1);
-  }
+  commands_.ApplySelection(items_.SelectedCount(), by_selection);
   // Lines in arrival order have no key to compare neighbours by.
   item_actions_.select_similar->setEnabled(!by_selection || state_.SortOutput != '-');
 }

@@ -61,15 +61,10 @@ bool HasFocusIn(const QWidget* focus, const QWidget* box) {
 void TForm1::RegisterKeyCommands() {
   CommandRegistry& r = commands_;
   r.Register("scan.stop", actions_.stop);
-  r.Register("tree.refresh", nav_actions_.refresh);
   r.Register("scan.dir_all", actions_.dir_all);
   r.Add("scan.rescan", "Scan", {}, [this] { RunScanCommand([this] { engine_.RescanCommand(); }); });
-  r.Register("items.delete", item_actions_.delete_items);
-  r.Register("items.purge", item_actions_.purge_items);
   r.Add("keys.no_function", "Key has no function", {}, [this] { ShowStatus("Key has no function"); });
-  r.Register("options.configuration", actions_.configuration);
   r.Add("info.show", "Info", {}, [this] { ShowInformation(); });
-  r.Register("bookmarks.manage", nav_actions_.manage_bookmarks);
   r.Add("items.move_up", "Move up", {}, [this] { MoveCurrentItem(true); });
   r.Add("items.move_down", "Move down", {}, [this] { MoveCurrentItem(false); });
   r.Add("pane.tree", "Tree", {}, [this] { directory_panel_->ShowPane(DirPane::kTree); });
