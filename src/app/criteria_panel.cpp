@@ -19,7 +19,7 @@
 #include <QToolButton>
 
 #include "app/criteria_tabs.h"
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "platform/clock.h"
 
 namespace krellix {

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/directory_tree_model.h"
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "navigation/check_list_widget.h"
 #include "platform/volume_labels.h"
 

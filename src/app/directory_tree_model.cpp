@@ -4,7 +4,7 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "platform/dir_listing.h"
 #include "platform/file_system.h"
 

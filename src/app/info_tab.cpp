@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 
 namespace krellix {
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 
 namespace krellix {
 

@@ -4,7 +4,7 @@
 #include <QMenu>
 
 #include "app/info_tab.h"
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "itemlist/item_list_view.h"
 
 namespace krellix {

@@ -14,7 +14,7 @@
 #include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/qt_prompter.h"
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "app/startup_defaults.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/directory_path.h"

@@ -11,7 +11,7 @@
 
 #include "app/activity_log.h"
 #include "app/environment_paths.h"
-#include "app/item_actions.h"
+#include "itemlist/item_commands.h"
 #include "app/navigation_actions.h"
 #include "app/startup_options.h"
 #include "itemlist/item_list.h"
@@ -99,7 +99,7 @@ struct MainActions {
 
 // The main window. It owns the program's run-time state (preferences, criteria, the item list,
 // the lists, the log) and is the ScanHost of every scan it starts.
-class TForm1 final : public QMainWindow, public ScanHost {
+class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   Q_OBJECT
 
  public:
@@ -387,35 +387,26 @@ class TForm1 final : public QMainWindow, public ScanHost {
 
   // Item list commands
  public:
-  const ItemActions& ItemCommands() const { return item_actions_; }
+  const ItemActions& ItemCommands() const { return item_commands_->Actions(); }
+  // The command registered under `id` (a disabled placeholder where none is).
+  QAction* Command(const std::string& id) { return commands_.ActionFor(id); }
   // Fills the "Info" tab: the item list's statistics, computed afresh, and the environment.
   void Information2Click();
 
  private:
-  void CreateItemActions();
-  void ConnectItemCommands();
-  // As an item menu opens, enables the commands by the number of selected lines; as it
-  // closes (`by_selection` false), enables them all again for their keys.
-  void EnableItemCommands(bool by_selection);
-  void ItemListClick();
-  void ItemListDblClick();
-  void SelectAllItems(bool on);
-  void SelectSimilarItems();
-  void SortItems();
-  void ClearItems();
-  void ExcludeItems();
-  void MoveCurrentItem(bool up);
-  void NamesToClipboard(bool full_path);
+  void CreateItemCommands();
+  // "File info..." and "Drive info...", and the "Info" tab.
+  void CreateInfoCommands();
   // F12: fills the "Info" tab and shows it.
   void ShowInformation();
   void Totals2Click();
   void Driveinfo1Click();
   // The clicked item goes to the rename box and the preview; neither pane exists yet, and the
   // rename and preview work fill these in.
-  void FillRenameBox(const std::string& /*full_name*/) {}
-  void ViewFile(const std::string& /*full_name*/, bool /*force_text*/) {}
+  void FillRenameBox(const std::string& /*full_name*/) override {}
+  void ViewFile(const std::string& /*full_name*/, bool /*force_text*/) override {}
 
-  ItemActions item_actions_;
+  krellix::ItemCommands* item_commands_ = nullptr;
   // The item list font's character advances, for TextWidthBound.
   std::vector<int> advances_;
   QFont advances_font_;

@@ -13,7 +13,7 @@
 #include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "navigation/address_bar.h"
 
 namespace krellix {
@@ -147,9 +147,10 @@ void TForm1::CreateActions() {
   connect(actions_.exit, &QAction::triggered, this, &QWidget::close);
   CreateEditActions();
   CreateViewAndOptionActions();
-  CreateItemActions();
   CreateNavigationActions();
   RegisterCommands();
+  CreateItemCommands();
+  CreateInfoCommands();
 }
 
 void TForm1::CreateEditActions() {
@@ -218,7 +219,6 @@ void TForm1::CreateViewAndOptionActions() {
 
 void TForm1::RegisterCommands() {
   CommandRegistry& r = commands_;
-  const ItemActions& i = item_actions_;
   const NavigationActions& n = nav_actions_;
   r.Register("scan.scan", actions_.scan);
   r.Register("scan.to_file", actions_.scan_to_file);
@@ -246,17 +246,8 @@ void TForm1::RegisterCommands() {
   r.Register("options.configuration", actions_.configuration);
 
   r.Register("items.goto", n.goto_item, SelectionRule::kExactlyOne);
-  r.Register("items.select_all", i.select_all);
-  r.Register("items.select_none", i.select_none);
-  r.Register("items.select_similar", i.select_similar);
-  r.Register("items.sort", i.sort);
-  r.Register("items.clear", i.clear);
-  r.Register("items.exclude", i.exclude, SelectionRule::kOneOrMore);
-  r.Register("items.filename_to_clipboard", i.filename_to_clipboard, SelectionRule::kOneOrMore);
-  r.Register("items.path_to_clipboard", i.path_to_clipboard, SelectionRule::kOneOrMore);
   r.Register("items.add_to_files", n.add_to_files, SelectionRule::kOneOrMore);
   r.Register("items.bookmark_directory", n.bookmark_item, SelectionRule::kExactlyOne);
-  r.Register("items.file_info", i.file_info, SelectionRule::kOneOrMore);
 
   r.Register("bookmarks.add_current", n.bookmark_current);
   r.Register("bookmarks.manage", n.manage_bookmarks);
@@ -266,7 +257,6 @@ void TForm1::RegisterCommands() {
   r.Register("tree.add_to_list", n.add_to_list);
   r.Register("tree.add_to_skip", n.add_to_skip);
   r.Register("tree.bookmark", n.bookmark_tree);
-  r.Register("info.drive", i.drive_info);
 }
 
 void TForm1::CreateMenus() {
@@ -287,10 +277,7 @@ void TForm1::CreateMenus() {
   bookmarks_separator_ = actions_.bookmarks_menu->actions().constLast();
   actions_.help_menu = fill("Help", kHelpMenu);
   r.Fill(directory_panel_->TreeMenu(), kTreeMenu);
-  // Delete and purge are shown before their work exists; Del and Shift+Del reach them then.
-  item_actions_.delete_items = r.ActionFor("items.delete");
-  item_actions_.purge_items = r.ActionFor("items.purge");
-  ConnectItemCommands();
+  item_commands_->Connect(r, {actions_.items_menu, list_panel_->ItemMenu()});
 }
 
 void TForm1::CreateToolBar() {

@@ -8,7 +8,7 @@
 
 #include "app/directory_panel.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "navigation/address_bar.h"
 #include "navigation/directory_path.h"
 #include "platform/file_system.h"

@@ -5,7 +5,7 @@
 
 #include "app/directory_panel.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "app/screen_fit.h"
 #include "navigation/bookmarks_dialog.h"
 #include "platform/file_system.h"

@@ -6,7 +6,7 @@
 #include "app/criteria_panel.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "app/startup_defaults.h"
 #include "fileops/copy_from_item_list.h"
 #include "itemlist/item_list_view.h"
@@ -196,7 +196,7 @@ void TForm1::ConfigurationCommand() {
   if (engine_.Running()) return;
   const char sort_before = state_.SortOutput;
   if (config_window_->exec() != QDialog::Accepted) return;
-  if (state_.SortOutput != sort_before) ClearItems();
+  if (state_.SortOutput != sort_before) item_commands_->Clear();
   ApplyPreferences();
   items_.SetSorted(state_.SortOutput != '-');
   list_panel_->ItemView()->Refresh();

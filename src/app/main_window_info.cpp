@@ -1,12 +1,35 @@
-// The "Info" tab and the "File info" and "Drive info" windows of the main window.
+// The "Info" tab and the "File info" and "Drive info" windows of the main window, and the item
+// list's command group.
+#include <QAction>
+#include <QComboBox>
 #include "app/directory_panel.h"
 #include "app/info_tab.h"
 #include "app/info_windows.h"
 #include "app/information.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
+#include "app/startup_defaults.h"
+#include "itemlist/item_list_view.h"
 
 namespace krellix {
+
+void TForm1::CreateItemCommands() {
+  item_commands_ = new krellix::ItemCommands(
+      {items_, state_, stats_, list_panel_->ItemView(), *this, prompter_, *this,
+       [this] { return engine_.Running(); }, kCopyright},
+      this);
+  item_commands_->Register(commands_);
+}
+
+void TForm1::CreateInfoCommands() {
+  commands_.Add("items.file_info", "File info...", QKeySequence("Alt+F"), [this] { Totals2Click(); },
+                SelectionRule::kOneOrMore);
+  QAction* drive_info = commands_.Add("info.drive", "Drive info...", {}, [this] { Driveinfo1Click(); });
+  directory_panel_->DriveBox()->addAction(drive_info);
+  connect(list_panel_, &QTabWidget::currentChanged, this, [this](int tab) {
+    if (tab == ListPanel::kInfo) Information2Click();
+  });
+}
 
 void TForm1::Information2Click() {
   const ScanStatistics* counted = nullptr;

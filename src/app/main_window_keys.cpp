@@ -65,8 +65,6 @@ void TForm1::RegisterKeyCommands() {
   r.Add("scan.rescan", "Scan", {}, [this] { RunScanCommand([this] { engine_.RescanCommand(); }); });
   r.Add("keys.no_function", "Key has no function", {}, [this] { ShowStatus("Key has no function"); });
   r.Add("info.show", "Info", {}, [this] { ShowInformation(); });
-  r.Add("items.move_up", "Move up", {}, [this] { MoveCurrentItem(true); });
-  r.Add("items.move_down", "Move down", {}, [this] { MoveCurrentItem(false); });
   r.Add("pane.tree", "Tree", {}, [this] { directory_panel_->ShowPane(DirPane::kTree); });
   r.Add("pane.list", "List", {}, [this] { directory_panel_->ShowPane(DirPane::kList); });
   r.Add("pane.skip", "Skip", {}, [this] { directory_panel_->ShowPane(DirPane::kSkip); });

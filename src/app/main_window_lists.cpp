@@ -11,7 +11,7 @@
 #include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "itemlist/item_click.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/check_list_widget.h"

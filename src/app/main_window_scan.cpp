@@ -12,7 +12,7 @@
 #include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "itemlist/item_list_view.h"
 
 namespace krellix {

@@ -4,7 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 
 namespace krellix {
 namespace {

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QStyle>
 
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "navigation/shown_path.h"
 
 namespace krellix {

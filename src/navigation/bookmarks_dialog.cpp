@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "navigation/bookmarks.h"
 #include "navigation/shown_path.h"
 #include "platform/prompter.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 
 class QComboBox;
 

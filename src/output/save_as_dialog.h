@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "output/delimiter_box.h"
 #include "output/output_options.h"
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/qt_text.h"
+#include "widgets/qt_text.h"
 #include "output/delimiter_box.h"
 #include "settings/configuration_dialog.h"
 

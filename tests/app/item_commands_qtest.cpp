@@ -296,7 +296,7 @@ void ItemCommandsTest::fileInfoWithNothingSelected() {
   QCOMPARE(form.Items().Count(), std::size_t{1});
 
   QString files, size;
-  const bool shown = CheckModal<TForm12>([&] { form.ItemCommands().file_info->trigger(); },
+  const bool shown = CheckModal<TForm12>([&] { form.Command("items.file_info")->trigger(); },
                                          [&](TForm12* window) {
                                            files = window->LineText("Number of files = ");
                                            size = window->LineText("Total filesize = ");
@@ -314,7 +314,7 @@ void ItemCommandsTest::driveInfoClosesOnAKeyPressedInIt() {
 
   QString volume, total;
   bool open_after_lone_release = false;
-  const bool shown = CheckModal<TForm7>([&] { form.ItemCommands().drive_info->trigger(); },
+  const bool shown = CheckModal<TForm7>([&] { form.Command("info.drive")->trigger(); },
                                         [&](TForm7* window) {
                                           volume = window->LineText("Volume = ");
                                           total = window->LineText("Total space = ");
@@ -350,7 +350,8 @@ void ItemCommandsTest::menuEnablingFollowsTheSelection() {
 
   emit menu->aboutToShow();
   const NavigationActions& nav = form.NavigationCommands();
-  for (QAction* action : {a.filename_to_clipboard, a.path_to_clipboard, a.exclude, a.file_info,
+  for (QAction* action : {a.filename_to_clipboard, a.path_to_clipboard, a.exclude,
+                          form.Command("items.file_info"),
                           nav.add_to_files}) {
     QCOMPARE(action->isEnabled(), selected >= 1);
   }
@@ -359,10 +360,10 @@ void ItemCommandsTest::menuEnablingFollowsTheSelection() {
     QCOMPARE(action->isEnabled(), selected == 1);
   }
   QVERIFY(a.select_all->isEnabled() && a.clear->isEnabled() && a.sort->isEnabled());
-  QVERIFY(!a.delete_items->isEnabled());  // its work is not there yet
+  QVERIFY(!form.Command("items.delete")->isEnabled());  // its work is not there yet
   // Closed, the commands answer their keys again whatever the selection.
   emit menu->aboutToHide();
-  QVERIFY(a.file_info->isEnabled());
+  QVERIFY(form.Command("items.file_info")->isEnabled());
 }
 
 QTEST_MAIN(ItemCommandsTest)
