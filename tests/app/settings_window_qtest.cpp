@@ -279,7 +279,7 @@ void SettingsWindowTest::unwritableFolderDisablesTheFile() {
   const std::string ini = form.Paths().IniName;
   QVERIFY(form.Startup().SkipIni);
   QVERIFY(!prompter.messages.empty());
-  QCOMPARE(prompter.messages.front().text, "Unable to write to " + ini);
+  QCOMPARE(prompter.messages.front().text, "Unable to write to " + ini + " (Not a directory)");
   const auto before = prompter.messages.size();
   form.close();
   QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Close_complete=Yes"), 1);
@@ -484,7 +484,8 @@ void SettingsWindowTest::readOnlySettingsFileAtTheClose() {
   QCOMPARE(::chmod(folder.c_str(), 0555), 0);
   form.close();
   ::chmod(folder.c_str(), 0755);
-  QVERIFY(test::WasShown(prompter, "Cannot access: " + test::SettingsFilePath(home)));
+  QVERIFY(test::WasShown(
+      prompter, "Cannot access: " + test::SettingsFilePath(home) + " (Permission denied)"));
   const auto log = LogTexts(form.Log().Lines());
   QCOMPARE(CountStarting(log, "Cannot access: "), 1);
   QCOMPARE(CountStarting(log, "Close_complete=Yes"), 1);
