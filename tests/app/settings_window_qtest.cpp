@@ -51,6 +51,7 @@ class SettingsWindowTest : public QObject {
   void listsAndValuesAsStored();
   void storedGeometryComesBackOnScreen();
   void absurdStoredSizesStayWithinTheDesktop();
+  void placesOutOfRangeTakeTheDefaultAndAreLogged();
   void resetCriteriaReadsTheFileWhileEnabled();
   void damagedFileReadsWhatItCan();
   void unwritableFolderDisablesTheFile();
@@ -227,6 +228,37 @@ void SettingsWindowTest::absurdStoredSizesStayWithinTheDesktop() {
   TForm1 form({kProgram}, &prompter, &dialogs);
   QVERIFY(form.width() <= desktop.width());
   QVERIFY(form.height() > 0 && form.height() <= desktop.height());
+}
+
+void SettingsWindowTest::placesOutOfRangeTakeTheDefaultAndAreLogged() {
+  const QRect desk = QGuiApplication::primaryScreen()->virtualGeometry();
+  TempHome home;
+  test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Form]\r\nSwin=1\r\nWinL=30\r\n"
+                                "WinT=-2147483648\r\nWinW=400\r\nWinH=2147483648\r\n"
+                                "Split=-7\r\n[Form10]\r\nWinT=7\r\nWinL=" +
+                                    std::to_string(desk.right() + 2 * desk.width()) +
+                                    "\r\nWinH=200\r\nWinW=250\r\n[Prefs]\r\nAuto=0\r\n"
+                                    "Limit=2147483648\r\nAddressSize=100\r\n");
+  ScriptedPrompter prompter;
+  test::FakeOutputDialogs dialogs;
+  TForm1 unplaced({kProgram, "-i"}, &prompter, &dialogs);  // where a window goes by default
+  TForm1 form({kProgram}, &prompter, &dialogs);
+  // Each damaged value took its default: the window is as high as by default, at the
+  // default top, and the "Bookmarks" dialog's left is the main window's.
+  QCOMPARE(form.geometry(), QRect(30, unplaced.geometry().top(), 400, unplaced.height()));
+  QVERIFY(form.height() > 1);
+  QVERIFY((form.Settings().Form10 == WindowPlace{7, 30, 200, 250}));
+  QCOMPARE(form.State().ItemLimit, 10000);
+  QCOMPARE(form.Settings().AddressSize, 17);
+  const auto log = LogTexts(form.Log().Lines());
+  QCOMPARE(Picked(log, {"Out_of_range="}), std::vector<std::string>(6, "Out_of_range="));
+  for (const std::string line :
+       {"Out_of_range=[Form] WinT=-2147483648", "Out_of_range=[Form] WinH=2147483648",
+        "Out_of_range=[Form] Split=-7", "Out_of_range=[Prefs] Limit=2147483648",
+        "Out_of_range=[Prefs] AddressSize=100"}) {
+    QCOMPARE(CountStarting(log, line), 1);
+  }
+  QCOMPARE(CountStarting(log, "Out_of_range=[Form10] WinL="), 1);
 }
 
 void SettingsWindowTest::resetCriteriaReadsTheFileWhileEnabled() {
