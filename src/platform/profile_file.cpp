@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <cerrno>
+#include <cstdio>
 #include <limits>
-#include <sstream>
 
 #include "platform/file_writer.h"
 
@@ -61,11 +61,19 @@ ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) { Reload(); 
 void ProfileFile::Reload() {
   sections_.assign(1, Section{});
   section_index_.clear();
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) return;
-  std::ostringstream content;
-  content << in.rdbuf();
-  Parse(content.str());
+  read_error_ = 0;
+  std::FILE* in = std::fopen(path_.c_str(), "rbe");
+  if (in == nullptr) {
+    if (errno != ENOENT && errno != ENOTDIR) read_error_ = errno;
+    return;
+  }
+  std::string content;
+  char buf[65536];
+  std::size_t n = 0;
+  while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) content.append(buf, n);
+  if (std::ferror(in)) read_error_ = errno != 0 ? errno : EIO;
+  std::fclose(in);
+  Parse(content);
 }
 
 void ProfileFile::Parse(const std::string& content) {
@@ -235,6 +243,10 @@ std::string ProfileFile::Text() const {
   return content;
 }
 
-FileResult ProfileFile::Save() const { return WriteWholeFile(path_, Text()); }
+FileResult ProfileFile::Save() const {
+  // Writing what was read of a file that could not be read would lose the rest of it.
+  if (read_error_ != 0) return ErrnoError(path_, read_error_);
+  return WriteWholeFile(path_, Text());
+}
 
 }  // namespace krellix

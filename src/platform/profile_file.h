@@ -25,7 +25,8 @@ class ProfileFile {
  public:
   static constexpr std::size_t kMaxValue = 2047;
 
-  // Reads the file at `path`; a missing or unreadable file reads as empty.
+  // Reads the file at `path`; a missing or unreadable file reads as empty (and one that exists
+  // but cannot be read is never saved over, see Save()).
   explicit ProfileFile(std::string path);
 
   const std::string& Path() const { return path_; }
@@ -59,7 +60,8 @@ class ProfileFile {
   // The whole file as Save() writes it.
   std::string Text() const;
   // Writes the file at Path() as Text(). On failure the file stays as it was and the changes
-  // stay in memory, so a later Save() can try again.
+  // stay in memory, so a later Save() can try again. A file that exists but could not be read
+  // is not written at all (the reason of the failed read is returned): it would lose its keys.
   FileResult Save() const;
 
  private:
@@ -83,6 +85,7 @@ class ProfileFile {
   static Line MakeKeyLine(std::string_view key, std::string_view value);
 
   std::string path_;
+  int read_error_ = 0;  // errno of a failed read of an existing file
   // The first entry holds the lines before any section line (it has no head).
   std::vector<Section> sections_;
   // Folded section name to the first section of that name.

@@ -113,6 +113,37 @@ TEST(ProfileFileTest, AFailedSaveKeepsTheFileAndTheChanges) {
   EXPECT_EQ(ProfileFile(path).Read("S", "K"), "v");
 }
 
+bool UnreadableFileIsNotSavedOver(const std::string& path) {
+  ProfileFile f(path);
+  f.Write("Form", "WinT", "1");
+  const FileResult saved = f.Save();
+  return !saved && saved.Error().reason == "Permission denied";
+}
+
+TEST(ProfileFileTest, AFileThatCannotBeReadIsNotSavedOver) {
+  test::TempTree t;
+  const std::string path = t.Path("k.ini");
+  const std::string text = "[Prefs]\r\nLimit=5\r\n";
+  WriteAll(path, text);
+  ::chmod(path.c_str(), 0200);
+  if (::geteuid() != 0) {
+    EXPECT_TRUE(UnreadableFileIsNotSavedOver(path));
+  } else {
+    // Root reads everything: try as an unprivileged user who owns the file and the folder.
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chown(t.Root().c_str(), 65534, 65534), 0);
+    GTEST_FLAG_SET(death_test_style, "fast");
+    EXPECT_EXIT(
+        {
+          if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(2);
+          std::_Exit(UnreadableFileIsNotSavedOver(path) ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+  }
+  ::chmod(path.c_str(), 0600);
+  EXPECT_EQ(test::ReadWholeFile(path), text);
+}
+
 TEST(ProfileFileTest, ManyKeysAndABulkDeletion) {
   test::TempTree t;
   ProfileFile f(t.Path("k.ini"));
