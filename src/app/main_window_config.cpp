@@ -152,9 +152,11 @@ bool TForm1::CreateIniCommand() {
   const std::string stamp = FormatDateTimeOmitMidnight(clock_.Now(), locale_);
   ProfileFile file(paths_.IniName);
   WriteCreationKeys(file, std::string("Krellix ") + kVersion, stamp);
-  if (file.Save()) iniCreated = stamp;
+  const FileResult saved = file.Save();
+  if (saved) iniCreated = stamp;
   if (!FileExists(paths_.IniName)) {
-    prompter_.ShowMessage(MessageKind::kError, "Failed to create " + paths_.IniName);
+    const std::string text = "Failed to create " + paths_.IniName;
+    prompter_.ShowMessage(MessageKind::kError, saved ? text : WithReason(text, saved.Error()));
     return false;
   }
   startup_.SkipIni = false;
