@@ -41,8 +41,9 @@ LogSaveResult SaveLogfile(const LogSaverContext& ctx, LogSaveKind kind) {
   }
 
   TextFile file;
-  if (!file.Open(ctx.LogName, how == OpenHow::kAppend)) {
-    ctx.prompter.ShowMessage(MessageKind::kError, CannotOpenText(how) + ctx.LogName);
+  if (const FileResult opened = file.Open(ctx.LogName, how == OpenHow::kAppend); !opened) {
+    ctx.prompter.ShowMessage(MessageKind::kError,
+                             WithReason(CannotOpenText(how) + ctx.LogName, opened.Error()));
     return LogSaveResult::kFailed;
   }
 
@@ -60,8 +61,9 @@ LogSaveResult SaveLogfile(const LogSaverContext& ctx, LogSaveKind kind) {
   for (const std::string& line : lines) file.WriteLine(line);
   const std::size_t written = lines.size();
 
-  if (!file.Close()) {
-    ctx.prompter.ShowMessage(MessageKind::kError, "Close failed for: " + ctx.LogName);
+  if (const FileResult closed = file.Close(); !closed) {
+    ctx.prompter.ShowMessage(MessageKind::kError,
+                             WithReason("Close failed for: " + ctx.LogName, closed.Error()));
     return LogSaveResult::kFailed;
   }
   const std::string records = "LogRecords=" + std::to_string(written);

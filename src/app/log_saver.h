@@ -39,8 +39,10 @@ enum class LogSaveResult { kSaved, kCancelled, kFailed };
 // Once the file is open, "Save_Logfile=" + LogName is shown and added to the log unstamped and
 // stamped (so both are in the file), and after a clean close "LogRecords=" + count is shown and
 // logged. Failures show "Cannot open(replace): ", "Cannot open(append): ",
-// "Cannot open(create): " or "Close failed for: " + LogName; a failed open leaves the log
-// unchanged. A cancelled picker shows "Save log cancelled"; a cancelled prompt writes nothing.
+// "Cannot open(create): " or "Close failed for: " + LogName, each followed by the system's
+// reason in parentheses; a failed open leaves the log unchanged. A replaced file changes only
+// when the whole log is written, and a failed append is cut back: the file is never left
+// half-written. A cancelled picker shows "Save log cancelled"; a cancelled prompt writes nothing.
 LogSaveResult SaveLogfile(const LogSaverContext& ctx, LogSaveKind kind);
 
 // "Clear log": empties the log, then adds "Log cleared at: " + date and time, unstamped.

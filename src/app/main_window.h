@@ -26,6 +26,7 @@
 #include "output/output_writer.h"
 #include "output/scan_output_file.h"
 #include "platform/clock.h"
+#include "platform/file_result.h"
 #include "platform/prompter.h"
 #include "scan/scan_engine.h"
 #include "scan/scan_host.h"
@@ -33,6 +34,7 @@
 #include "scan/selection_criteria.h"
 #include "settings/app_settings.h"
 #include "settings/config_values.h"
+#include "settings/value_range.h"
 #include "widgets/command_registry.h"
 
 class QAction;
@@ -187,10 +189,11 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   // The settings file (main_window_settings.cpp): the file step of SetDefaults, and the
   // shutdown sequence that runs before the window closes.
   void ReadSettingsFile(bool create, const std::string& file_name);
-  void ApplyStoredGeometry(const ProfileFile& file);
+  void ApplyStoredGeometry(const ProfileFile& file, const OutOfRangeReport& report);
   void FormCloseQuery();
-  bool WriteShutdownSettings(ProfileFile& file);
-  bool WriteDialogPlaces(ProfileFile& file);
+  // Puts the shutdown keys into `file` (in memory) and returns the log lines that say so.
+  std::vector<std::string> WriteShutdownSettings(ProfileFile& file);
+  void WriteDialogPlaces(ProfileFile& file);
   LogSaverContext LogSaver();
   // After saving: the scan string box gets the focus when the Tree and Scan tabs show.
   void FocusScanBoxIfShowing();
@@ -366,7 +369,7 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
  private:
   void CreateConfigurationDialog();
   // "Unable to write to " and the file, shown and logged.
-  void ReportUnwritable(const std::string& file_name);
+  void ReportUnwritable(const std::string& file_name, const FileError& error);
   void SaveConfigurationCommand(const ConfigValues& v);
   void ClearScanHistoryCommand();
   void ClearBookmarksCommand();

@@ -112,26 +112,27 @@ void TForm1::SaveSettings(const std::string& file_name, const ConfigValues& v) {
                               AddressText(), addresses_.Entries()};
   const std::string stamp = FormatDateTimeOmitMidnight(clock_.Now(), locale_);
   ProfileFile file(file_name);
-  if (!WriteConfiguration(file, fields, dialog_targets, lists, stamp)) {
-    ReportUnwritable(file_name);
+  WriteConfiguration(file, fields, dialog_targets, lists, stamp);
+  if (const FileResult saved = file.Save(); !saved) {
+    ReportUnwritable(file_name, saved.Error());
     return;
   }
   iniModified = stamp;
   log_.AddLogLine("SavedConfiguration=" + file_name);
 }
 
-void TForm1::ReportUnwritable(const std::string& file_name) {
-  log_.AddLogLine("Unable to write to " + file_name);
-  prompter_.ShowMessage(MessageKind::kError, "Unable to write to " + file_name);
+void TForm1::ReportUnwritable(const std::string& file_name, const FileError& error) {
+  const std::string text = WithReason("Unable to write to " + file_name, error);
+  log_.AddLogLine(text);
+  prompter_.ShowMessage(MessageKind::kError, text);
 }
 
 void TForm1::ClearScanHistoryCommand() {
   log_.AddLogLine("Clear History");
   if (startup_.SkipIni || !FileExists(paths_.IniName)) return;
   ProfileFile file(paths_.IniName);
-  if (!ClearScanHistoryKeys(file, settings_.HistorySize)) {
-    ReportUnwritable(paths_.IniName);
-  }
+  ClearScanHistoryKeys(file, settings_.HistorySize);
+  if (const FileResult saved = file.Save(); !saved) ReportUnwritable(paths_.IniName, saved.Error());
 }
 
 void TForm1::ClearBookmarksCommand() {
@@ -143,17 +144,19 @@ void TForm1::ClearBookmarksCommand() {
     return;
   }
   ProfileFile file(paths_.IniName);
-  if (!ClearBookmarkKeys(file, settings_.FavouritesSize)) {
-    ReportUnwritable(paths_.IniName);
-  }
+  ClearBookmarkKeys(file, settings_.FavouritesSize);
+  if (const FileResult saved = file.Save(); !saved) ReportUnwritable(paths_.IniName, saved.Error());
 }
 
 bool TForm1::CreateIniCommand() {
   const std::string stamp = FormatDateTimeOmitMidnight(clock_.Now(), locale_);
   ProfileFile file(paths_.IniName);
-  if (WriteCreationKeys(file, std::string("Krellix ") + kVersion, stamp)) iniCreated = stamp;
+  WriteCreationKeys(file, std::string("Krellix ") + kVersion, stamp);
+  const FileResult saved = file.Save();
+  if (saved) iniCreated = stamp;
   if (!FileExists(paths_.IniName)) {
-    prompter_.ShowMessage(MessageKind::kError, "Failed to create " + paths_.IniName);
+    const std::string text = "Failed to create " + paths_.IniName;
+    prompter_.ShowMessage(MessageKind::kError, saved ? text : WithReason(text, saved.Error()));
     return false;
   }
   startup_.SkipIni = false;

@@ -76,7 +76,10 @@ void AddressBar::SetEntries(const std::vector<std::string>& entries) {
   const QString text = field_->currentText();
   const QSignalBlocker block(field_);
   field_->clear();
-  for (const std::string& entry : entries) field_->addItem(PathToQt(entry));
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(entries.size()));
+  for (const std::string& entry : entries) texts.append(PathToQt(entry));
+  field_->addItems(texts);
   field_->setEditText(text);
 }
 

@@ -1,24 +1,33 @@
 #include "navigation/list_file.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
+#include "platform/file_writer.h"
+
 namespace krellix {
 
 CheckListEntry ParseMarkLine(std::string_view line, MarkReading reading) {
+  // The marks this program writes, and those that only ever disabled an entry. A path here
+  // starts with "/", so that character is no mark.
+  constexpr std::string_view kDisablingMarks = "\\:?<>|\"";
   CheckListEntry e;
   e.checked = false;
   e.enabled = true;
   if (line.empty()) return e;
   const char mark = line.front();
+  const bool disabling = kDisablingMarks.find(mark) != std::string_view::npos;
+  if (mark != '+' && mark != '-' && mark != '*' && !disabling) {
+    e.text = std::string(line);
+    return e;
+  }
   e.text = std::string(line.substr(1));
   if (mark == '+') {
     e.checked = true;
-  } else if (mark == '*') {
-    e.enabled = false;
-  } else if (reading == MarkReading::kStartUp &&
-             std::string_view("\\/:?<>|\"").find(mark) != std::string_view::npos) {
+  } else if (mark == '*' || (disabling && reading == MarkReading::kStartUp)) {
     e.enabled = false;
   }
   return e;
@@ -29,55 +38,57 @@ std::string MarkLine(const CheckListEntry& entry) {
   return mark + entry.text;
 }
 
-LinesRead ReadTextLines(const std::string& path) {
-  LinesRead out;
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) {
-    out.ok = false;
-    out.error = std::strerror(errno);
-    return out;
+std::string ForEachTextLine(const std::string& path,
+                            const std::function<void(std::string_view)>& line) {
+  std::FILE* f = std::fopen(path.c_str(), "rbe");
+  if (f == nullptr) return std::strerror(errno);
+  std::string content;
+  struct stat st {};
+  if (::fstat(::fileno(f), &st) == 0 && st.st_size > 0) {
+    content.reserve(static_cast<std::size_t>(st.st_size));
   }
-  std::string current;
-  bool pending = false;
   char buf[65536];
   std::size_t n = 0;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
-    for (std::size_t i = 0; i < n; ++i) {
-      if (buf[i] == '\n') {
-        if (!current.empty() && current.back() == '\r') current.pop_back();
-        out.lines.push_back(std::move(current));
-        current.clear();
-        pending = false;
-      } else {
-        current.push_back(buf[i]);
-        pending = true;
-      }
-    }
-  }
-  if (std::ferror(f)) {
-    out.ok = false;
-    out.error = std::strerror(errno);
-  }
+  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) content.append(buf, n);
+  std::string error;
+  if (std::ferror(f)) error = std::strerror(errno);
   std::fclose(f);
-  if (pending) {
-    if (!current.empty() && current.back() == '\r') current.pop_back();
-    out.lines.push_back(std::move(current));
+  const std::string_view text(content);
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view one = text.substr(start, end - start);
+    if (!one.empty() && one.back() == '\r') one.remove_suffix(1);
+    line(one);
+    start = end + 1;
   }
+  return error;
+}
+
+LinesRead ReadTextLines(const std::string& path) {
+  LinesRead out;
+  out.error =
+      ForEachTextLine(path, [&out](std::string_view line) { out.lines.emplace_back(line); });
+  out.ok = out.error.empty();
   return out;
 }
 
 WriteOutcome WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
                             WriteMode mode) {
-  std::FILE* f = std::fopen(path.c_str(), mode == WriteMode::kAppend ? "ab" : "wb");
-  if (f == nullptr) return WriteOutcome::kOpenFailed;
-  bool ok = true;
-  for (const std::string& line : lines) {
-    ok = ok && std::fwrite(line.data(), 1, line.size(), f) == line.size() &&
-         std::fwrite("\r\n", 1, 2, f) == 2;
+  FileWriter writer;
+  if (FileResult opened =
+          writer.Open(path, mode == WriteMode::kAppend ? WriteHow::kAppend : WriteHow::kReplace);
+      !opened) {
+    return {WriteOutcome::kOpenFailed, opened.Error()};
   }
-  ok = (std::fflush(f) == 0) && ok;
-  ok = (std::fclose(f) == 0) && ok;
-  return ok ? WriteOutcome::kOk : WriteOutcome::kCloseFailed;
+  for (const std::string& line : lines) {
+    if (!writer.Write(line) || !writer.Write("\r\n")) break;
+  }
+  if (FileResult committed = writer.Commit(); !committed) {
+    return {WriteOutcome::kCloseFailed, committed.Error()};
+  }
+  return {};
 }
 
 }  // namespace krellix

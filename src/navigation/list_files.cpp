@@ -12,20 +12,21 @@
 namespace krellix {
 namespace {
 
-std::string ReadFailure(const LinesRead& read, const std::string& path) {
-  return read.ok ? std::string() : read.error + ": " + path;
+std::string ReadFailure(const std::string& error, const std::string& path) {
+  return error.empty() ? std::string() : error + ": " + path;
 }
 
 std::string AppendMarkLines(CheckList& list, const std::string& path, MarkReading reading) {
-  LinesRead read = ReadTextLines(path);
-  for (const std::string& line : read.lines) list.entries.push_back(ParseMarkLine(line, reading));
-  return ReadFailure(read, path);
+  const std::string error = ForEachTextLine(path, [&list, reading](std::string_view line) {
+    list.entries.push_back(ParseMarkLine(line, reading));
+  });
+  return ReadFailure(error, path);
 }
 
 std::string AppendPlainLines(FileList& list, const std::string& path) {
-  LinesRead read = ReadTextLines(path);
-  for (std::string& line : read.lines) list.push_back(std::move(line));
-  return ReadFailure(read, path);
+  const std::string error =
+      ForEachTextLine(path, [&list](std::string_view line) { list.emplace_back(line); });
+  return ReadFailure(error, path);
 }
 
 // The texts that tell the two kinds of list apart.
@@ -93,18 +94,19 @@ ListSaveResult WriteList(const ListSaverContext& ctx, const std::vector<std::str
                          const Target& target, ListSaveKind kind, const ListTexts& texts) {
   const bool automatic = kind == ListSaveKind::kAutomatic;
   const WriteOutcome outcome = WriteTextLines(target.path, lines, ModeOf(target.how));
-  if (outcome == WriteOutcome::kOpenFailed) {
+  if (outcome.step == WriteOutcome::kOpenFailed) {
     const std::string why = automatic ? texts.autosave_failed : CannotOpenText(target.how);
-    ctx.prompter.ShowMessage(MessageKind::kError, why + target.path);
+    ctx.prompter.ShowMessage(MessageKind::kError, WithReason(why + target.path, outcome.error));
     return ListSaveResult::kFailed;
   }
   const std::string writing = texts.writing + NamePart(target.path);
   Show(ctx, writing);
   if (texts.writing_in_log) ctx.log.AddRawLine(writing);
   ShowAndLog(ctx, texts.items + std::to_string(lines.size()));
-  if (outcome == WriteOutcome::kCloseFailed) {
-    // The data may not be on disk, so the save is not reported as done.
-    ctx.prompter.ShowMessage(MessageKind::kError, "Close failed for: " + target.path);
+  if (outcome.step == WriteOutcome::kCloseFailed) {
+    // The file kept its old contents, so the save is not reported as done.
+    ctx.prompter.ShowMessage(MessageKind::kError,
+                             WithReason("Close failed for: " + target.path, outcome.error));
     return ListSaveResult::kFailed;
   }
   ShowAndLog(ctx, texts.saved + (automatic ? NamePart(target.path) : target.path));

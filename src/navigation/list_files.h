@@ -49,8 +49,9 @@ enum class ListSaveResult { kSaved, kCancelled, kFailed };
 // file name, then shows and logs "Include/ExcludeList_Items=" + count and, after a clean close,
 // "Include/ExcludeList_Saved=" + the chosen file (the bare name when automatic). A cancelled
 // picker shows "Save cancelled". Failures: "Cannot open(create): ", "Cannot open(replace): ",
-// "Cannot open(append): " (automatic: "Cannot autosave: ") or "Close failed for: " + file.
-// `list_file` is not changed.
+// "Cannot open(append): " (automatic: "Cannot autosave: ") or "Close failed for: " + file,
+// each followed by the system's reason in parentheses; the file is then as it was before (a
+// replaced file changes only once the whole list is written). `list_file` is not changed.
 ListSaveResult SaveCheckList(const ListSaverContext& ctx, const CheckList& list,
                              const std::string& list_file, ListSaveKind kind);
 

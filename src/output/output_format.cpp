@@ -2,6 +2,38 @@
 
 namespace krellix {
 
+std::string EscapeLineBreaks(std::string_view value) {
+  if (value.find_first_of("\r\n\\") == std::string_view::npos) return std::string(value);
+  std::string out;
+  out.reserve(value.size() + 8);
+  for (std::size_t i = 0; i < value.size(); ++i) {
+    const char c = value[i];
+    if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\\') {
+      const char next = i + 1 < value.size() ? value[i + 1] : '\0';
+      const bool ambiguous =
+          next == 'n' || next == 'r' || next == '\\' || next == '\n' || next == '\r';
+      out += ambiguous ? "\\\\" : "\\";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string DoubleQuotes(std::string_view value) {
+  std::string out;
+  out.reserve(value.size());
+  for (const char c : value) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  return out;
+}
+
 std::string FieldDelimiter(const std::string& output_sep, bool quotes) {
   const char edge = quotes ? '"' : ' ';
   return edge + output_sep + edge;
@@ -23,17 +55,20 @@ struct Columns {
 
 std::string Join(const Columns& c, const std::string& delimiter, bool quotes) {
   std::string row;
+  const auto escaped = [quotes](const std::string& value) {
+    return quotes ? DoubleQuotes(value) : EscapeLineBreaks(value);
+  };
   const auto add = [&](const std::string* value) {
     if (value == nullptr) return;
     row += delimiter;
-    row += *value;
+    row += escaped(*value);
   };
   add(c.scan);
   add(c.attr);
   add(c.vol);
   add(c.path);
   if (c.glue) {
-    row += *c.file;
+    row += escaped(*c.file);
   } else {
     add(c.file);
   }
@@ -96,13 +131,13 @@ std::vector<std::string> StatisticsBlock(const ScanStatistics& s, const LocaleFo
       ";  Total number " + FormatNumber(static_cast<double>(s.TotalFiles), 0, locale),
       ";    Total size " + kbytes(s.TotalSize, 0),
       "; Smallest size " + kbytes(s.SmallestSize, 3),
-      "; Smallest name " + s.SmallestName,
+      "; Smallest name " + EscapeLineBreaks(s.SmallestName),
       ";  Largest size " + kbytes(s.LargestSize, 3),
-      ";  Largest name " + s.LargestName,
+      ";  Largest name " + EscapeLineBreaks(s.LargestName),
       ";   Oldest date " + s.OldestDate,
-      ";   Oldest name " + s.OldestName,
+      ";   Oldest name " + EscapeLineBreaks(s.OldestName),
       "; Youngest date " + s.YoungestDate,
-      "; Youngest name " + s.YoungestName,
+      "; Youngest name " + EscapeLineBreaks(s.YoungestName),
       ";  ",
   };
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "output/locale_format.h"
@@ -14,11 +15,24 @@ namespace krellix {
 // quotes when `quotes`, else between two blanks.
 std::string FieldDelimiter(const std::string& output_sep, bool quotes);
 
+// A value as an unquoted row holds it, so that the row stays one line: a line feed becomes
+// "\n", a carriage return "\r", and a backslash that would otherwise start one of these
+// (one followed by "n", "r", a backslash or a line break) is doubled. Reading back, "\n",
+// "\r" and "\\" stand for a line feed, a carriage return and one backslash, and any other
+// backslash for itself. A value without line breaks, and without a backslash before "n", "r"
+// or another backslash, is unchanged.
+std::string EscapeLineBreaks(std::string_view value);
+
+// A value inside a quoted row: each double quote doubled (line breaks stay, inside the quotes),
+// as CSV readers expect.
+std::string DoubleQuotes(std::string_view value);
+
 // One row of the output file for one item, without its line end. The columns, each when its
 // option is on: `scan_text`, Attr (always), Vol (only when not empty), Path, File (always),
 // Size, Date. Each column is preceded by `delimiter`, except the file name when it is glued to
 // the path; the first delimiter is then dropped, and with `Quotes` one double quote is added
-// at each end. Values are written as they are, nothing is escaped.
+// at each end. Values are escaped: with `Quotes` by DoubleQuotes, else by EscapeLineBreaks;
+// other bytes (a delimiter inside a value, say) are written as they are.
 std::string OutputRow(const OutputOptions& options, const std::string& delimiter,
                       const std::string& scan_text, const ItemFields& fields);
 
@@ -36,7 +50,8 @@ std::vector<std::string> HeaderBlock(const std::string& window_title, const std:
                                      const std::string& header1, const std::string& header2);
 
 // The twelve statistics lines, each value after a 16-character label; sizes in Kbytes with
-// three decimals, the count and the total without decimals.
+// three decimals, the count and the total without decimals. Names are escaped by
+// EscapeLineBreaks.
 std::vector<std::string> StatisticsBlock(const ScanStatistics& stats, const LocaleFormat& locale);
 
 }  // namespace krellix

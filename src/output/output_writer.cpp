@@ -36,8 +36,9 @@ SaveMode WriteOutputFile::Init() {
   }
 
   path_ = path;
-  if (!file_.Open(path, mode == SaveMode::kAppend)) {
-    ctx_.prompter.ShowMessage(MessageKind::kError, "Cannot open: " + path);
+  if (const FileResult opened = file_.Open(path, mode == SaveMode::kAppend); !opened) {
+    ctx_.prompter.ShowMessage(MessageKind::kError,
+                              WithReason("Cannot open: " + path, opened.Error()));
     return mode;
   }
 
@@ -64,8 +65,10 @@ bool WriteOutputFile::Close() {
     const ScanStatistics stats = CalcStats(ctx_.items, ctx_.clock.Now());
     WriteLines(StatisticsBlock(stats, ctx_.locale));
   }
-  if (file_.Close()) return true;
-  ctx_.prompter.ShowMessage(MessageKind::kError, "Close failed for: " + path_);
+  const FileResult closed = file_.Close();
+  if (closed) return true;
+  ctx_.prompter.ShowMessage(MessageKind::kError,
+                            WithReason("Close failed for: " + path_, closed.Error()));
   return false;
 }
 

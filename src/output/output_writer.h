@@ -42,15 +42,20 @@ struct OutputFileContext {
 // The output file writer. Init() asks for the file and opens it, Write() adds one row per item,
 // Close() adds the statistics and closes. One file at most is open at a time.
 //
+// A replaced file is written to a temporary file beside it that takes its place at Close(), so
+// the old file stays whole until a complete new one is there (a scan to file writes its rows
+// as they are found, into the temporary file). An append that fails is cut back at Close().
+//
 // When the file cannot be opened, Init() still returns the chosen mode after showing
-// "Cannot open: " + path; Write() and Close() then do nothing (IsOpen() tells).
+// "Cannot open: " + path + " (" + the system's reason + ")"; Write() and Close() then do
+// nothing (IsOpen() tells).
 class WriteOutputFile {
  public:
   explicit WriteOutputFile(OutputFileContext ctx);
 
   // Shows the "Save as..." dialog (kCancel unless closed with "Save"), resolves an existing
   // file through OutFilePrompt / OutFileReplace / OutFileAppend (none of them: kCancel) and
-  // opens the file: kReplace empties or creates it, kAppend writes at its end. When open: logs
+  // opens the file: kReplace replaces or creates it, kAppend writes at its end. When open: logs
   // "Save " + path, writes the header block (Headers), shows "Writing to " + the name, writes
   // the title row (Titles). A file still open from an earlier Init is closed by Close() first.
   SaveMode Init();
@@ -60,8 +65,9 @@ class WriteOutputFile {
   bool Write(const ItemFields& fields);
 
   // Writes the statistics block (Statistics on, scan-to-file mode off) and closes the file.
-  // Shows "Close failed for: " + path and returns false when any write, the flush or the close
-  // failed. False also when no file was open.
+  // Shows "Close failed for: " + path + " (reason)" and returns false when any write, the flush
+  // or the close failed; the file is then as it was before Init. False also when no file was
+  // open.
   bool Close();
 
   bool IsOpen() const { return file_.IsOpen(); }

@@ -1,36 +1,40 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "platform/file_writer.h"
+
 namespace krellix {
 
-// A text file written line by line, each line ending with CR LF, its bytes as they are. Every
-// failure is remembered, so Close() can tell whether everything reached the file.
+// A text file written line by line, each line ending with CR LF, its bytes as they are. A
+// replaced file changes only when Close() succeeds (see FileWriter); until then, and after a
+// failure, the old file stays whole. Every failure is remembered, so Close() can tell whether
+// everything reached the file.
 class TextFile {
  public:
   TextFile() = default;
-  ~TextFile();
   TextFile(const TextFile&) = delete;
   TextFile& operator=(const TextFile&) = delete;
 
-  // Opens `path` (bytes, any encoding) for writing: at its end when `append`, else emptied or
-  // created. False when it cannot be opened; a file already open is closed first.
-  bool Open(const std::string& path, bool append);
-  bool IsOpen() const { return file_ != nullptr; }
+  // Starts writing `path` (bytes, any encoding): at its end when `append`, else as a
+  // replacement (or a new file). A file already open is abandoned first.
+  FileResult Open(const std::string& path, bool append);
+  bool IsOpen() const { return writer_.IsOpen(); }
 
   // Writes `line` and CR LF. False when no file is open or this or an earlier write failed
   // (a full disk, say); later lines are then not attempted.
   bool WriteLine(std::string_view line);
 
-  // Flushes and closes. False when a write, the flush or the close failed; true when nothing
-  // was open.
-  bool Close();
+  // Finishes the file: the replacement takes the old file's place, or the appended lines are
+  // kept. On failure nothing changed and the reason is returned. Success when nothing was open.
+  FileResult Close();
+
+  // Gives up without changing the file.
+  void Abandon() { writer_.Abandon(); }
 
  private:
-  std::FILE* file_ = nullptr;
-  bool failed_ = false;
+  FileWriter writer_;
 };
 
 }  // namespace krellix

@@ -1,27 +1,23 @@
 #include "platform/profile_file.h"
 
-#include <unistd.h>
-
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
 #include <limits>
-#include <sstream>
+
+#include "platform/file_writer.h"
 
 namespace krellix {
 namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
+// A section or key name as the index holds it: ASCII letters in lower case.
+std::string Fold(std::string_view name) {
+  std::string folded(name);
+  for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return folded;
 }
 
 std::string_view Trim(std::string_view s) {
@@ -63,12 +59,21 @@ std::optional<std::int64_t> ParseProfileInt(std::string_view text) {
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) { Reload(); }
 
 void ProfileFile::Reload() {
-  lines_.clear();
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) return;
-  std::ostringstream content;
-  content << in.rdbuf();
-  Parse(content.str());
+  sections_.assign(1, Section{});
+  section_index_.clear();
+  read_error_ = 0;
+  std::FILE* in = std::fopen(path_.c_str(), "rbe");
+  if (in == nullptr) {
+    if (errno != ENOENT && errno != ENOTDIR) read_error_ = errno;
+    return;
+  }
+  std::string content;
+  char buf[65536];
+  std::size_t n = 0;
+  while ((n = std::fread(buf, 1, sizeof buf, in)) > 0) content.append(buf, n);
+  if (std::ferror(in)) read_error_ = errno != 0 ? errno : EIO;
+  std::fclose(in);
+  Parse(content);
 }
 
 void ProfileFile::Parse(const std::string& content) {
@@ -84,8 +89,13 @@ void ProfileFile::Parse(const std::string& content) {
     if (!t.empty() && t.front() == '[') {
       const auto close = t.find(']');
       if (close != npos) {
-        line.is_section = true;
-        line.name = std::string(Trim(t.substr(1, close - 1)));
+        Section section;
+        section.has_head = true;
+        section.head = std::move(line.text);
+        const std::string folded = Fold(Trim(t.substr(1, close - 1)));
+        section_index_.try_emplace(folded, sections_.size());
+        sections_.push_back(std::move(section));
+        continue;
       }
     } else if (!t.empty() && t.front() != ';') {
       const auto eq = line.text.find('=');
@@ -94,39 +104,45 @@ void ProfileFile::Parse(const std::string& content) {
         line.value_at = eq + 1;
       }
     }
-    lines_.push_back(std::move(line));
+    Section& current = sections_.back();
+    if (!line.name.empty()) current.keys.try_emplace(Fold(line.name), current.lines.size());
+    current.lines.push_back(std::move(line));
   }
 }
 
-std::size_t ProfileFile::FindSection(std::string_view section) const {
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (lines_[i].is_section && SameName(lines_[i].name, section)) return i;
-  }
-  return npos;
+const ProfileFile::Section* ProfileFile::FindSection(std::string_view section) const {
+  const auto it = section_index_.find(Fold(section));
+  return it == section_index_.end() ? nullptr : &sections_[it->second];
 }
 
-std::size_t ProfileFile::FindKey(std::size_t section_line, std::string_view key) const {
-  for (std::size_t i = section_line + 1; i < lines_.size() && !lines_[i].is_section; ++i) {
-    if (!lines_[i].name.empty() && SameName(lines_[i].name, key)) return i;
+ProfileFile::Section* ProfileFile::FindSection(std::string_view section) {
+  const auto it = section_index_.find(Fold(section));
+  return it == section_index_.end() ? nullptr : &sections_[it->second];
+}
+
+void ProfileFile::IndexKeys(Section& section) {
+  section.keys.clear();
+  for (std::size_t i = 0; i < section.lines.size(); ++i) {
+    if (!section.lines[i].name.empty()) section.keys.try_emplace(Fold(section.lines[i].name), i);
   }
-  return npos;
 }
 
 std::optional<std::string> ProfileFile::Read(std::string_view section,
                                              std::string_view key) const {
-  const std::size_t s = FindSection(section);
-  if (s == npos) return std::nullopt;
-  const std::size_t k = FindKey(s, key);
-  if (k == npos) return std::nullopt;
-  return lines_[k].text.substr(lines_[k].value_at, kMaxValue);
+  const Section* s = FindSection(section);
+  if (s == nullptr) return std::nullopt;
+  const auto k = s->keys.find(Fold(key));
+  if (k == s->keys.end()) return std::nullopt;
+  const Line& line = s->lines[k->second];
+  return line.text.substr(line.value_at, kMaxValue);
 }
 
 std::vector<std::string> ProfileFile::KeyNames(std::string_view section) const {
   std::vector<std::string> names;
-  const std::size_t s = FindSection(section);
-  if (s == npos) return names;
-  for (std::size_t i = s + 1; i < lines_.size() && !lines_[i].is_section; ++i) {
-    if (!lines_[i].name.empty()) names.push_back(lines_[i].name);
+  const Section* s = FindSection(section);
+  if (s == nullptr) return names;
+  for (const Line& line : s->lines) {
+    if (!line.name.empty()) names.push_back(line.name);
   }
   return names;
 }
@@ -157,78 +173,80 @@ ProfileFile::Line ProfileFile::MakeKeyLine(std::string_view key, std::string_vie
   return line;
 }
 
-bool ProfileFile::Write(std::string_view section, std::string_view key, std::string_view value) {
-  std::vector<Line> lines = lines_;
-  std::size_t s = FindSection(section);
-  if (s == npos) {
-    if (!lines.empty() && !Trim(lines.back().text).empty()) lines.push_back(Line{});
-    Line head;
-    head.text = "[" + std::string(section) + "]";
-    head.name = std::string(section);
-    head.is_section = true;
-    lines.push_back(std::move(head));
-    lines.push_back(MakeKeyLine(key, value));
-  } else if (const std::size_t k = FindKey(s, key); k != npos) {
-    lines[k] = MakeKeyLine(lines_[k].name, value);
-  } else {
-    // After the section's last key line, before any blank lines that close it.
-    std::size_t at = s + 1;
-    for (std::size_t i = s + 1; i < lines.size() && !lines[i].is_section; ++i) {
-      if (!Trim(lines[i].text).empty()) at = i + 1;
-    }
-    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), MakeKeyLine(key, value));
+void ProfileFile::Write(std::string_view section, std::string_view key, std::string_view value) {
+  Section* s = FindSection(section);
+  if (s == nullptr) {
+    // A blank line before the new section, unless the file ends with one (or is empty).
+    Section& last = sections_.back();
+    const std::string* last_line = !last.lines.empty() ? &last.lines.back().text
+                                   : last.has_head     ? &last.head
+                                                       : nullptr;
+    if (last_line != nullptr && !Trim(*last_line).empty()) last.lines.push_back(Line{});
+    Section added;
+    added.has_head = true;
+    added.head = "[" + std::string(section) + "]";
+    section_index_.emplace(Fold(section), sections_.size());
+    sections_.push_back(std::move(added));
+    s = &sections_.back();
   }
-  if (!Save(lines)) return false;
-  lines_ = std::move(lines);
-  return true;
-}
-
-bool ProfileFile::WriteInt(std::string_view section, std::string_view key, std::int64_t value) {
-  return Write(section, key, std::to_string(value));
-}
-
-bool ProfileFile::WriteBool(std::string_view section, std::string_view key, bool value) {
-  return Write(section, key, value ? "1" : "0");
-}
-
-bool ProfileFile::DeleteKey(std::string_view section, std::string_view key) {
-  const std::size_t s = FindSection(section);
-  if (s == npos) return true;
-  std::vector<Line> lines = lines_;
-  for (std::size_t i = s + 1; i < lines.size() && !lines[i].is_section;) {
-    if (!lines[i].name.empty() && SameName(lines[i].name, key)) {
-      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
-    } else {
-      ++i;
-    }
+  const std::string folded = Fold(key);
+  if (const auto k = s->keys.find(folded); k != s->keys.end()) {
+    Line& line = s->lines[k->second];
+    line = MakeKeyLine(line.name, value);
+    return;
   }
-  if (!Save(lines)) return false;
-  lines_ = std::move(lines);
-  return true;
+  // After the section's last line that is not blank, before the blank lines that close it;
+  // only blank lines move, and they are not in the index.
+  std::size_t at = s->lines.size();
+  while (at > 0 && Trim(s->lines[at - 1].text).empty()) --at;
+  s->lines.insert(s->lines.begin() + static_cast<std::ptrdiff_t>(at), MakeKeyLine(key, value));
+  s->keys.emplace(folded, at);
 }
 
-bool ProfileFile::Save(const std::vector<Line>& lines) const {
+void ProfileFile::WriteInt(std::string_view section, std::string_view key, std::int64_t value) {
+  Write(section, key, std::to_string(value));
+}
+
+void ProfileFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+  Write(section, key, value ? "1" : "0");
+}
+
+void ProfileFile::DeleteKey(std::string_view section, std::string_view key) {
+  const std::string folded = Fold(key);
+  DeleteKeys(section, [&folded](const std::string& name) { return Fold(name) == folded; });
+}
+
+void ProfileFile::DeleteKeys(std::string_view section,
+                             const std::function<bool(const std::string&)>& which) {
+  Section* s = FindSection(section);
+  if (s == nullptr) return;
+  const auto gone = std::remove_if(s->lines.begin(), s->lines.end(), [&which](const Line& l) {
+    return !l.name.empty() && which(l.name);
+  });
+  if (gone == s->lines.end()) return;
+  s->lines.erase(gone, s->lines.end());
+  IndexKeys(*s);
+}
+
+std::string ProfileFile::Text() const {
   std::string content;
-  for (const Line& l : lines) {
-    content += l.text;
-    content += "\r\n";
+  for (const Section& s : sections_) {
+    if (s.has_head) {
+      content += s.head;
+      content += "\r\n";
+    }
+    for (const Line& l : s.lines) {
+      content += l.text;
+      content += "\r\n";
+    }
   }
-  // Write beside the file and rename over it, so a failed write never leaves half a file.
-  const std::string temp = path_ + ".tmp";
-  auto write_to = [&content](const std::string& p) {
-    std::FILE* f = std::fopen(p.c_str(), "wb");
-    if (f == nullptr) return false;
-    const bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-    return (std::fclose(f) == 0) && ok;
-  };
-  if (write_to(temp)) {
-    if (std::rename(temp.c_str(), path_.c_str()) == 0) return true;
-    std::remove(temp.c_str());
-    return false;
-  }
-  std::remove(temp.c_str());
-  // A folder that takes no new files may still hold a writable settings file.
-  return write_to(path_);
+  return content;
+}
+
+FileResult ProfileFile::Save() const {
+  // Writing what was read of a file that could not be read would lose the rest of it.
+  if (read_error_ != 0) return ErrnoError(path_, read_error_);
+  return WriteWholeFile(path_, Text());
 }
 
 }  // namespace krellix

@@ -34,9 +34,10 @@ std::int64_t EntryPlace(const NumberedListKeys& keys, const std::string& name) {
   return index - keys.first_index;
 }
 
-NumberedList ReadNumberedList(const ProfileFile& file, const NumberedListKeys& keys, int limit) {
+NumberedList ReadNumberedList(const ProfileFile& file, const NumberedListKeys& keys, int limit,
+                              const OutOfRangeReport& report) {
   NumberedList list;
-  list.limit = static_cast<int>(file.ReadInt(keys.section, keys.limit_key, limit));
+  list.limit = ReadIntInRange(file, keys.section, keys.limit_key, limit, kEntriesRange, report);
   if (keys.current_key != nullptr) list.current = file.Read(keys.section, keys.current_key);
   const std::int64_t stored = file.ReadInt(keys.section, keys.count_key, keys.count_default);
   const std::int64_t n = std::min<std::int64_t>(stored, list.limit);
@@ -56,16 +57,14 @@ NumberedList ReadNumberedList(const ProfileFile& file, const NumberedListKeys& k
   return list;
 }
 
-bool WriteNumberedList(ProfileFile& file, const NumberedListKeys& keys, int limit,
+void WriteNumberedList(ProfileFile& file, const NumberedListKeys& keys, int limit,
                        const std::string& current, const std::vector<std::string>& entries) {
-  if (!file.WriteInt(keys.section, keys.limit_key, limit)) return false;
-  if (keys.current_key != nullptr && !file.Write(keys.section, keys.current_key, current)) {
-    return false;
-  }
+  file.WriteInt(keys.section, keys.limit_key, limit);
+  if (keys.current_key != nullptr) file.Write(keys.section, keys.current_key, current);
   for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (!file.Write(keys.section, EntryKey(keys, static_cast<int>(i)), entries[i])) return false;
+    file.Write(keys.section, EntryKey(keys, static_cast<std::int64_t>(i)), entries[i]);
   }
-  return file.WriteInt(keys.section, keys.count_key, static_cast<std::int64_t>(entries.size()));
+  file.WriteInt(keys.section, keys.count_key, static_cast<std::int64_t>(entries.size()));
 }
 
 }  // namespace krellix

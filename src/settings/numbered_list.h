@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "settings/value_range.h"
+
 namespace krellix {
 
 class ProfileFile;
@@ -37,14 +39,16 @@ struct NumberedList {
 // list's stem (letter case ignored) followed by an index in plain decimal without leading zeros.
 std::int64_t EntryPlace(const NumberedListKeys& keys, const std::string& name);
 
-// Reads a list: the limit (default `limit`), the current text, then min(count, limit) entry
-// keys from the first index on; missing or empty entries are passed over.
-NumberedList ReadNumberedList(const ProfileFile& file, const NumberedListKeys& keys, int limit);
+// Reads a list: the limit (default `limit`; a stored limit outside the "Entries" range gives
+// the default and is reported), the current text, then min(count, limit) entry keys from the
+// first index on; missing or empty entries are passed over. The cost grows with the keys the
+// section holds, not with the count or the limit.
+NumberedList ReadNumberedList(const ProfileFile& file, const NumberedListKeys& keys, int limit,
+                              const OutOfRangeReport& report = {});
 
 // Writes the limit, the current text (when the list has such a key), one key per entry and the
-// count. Entry keys beyond the new count stay in the file. False when a write failed; the keys
-// before it stay written.
-bool WriteNumberedList(ProfileFile& file, const NumberedListKeys& keys, int limit,
+// count, in memory (ProfileFile::Save writes the file). Entry keys beyond the new count stay.
+void WriteNumberedList(ProfileFile& file, const NumberedListKeys& keys, int limit,
                        const std::string& current, const std::vector<std::string>& entries);
 
 }  // namespace krellix

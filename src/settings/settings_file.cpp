@@ -12,49 +12,43 @@ namespace {
 
 // Deletes the entry keys of a list from its first index up to (not including) `end`, then
 // sets its count to 0. Only the keys there are visited, however large `end`.
-bool ClearListKeys(ProfileFile& file, const NumberedListKeys& keys, int end) {
-  for (const std::string& name : file.KeyNames(keys.section)) {
+void ClearListKeys(ProfileFile& file, const NumberedListKeys& keys, int end) {
+  file.DeleteKeys(keys.section, [&keys, end](const std::string& name) {
     const std::int64_t place = EntryPlace(keys, name);
-    if (place >= 0 && place + keys.first_index < end && !file.DeleteKey(keys.section, name)) {
-      return false;
-    }
-  }
-  return file.WriteInt(keys.section, keys.count_key, 0);
+    return place >= 0 && place + keys.first_index < end;
+  });
+  file.WriteInt(keys.section, keys.count_key, 0);
 }
 
 }  // namespace
 
-bool WriteCreationKeys(ProfileFile& file, const std::string& title, const std::string& stamp) {
-  return file.Write("Init", "Version", title) && file.Write("Init", "Created", stamp);
+void WriteCreationKeys(ProfileFile& file, const std::string& title, const std::string& stamp) {
+  file.Write("Init", "Version", title);
+  file.Write("Init", "Created", stamp);
 }
 
-bool WriteConfiguration(ProfileFile& file, const SettingsTargets& fields,
+void WriteConfiguration(ProfileFile& file, const SettingsTargets& fields,
                         const SettingsTargets& dialog, const RememberedLists& lists,
                         const std::string& stamp) {
   const AppSettings& app = fields.app;
-  if (!WriteSettingsKeys(file, fields, dialog)) return false;
-  if (app.SaveFav &&
-      !WriteNumberedList(file, kBookmarkKeys, app.FavouritesSize, "", lists.bookmarks)) {
-    return false;
+  WriteSettingsKeys(file, fields, dialog);
+  if (app.SaveFav) WriteNumberedList(file, kBookmarkKeys, app.FavouritesSize, "", lists.bookmarks);
+  if (app.SaveHist) {
+    WriteNumberedList(file, kScanHistoryKeys, app.HistorySize, lists.scan_text, lists.scan_history);
   }
-  if (app.SaveHist && !WriteNumberedList(file, kScanHistoryKeys, app.HistorySize,
-                                         lists.scan_text, lists.scan_history)) {
-    return false;
+  if (app.SaveAddr) {
+    WriteNumberedList(file, kAddressKeys, app.AddressSize, lists.address_text, lists.addresses);
   }
-  if (app.SaveAddr && !WriteNumberedList(file, kAddressKeys, app.AddressSize, lists.address_text,
-                                         lists.addresses)) {
-    return false;
-  }
-  return file.WriteInt(kAddressKeys.section, kAddressKeys.limit_key, app.AddressSize) &&
-         file.Write("Init", "Modified", stamp);
+  file.WriteInt(kAddressKeys.section, kAddressKeys.limit_key, app.AddressSize);
+  file.Write("Init", "Modified", stamp);
 }
 
-bool ClearScanHistoryKeys(ProfileFile& file, int history_size) {
-  return ClearListKeys(file, kScanHistoryKeys, history_size);
+void ClearScanHistoryKeys(ProfileFile& file, int history_size) {
+  ClearListKeys(file, kScanHistoryKeys, history_size);
 }
 
-bool ClearBookmarkKeys(ProfileFile& file, int favourites_size) {
-  return ClearListKeys(file, kBookmarkKeys, favourites_size);
+void ClearBookmarkKeys(ProfileFile& file, int favourites_size) {
+  ClearListKeys(file, kBookmarkKeys, favourites_size);
 }
 
 std::string BackupName(const std::string& ini_name, WallMs now) {

@@ -19,22 +19,22 @@ struct RememberedLists {
   std::vector<std::string> addresses;
 };
 
-// Starts a settings file: "Init"/"Version" = `title`, "Init"/"Created" = `stamp`. False when
-// the file could not be written.
-bool WriteCreationKeys(ProfileFile& file, const std::string& title, const std::string& stamp);
+// These change the keys in memory; ProfileFile::Save writes the file, all of it or nothing.
+
+// Starts a settings file: "Init"/"Version" = `title`, "Init"/"Created" = `stamp`.
+void WriteCreationKeys(ProfileFile& file, const std::string& title, const std::string& stamp);
 
 // Everything the configuration's "Save" writes: every single key (the dialog's controls from
 // `dialog`, the rest from `fields`), each list under its save flag, "AddressSize" once more,
-// and "Init"/"Modified" = `stamp`. Stops at the first failed write and returns false; the keys
-// written before it stay.
-bool WriteConfiguration(ProfileFile& file, const SettingsTargets& fields,
+// and "Init"/"Modified" = `stamp`.
+void WriteConfiguration(ProfileFile& file, const SettingsTargets& fields,
                         const SettingsTargets& dialog, const RememberedLists& lists,
                         const std::string& stamp);
 
 // The "Clear" buttons' side in the file: the scan strings "Scan0" up to the limit, or the
 // bookmarks "F1txt3" up to the limit, are deleted and their count set to 0.
-bool ClearScanHistoryKeys(ProfileFile& file, int history_size);
-bool ClearBookmarkKeys(ProfileFile& file, int favourites_size);
+void ClearScanHistoryKeys(ProfileFile& file, int history_size);
+void ClearBookmarkKeys(ProfileFile& file, int favourites_size);
 
 // The name of a backup of `ini_name` taken at `now`: ini_name + ".yyyymmdd-hhmmss.bku".
 std::string BackupName(const std::string& ini_name, WallMs now);

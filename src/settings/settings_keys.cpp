@@ -160,7 +160,8 @@ const std::array kKeys = {
 }  // namespace
 
 void ReadSettingsKeys(const ProfileFile& file, SettingsTargets& t,
-                      const std::function<void(int stage)>& between) {
+                      const std::function<void(int stage)>& between,
+                      const OutOfRangeReport& report) {
   for (const Key& k : kKeys) {
     if (k.flags & kReadEarly) continue;
     if ((k.flags & kNotInScanToFile) && t.scan.ScanToFile) continue;
@@ -173,7 +174,7 @@ void ReadSettingsKeys(const ProfileFile& file, SettingsTargets& t,
       }
       case Kind::kInt: {
         int& target = k.i(t);
-        target = static_cast<int>(file.ReadInt(k.section, k.name, target));
+        target = ReadIntInRange(file, k.section, k.name, target, kWholeNumberRange, report);
         break;
       }
       case Kind::kString:
@@ -206,38 +207,34 @@ void ReadSettingsKeys(const ProfileFile& file, SettingsTargets& t,
   }
 }
 
-bool WriteSettingsKeys(ProfileFile& file, const SettingsTargets& fields,
+void WriteSettingsKeys(ProfileFile& file, const SettingsTargets& fields,
                        const SettingsTargets& dialog) {
   for (const Key& k : kKeys) {
     if (k.flags & (kReadOnly | kNotWritten)) continue;
     if ((k.flags & kNotInScanToFile) && fields.scan.ScanToFile) continue;
     const SettingsTargets& t = (k.flags & kFromDialog) ? dialog : fields;
-    bool ok = true;
     switch (k.kind) {
       case Kind::kBool:
-        ok = file.WriteBool(k.section, k.name,
-                            (k.flags & kAutoScan) ? t.scan.AutoScan : k.b(t));
+        file.WriteBool(k.section, k.name, (k.flags & kAutoScan) ? t.scan.AutoScan : k.b(t));
         break;
       case Kind::kInt:
-        ok = file.WriteInt(k.section, k.name, k.i(t));
+        file.WriteInt(k.section, k.name, k.i(t));
         break;
       case Kind::kString:
       case Kind::kDir:
-        ok = file.Write(k.section, k.name, k.s(t));
+        file.Write(k.section, k.name, k.s(t));
         break;
       case Kind::kUnit:
-        ok = file.Write(k.section, k.name, k.b(t) ? "Kbytes" : "bytes");
+        file.Write(k.section, k.name, k.b(t) ? "Kbytes" : "bytes");
         break;
       case Kind::kLogic:
-        ok = file.WriteBool(k.section, k.name, t.criteria.logic == k.logic);
+        file.WriteBool(k.section, k.name, t.criteria.logic == k.logic);
         break;
       case Kind::kOrder:
-        ok = file.Write(k.section, k.name, std::string(1, t.scan.SortOutput));
+        file.Write(k.section, k.name, std::string(1, t.scan.SortOutput));
         break;
     }
-    if (!ok) return false;
   }
-  return true;
 }
 
 }  // namespace krellix

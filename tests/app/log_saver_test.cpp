@@ -143,8 +143,10 @@ TEST_F(LogSaverTest, FailedOpenIsReportedAndLeavesTheLogAlone) {
   log_name = tree.Path("missing/silent.log");
   EXPECT_EQ(Save(LogSaveKind::kSilent), LogSaveResult::kFailed);
   ASSERT_EQ(prompter.messages.size(), 2u);
-  EXPECT_EQ(prompter.messages[0].text, "Cannot open(create): " + missing);
-  EXPECT_EQ(prompter.messages[1].text, "Cannot open(create): " + log_name);
+  EXPECT_EQ(prompter.messages[0].text,
+            "Cannot open(create): " + missing + " (No such file or directory)");
+  EXPECT_EQ(prompter.messages[1].text,
+            "Cannot open(create): " + log_name + " (No such file or directory)");
   EXPECT_EQ(log.Lines(), before);
   EXPECT_EQ(header1, "");
 }
@@ -154,7 +156,7 @@ TEST_F(LogSaverTest, FullDiskIsAFailedCloseWithoutRecordCount) {
   log_name = "/dev/full";
   EXPECT_EQ(Save(LogSaveKind::kSilent), LogSaveResult::kFailed);
   ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, "Close failed for: /dev/full");
+  EXPECT_EQ(prompter.messages[0].text, "Close failed for: /dev/full (No space left on device)");
   EXPECT_EQ(statuses, std::vector<std::string>{"Save_Logfile=/dev/full"});
 }
 

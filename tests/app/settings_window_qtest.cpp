@@ -51,6 +51,7 @@ class SettingsWindowTest : public QObject {
   void listsAndValuesAsStored();
   void storedGeometryComesBackOnScreen();
   void absurdStoredSizesStayWithinTheDesktop();
+  void placesOutOfRangeTakeTheDefaultAndAreLogged();
   void resetCriteriaReadsTheFileWhileEnabled();
   void damagedFileReadsWhatItCan();
   void unwritableFolderDisablesTheFile();
@@ -229,6 +230,37 @@ void SettingsWindowTest::absurdStoredSizesStayWithinTheDesktop() {
   QVERIFY(form.height() > 0 && form.height() <= desktop.height());
 }
 
+void SettingsWindowTest::placesOutOfRangeTakeTheDefaultAndAreLogged() {
+  const QRect desk = QGuiApplication::primaryScreen()->virtualGeometry();
+  TempHome home;
+  test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Form]\r\nSwin=1\r\nWinL=30\r\n"
+                                "WinT=-2147483648\r\nWinW=400\r\nWinH=2147483648\r\n"
+                                "Split=-7\r\n[Form10]\r\nWinT=7\r\nWinL=" +
+                                    std::to_string(desk.right() + 2 * desk.width()) +
+                                    "\r\nWinH=200\r\nWinW=250\r\n[Prefs]\r\nAuto=0\r\n"
+                                    "Limit=2147483648\r\nAddressSize=100\r\n");
+  ScriptedPrompter prompter;
+  test::FakeOutputDialogs dialogs;
+  TForm1 unplaced({kProgram, "-i"}, &prompter, &dialogs);  // where a window goes by default
+  TForm1 form({kProgram}, &prompter, &dialogs);
+  // Each damaged value took its default: the window is as high as by default, at the
+  // default top, and the "Bookmarks" dialog's left is the main window's.
+  QCOMPARE(form.geometry(), QRect(30, unplaced.geometry().top(), 400, unplaced.height()));
+  QVERIFY(form.height() > 1);
+  QVERIFY((form.Settings().Form10 == WindowPlace{7, 30, 200, 250}));
+  QCOMPARE(form.State().ItemLimit, 10000);
+  QCOMPARE(form.Settings().AddressSize, 17);
+  const auto log = LogTexts(form.Log().Lines());
+  QCOMPARE(Picked(log, {"Out_of_range="}), std::vector<std::string>(6, "Out_of_range="));
+  for (const std::string line :
+       {"Out_of_range=[Form] WinT=-2147483648", "Out_of_range=[Form] WinH=2147483648",
+        "Out_of_range=[Form] Split=-7", "Out_of_range=[Prefs] Limit=2147483648",
+        "Out_of_range=[Prefs] AddressSize=100"}) {
+    QCOMPARE(CountStarting(log, line), 1);
+  }
+  QCOMPARE(CountStarting(log, "Out_of_range=[Form10] WinL="), 1);
+}
+
 void SettingsWindowTest::resetCriteriaReadsTheFileWhileEnabled() {
   for (const bool enabled : {true, false}) {
     TempHome home;
@@ -279,7 +311,7 @@ void SettingsWindowTest::unwritableFolderDisablesTheFile() {
   const std::string ini = form.Paths().IniName;
   QVERIFY(form.Startup().SkipIni);
   QVERIFY(!prompter.messages.empty());
-  QCOMPARE(prompter.messages.front().text, "Unable to write to " + ini);
+  QCOMPARE(prompter.messages.front().text, "Unable to write to " + ini + " (Not a directory)");
   const auto before = prompter.messages.size();
   form.close();
   QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Close_complete=Yes"), 1);
@@ -484,7 +516,8 @@ void SettingsWindowTest::readOnlySettingsFileAtTheClose() {
   QCOMPARE(::chmod(folder.c_str(), 0555), 0);
   form.close();
   ::chmod(folder.c_str(), 0755);
-  QVERIFY(test::WasShown(prompter, "Cannot access: " + test::SettingsFilePath(home)));
+  QVERIFY(test::WasShown(
+      prompter, "Cannot access: " + test::SettingsFilePath(home) + " (Permission denied)"));
   const auto log = LogTexts(form.Log().Lines());
   QCOMPARE(CountStarting(log, "Cannot access: "), 1);
   QCOMPARE(CountStarting(log, "Close_complete=Yes"), 1);

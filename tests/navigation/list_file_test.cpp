@@ -24,8 +24,12 @@ TEST(MarkLineTest, ReadingTablesAtStartUpAndLoad) {
       {"?/data/", "/data/", false, false, true},
       {"|x", "x", false, false, true},
       {"\"x", "x", false, false, true},
-      {"/home/data/", "home/data/", false, false, true},  // no mark: the first character goes
-      {"C:\\Data\\", ":\\Data\\", false, true, true},
+      {":x", "x", false, false, true},
+      {"\\x", "x", false, false, true},
+      // No mark: a path written by hand is taken whole, unchecked and enabled.
+      {"/home/user/skip/", "/home/user/skip/", false, true, true},
+      {"~/skip/", "~/skip/", false, true, true},
+      {"C:\\Data\\", "C:\\Data\\", false, true, true},
       {"", "", false, true, true},
   };
   for (const Row& r : rows) {
@@ -46,7 +50,7 @@ TEST(ListFileTest, SaveAndReloadKeepsTextAndMarks) {
       {"/home/a/", true, true}, {"/tmp/ x", false, true}, {"/old/\xff", false, false}};
   std::vector<std::string> lines;
   for (const auto& e : entries) lines.push_back(MarkLine(e));
-  ASSERT_EQ(WriteTextLines(t.Path("l.txt"), lines, WriteMode::kCreate), WriteOutcome::kOk);
+  ASSERT_EQ(WriteTextLines(t.Path("l.txt"), lines, WriteMode::kCreate).step, WriteOutcome::kOk);
   const LinesRead read = ReadTextLines(t.Path("l.txt"));
   ASSERT_TRUE(read.ok);
   ASSERT_EQ(read.lines.size(), entries.size());
@@ -56,9 +60,9 @@ TEST(ListFileTest, SaveAndReloadKeepsTextAndMarks) {
     EXPECT_EQ(back.checked, entries[i].checked);
     EXPECT_EQ(back.enabled, entries[i].enabled);
   }
-  ASSERT_EQ(WriteTextLines(t.Path("l.txt"), {"+x"}, WriteMode::kAppend), WriteOutcome::kOk);
+  ASSERT_EQ(WriteTextLines(t.Path("l.txt"), {"+x"}, WriteMode::kAppend).step, WriteOutcome::kOk);
   EXPECT_EQ(ReadTextLines(t.Path("l.txt")).lines.size(), 4u);
-  ASSERT_EQ(WriteTextLines(t.Path("empty.txt"), {}, WriteMode::kReplace), WriteOutcome::kOk);
+  ASSERT_EQ(WriteTextLines(t.Path("empty.txt"), {}, WriteMode::kReplace).step, WriteOutcome::kOk);
   EXPECT_TRUE(ReadTextLines(t.Path("empty.txt")).lines.empty());
 }
 
@@ -72,11 +76,14 @@ TEST(ListFileTest, LineEndsOfEveryKind) {
 TEST(ListFileTest, FailuresAreReported) {
   test::TempTree t;
   EXPECT_FALSE(ReadTextLines(t.Path("missing.txt")).ok);
-  EXPECT_EQ(WriteTextLines(t.Path("no/such/dir.txt"), {"x"}, WriteMode::kCreate),
-            WriteOutcome::kOpenFailed);
+  const WriteOutcome missing = WriteTextLines(t.Path("no/such/dir.txt"), {"x"}, WriteMode::kCreate);
+  EXPECT_EQ(missing.step, WriteOutcome::kOpenFailed);
+  EXPECT_EQ(missing.error.reason, "No such file or directory");
   if (std::ifstream("/dev/full")) {
-    EXPECT_EQ(WriteTextLines("/dev/full", {std::string(100000, 'x')}, WriteMode::kReplace),
-              WriteOutcome::kCloseFailed);
+    const WriteOutcome full =
+        WriteTextLines("/dev/full", {std::string(100000, 'x')}, WriteMode::kReplace);
+    EXPECT_EQ(full.step, WriteOutcome::kCloseFailed);
+    EXPECT_EQ(full.error.reason, "No space left on device");
   }
 }
 

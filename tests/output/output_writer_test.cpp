@@ -1,7 +1,12 @@
 #include "output/output_writer.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -205,7 +210,8 @@ TEST_F(OutputWriterTest, FileThatCannotBeOpenedIsReportedAndNothingIsWritten) {
   EXPECT_FALSE(writer.Write({":", "", "/d/", "a", "1", "2024-01-01 00:00"}));
   EXPECT_FALSE(writer.Close());
   ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, "Cannot open: " + options.SaveName);
+  EXPECT_EQ(prompter.messages[0].text,
+            "Cannot open: " + options.SaveName + " (No such file or directory)");
   EXPECT_TRUE(log.Lines().empty());
   EXPECT_EQ(header1, "unset");
   EXPECT_TRUE(statuses.empty());
@@ -223,7 +229,45 @@ TEST_F(OutputWriterTest, FullDiskIsReportedAsCloseFailure) {
   items.AddItem({":", "", "/d/", "a", "1", "2024-01-01 00:00"}, 'P');
   EXPECT_EQ(Save(), "Saved_Item_count=0");
   ASSERT_EQ(prompter.messages.size(), 1u);
-  EXPECT_EQ(prompter.messages[0].text, "Close failed for: /dev/full");
+  EXPECT_EQ(prompter.messages[0].text, "Close failed for: /dev/full (No space left on device)");
+}
+
+TEST_F(OutputWriterTest, TheOldFileStaysWholeUntilTheNewOneIsComplete) {
+  const std::string old_text = test::CrLfLines({"old row"});
+  std::ofstream(options.SaveName, std::ios::binary) << old_text;
+  options.OutFilePrompt = false;
+  options.OutFileReplace = true;
+  ASSERT_EQ(writer.Init(), SaveMode::kReplace);
+  ASSERT_TRUE(writer.Write({":", "", "/d/", "a.txt", "1", "2024-01-01 00:00"}));
+  EXPECT_EQ(test::ReadWholeFile(options.SaveName), old_text);
+  ASSERT_TRUE(writer.Close());
+  EXPECT_NE(test::ReadWholeFile(options.SaveName).find("/d/a.txt"), std::string::npos);
+
+  // A disk that fills up during the save (here the process's file size limit): the message
+  // says why, and the old file is still there, whole.
+  const std::string saved = test::ReadWholeFile(options.SaveName);
+  for (int i = 0; i < 2000; ++i) {
+    items.Add(
+        BuildItemEntry({":", "", "/d/", "f" + std::to_string(i), "1", "2024-01-01 00:00"}, 'P'));
+  }
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) std::_Exit(10);
+    const bool zero = Save() == "Saved_Item_count=0";
+    const bool told =
+        prompter.messages.size() == 1 &&
+        prompter.messages[0].text == "Close failed for: " + options.SaveName + " (File too large)";
+    std::_Exit(zero && told ? 0 : 1);
+  }
+  int status = 0;
+  ::waitpid(pid, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(test::ReadWholeFile(options.SaveName), saved);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tree.Root()),
+                          std::filesystem::directory_iterator()),
+            1);
 }
 
 TEST_F(OutputWriterTest, ScanToFileWritesTheScanStringAndNoStatistics) {

@@ -56,27 +56,103 @@ TEST(ProfileFileTest, ReadingNeverCreatesAndWritingCreatesEverything) {
   EXPECT_FALSE(f.Read("Init", "Created").has_value());
   EXPECT_NE(::access(path.c_str(), F_OK), 0);
 
-  ASSERT_TRUE(f.Write("Init", "Created", "today"));
-  ASSERT_TRUE(f.WriteInt("Init", "Count", 3));
-  ASSERT_TRUE(f.WriteBool("Output", "Quotes", true));
-  ASSERT_TRUE(f.Write("Output", "Sep", "  "));
-  ASSERT_TRUE(f.Write("init", "count", "4"));  // replaces, keeping the stored name
+  f.Write("Init", "Created", "today");
+  f.WriteInt("Init", "Count", 3);
+  f.WriteBool("Output", "Quotes", true);
+  f.Write("Output", "Sep", "  ");
+  f.Write("init", "count", "4");  // replaces, keeping the stored name
+  EXPECT_EQ(f.Read("Output", "Sep"), "  ");
+  EXPECT_NE(::access(path.c_str(), F_OK), 0);  // written by Save only
+  ASSERT_TRUE(f.Save());
   EXPECT_EQ(test::ReadWholeFile(path),
             "[Init]\r\nCreated=today\r\nCount=4\r\n\r\n[Output]\r\nQuotes=1\r\nSep=  \r\n");
   ProfileFile again(path);
   EXPECT_EQ(again.Read("OUTPUT", "sep"), "  ");
 
-  ASSERT_TRUE(f.DeleteKey("Init", "Created"));
+  f.DeleteKey("Init", "Created");
+  ASSERT_TRUE(f.Save());
   EXPECT_FALSE(ProfileFile(path).Read("Init", "Created").has_value());
   EXPECT_EQ(ProfileFile(path).ReadInt("Init", "Count", 0), 4);
 }
 
-TEST(ProfileFileTest, AFailedWriteKeepsWhatWasThere) {
+TEST(ProfileFileTest, SavingKeepsEveryOtherLineAsItWas) {
+  test::TempTree t;
+  const std::string path = t.Path("k.ini");
+  const std::string text =
+      "; comment\r\n[Init]\r\n  Created = x\r\nOld=1\r\nold=dup\r\n\r\n\r\n[Prefs]\r\n"
+      "Scan0=a\r\n[init]\r\nLate=1\r\n";
+  WriteAll(path, text);
+  ::chmod(path.c_str(), 0600);
+  ProfileFile f(path);
+  EXPECT_EQ(f.Text(), text);
+  f.Write("INIT", "New", "v");  // after the last key, before the blank lines
+  f.Write("init", "old", "2");  // the first duplicate, under its stored name
+  f.DeleteKey("Prefs", "SCAN0");
+  f.Write("Prefs", "Scan0", "b");  // back at the end of its section
+  ASSERT_TRUE(f.Save());
+  EXPECT_EQ(test::ReadWholeFile(path),
+            "; comment\r\n[Init]\r\n  Created = x\r\nOld=2\r\nold=dup\r\nNew=v\r\n\r\n\r\n"
+            "[Prefs]\r\nScan0=b\r\n[init]\r\nLate=1\r\n");
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+TEST(ProfileFileTest, AFailedSaveKeepsTheFileAndTheChanges) {
   test::TempTree t;
   const std::string path = t.Path("missing-folder/k.ini");
   ProfileFile f(path);
-  EXPECT_FALSE(f.Write("S", "K", "v"));
-  EXPECT_FALSE(f.Read("S", "K").has_value());
+  f.Write("S", "K", "v");
+  const FileResult saved = f.Save();
+  ASSERT_FALSE(saved);
+  EXPECT_EQ(saved.Error().path, path);
+  EXPECT_EQ(saved.Error().reason, "No such file or directory");
+  EXPECT_EQ(f.Read("S", "K"), "v");
+  t.Dir("missing-folder");
+  ASSERT_TRUE(f.Save());  // the changes wait for the next save
+  EXPECT_EQ(ProfileFile(path).Read("S", "K"), "v");
+}
+
+bool UnreadableFileIsNotSavedOver(const std::string& path) {
+  ProfileFile f(path);
+  f.Write("Form", "WinT", "1");
+  const FileResult saved = f.Save();
+  return !saved && saved.Error().reason == "Permission denied";
+}
+
+TEST(ProfileFileTest, AFileThatCannotBeReadIsNotSavedOver) {
+  test::TempTree t;
+  const std::string path = t.Path("k.ini");
+  const std::string text = "[Prefs]\r\nLimit=5\r\n";
+  WriteAll(path, text);
+  ::chmod(path.c_str(), 0200);
+  if (::geteuid() != 0) {
+    EXPECT_TRUE(UnreadableFileIsNotSavedOver(path));
+  } else {
+    // Root reads everything: try as an unprivileged user who owns the file and the folder.
+    ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    ASSERT_EQ(::chown(t.Root().c_str(), 65534, 65534), 0);
+    GTEST_FLAG_SET(death_test_style, "fast");
+    EXPECT_EXIT(
+        {
+          if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(2);
+          std::_Exit(UnreadableFileIsNotSavedOver(path) ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+  }
+  ::chmod(path.c_str(), 0600);
+  EXPECT_EQ(test::ReadWholeFile(path), text);
+}
+
+TEST(ProfileFileTest, ManyKeysAndABulkDeletion) {
+  test::TempTree t;
+  ProfileFile f(t.Path("k.ini"));
+  for (int i = 0; i < 30000; ++i)
+    f.Write("Prefs", "Addr" + std::to_string(i), "/d" + std::to_string(i));
+  f.DeleteKeys("Prefs", [](const std::string& name) { return name.size() == 5; });  // Addr0..9
+  EXPECT_FALSE(f.Read("Prefs", "Addr9").has_value());
+  EXPECT_EQ(f.Read("Prefs", "addr29999"), "/d29999");
+  EXPECT_EQ(f.KeyNames("Prefs").size(), 29990u);
 }
 
 TEST(ProfileIntTest, Forms) {

@@ -45,8 +45,9 @@ TEST(NumberedListTest, EmptyEntriesAreSkippedAndCurrentTextRead) {
 TEST(NumberedListTest, WriteThenReadRoundTrips) {
   test::TempTree t;
   ProfileFile f(t.Path("w.ini"));
-  ASSERT_TRUE(WriteNumberedList(f, kAddressKeys, 9, "/cur/", {"/a/", "/b/"}));
-  ASSERT_TRUE(WriteNumberedList(f, kBookmarkKeys, 17, "", {"/x/"}));
+  WriteNumberedList(f, kAddressKeys, 9, "/cur/", {"/a/", "/b/"});
+  WriteNumberedList(f, kBookmarkKeys, 17, "", {"/x/"});
+  ASSERT_TRUE(f.Save());
   const ProfileFile back(t.Path("w.ini"));
   const NumberedList a = ReadNumberedList(back, kAddressKeys, 17);
   EXPECT_EQ(a.limit, 9);
@@ -62,11 +63,43 @@ TEST(NumberedListTest, WriteThenReadRoundTrips) {
 TEST(NumberedListTest, HugeCountsReadOnlyTheKeysThere) {
   test::TempTree t;
   std::ofstream(t.Path("k.ini"), std::ios::binary)
-      << "[Prefs]\nHist=2000000000\nScann=2000000000\nScan1500000=far\nScan07=leading zero\n"
-         "Scan0=first\nscan2=second\nScanX=not a number\n";
+      << "[Prefs]\nHist=99\nScann=2000000000\nScan1500000=far\nScan07=leading zero\n"
+         "Scan0=first\nscan2=second\nScanX=not a number\nScan98=last\n";
   const NumberedList list = ReadNumberedList(ProfileFile(t.Path("k.ini")), kScanHistoryKeys, 17);
-  EXPECT_EQ(list.limit, 2000000000);
-  EXPECT_EQ(list.entries, (std::vector<std::string>{"first", "second", "far"}));
+  EXPECT_EQ(list.limit, 99);
+  EXPECT_EQ(list.entries, (std::vector<std::string>{"first", "second", "last"}));
+}
+
+TEST(NumberedListTest, ALimitTheEntriesFieldCannotHoldTakesTheDefault) {
+  struct Row {
+    const char* stored;
+    int limit;
+    bool reported;
+  };
+  const Row rows[] = {
+      {"0", 0, false},
+      {"99", 99, false},
+      {"100", 17, true},
+      {"-1", 17, true},
+      {"2000000000", 17, true},
+      {"0x7FFFFFFF", 17, true},
+      {"99999999999999999999", 17, true},
+      {"lots", 17, false},
+  };
+  test::TempTree t;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.stored);
+    std::vector<std::string> reports;
+    const NumberedList list = ReadNumberedList(
+        FileWith(t, std::string("[Prefs]\nAddressSize=") + r.stored + "\n"), kAddressKeys, 17,
+        [&](const std::string& line) { reports.push_back(line); });
+    EXPECT_EQ(list.limit, r.limit);
+    EXPECT_EQ(
+        reports,
+        r.reported
+            ? std::vector<std::string>{std::string("Out_of_range=[Prefs] AddressSize=") + r.stored}
+            : std::vector<std::string>{});
+  }
 }
 
 }  // namespace

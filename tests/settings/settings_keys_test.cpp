@@ -45,7 +45,8 @@ TEST(SettingsKeysTest, EveryWrittenKeyRoundTrips) {
   a.scan.SortOutput = 'D';
   a.paths.DefaultDir = "/data/";
   ProfileFile file(t.Path("w.ini"));
-  ASSERT_TRUE(WriteSettingsKeys(file, a.targets));
+  WriteSettingsKeys(file, a.targets);
+  ASSERT_TRUE(file.Save());
 
   State b;
   ReadSettingsKeys(ProfileFile(t.Path("w.ini")), b.targets);
@@ -81,7 +82,7 @@ TEST(SettingsKeysTest, ScanToFileModeLeavesAutoSortAndAppendAlone) {
   EXPECT_EQ(s.scan.SortOutput, '-');
   EXPECT_FALSE(s.criteria.append);
   ProfileFile out(t.Path("o.ini"));
-  ASSERT_TRUE(WriteSettingsKeys(out, s.targets));
+  WriteSettingsKeys(out, s.targets);
   EXPECT_FALSE(out.Read("Prefs", "Auto").has_value());
   EXPECT_FALSE(out.Read("Output", "Sort").has_value());
 }
@@ -100,6 +101,36 @@ TEST(SettingsKeysTest, BadValuesKeepTheirTargets) {
   EXPECT_EQ(s.criteria.logic, ScanLogic::kOr);
   EXPECT_EQ(s.scan.SortOutput, 'P');
   EXPECT_EQ(s.app.output.OutputSep, "");  // present and empty reads as empty
+}
+
+TEST(SettingsKeysTest, NumbersTheFieldsCannotHoldTakeTheDefaultAndAreLogged) {
+  struct Row {
+    const char* line;    // under [Prefs]
+    int limit, intvl;    // what ItemLimit and StopIntvl become
+    const char* logged;  // the report, "" for none
+  };
+  const Row rows[] = {
+      {"Limit=2147483648", 10000, 1000, "Out_of_range=[Prefs] Limit=2147483648"},
+      {"Limit=-2147483649", 10000, 1000, "Out_of_range=[Prefs] Limit=-2147483649"},
+      {"StpInt=0x80000000", 10000, 1000, "Out_of_range=[Prefs] StpInt=0x80000000"},
+      {"StpInt=99999999999999999999", 10000, 1000,
+       "Out_of_range=[Prefs] StpInt=99999999999999999999"},
+      {"Limit=2147483647", 2147483647, 1000, ""},
+      {"Limit=-2147483648", -2147483648, 1000, ""},
+      {"StpInt=0x10", 10000, 16, ""},
+      {"Limit=12x", 10000, 1000, ""},  // no number at all: the default, silently
+  };
+  test::TempTree t;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.line);
+    State s;
+    std::vector<std::string> logged;
+    ReadSettingsKeys(FileWith(t, std::string("[Prefs]\n") + r.line + "\n"), s.targets, {},
+                     [&](const std::string& line) { logged.push_back(line); });
+    EXPECT_EQ(s.scan.ItemLimit, r.limit);
+    EXPECT_EQ(s.scan.StopIntvl, r.intvl);
+    EXPECT_EQ(logged, *r.logged ? std::vector<std::string>{r.logged} : std::vector<std::string>{});
+  }
 }
 
 TEST(SettingsKeysTest, GarbageFilesReadAndTakeNewKeys) {
@@ -121,8 +152,11 @@ TEST(SettingsKeysTest, GarbageFilesReadAndTakeNewKeys) {
       EXPECT_LE(list.entries.size(), static_cast<std::size_t>(std::max(0, list.limit)));
     }
     // Whatever was there, a written key reads back, and the file reads the same once saved.
-    ASSERT_TRUE(file.WriteInt("Prefs", "Limit", 42));
-    EXPECT_EQ(ProfileFile(t.Path("k.ini")).ReadInt("Prefs", "Limit", 0), 42);
+    file.WriteInt("Prefs", "Limit", 42);
+    ASSERT_TRUE(file.Save());
+    const ProfileFile saved(t.Path("k.ini"));
+    EXPECT_EQ(saved.ReadInt("Prefs", "Limit", 0), 42);
+    EXPECT_EQ(saved.Text(), file.Text());
   }
 }
 
