@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/activity_log.h"
+#include "base/activity_log.h"
 #include "bench_support.h"
 #include "itemlist/item_list.h"
 #include "output/output_writer.h"

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/activity_log.h"
+#include "base/activity_log.h"
 #include "itemlist/item_list.h"
 #include "platform/scripted_prompter.h"
 #include "scan/scan_engine.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "navigation/check_list.h"
+#include "base/check_list.h"
 #include "platform/file_system.h"
 #include "scan/scan_host.h"
 

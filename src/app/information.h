@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/environment_paths.h"
+#include "base/environment_paths.h"
 #include "app/startup_options.h"
 #include "itemlist/item_list_ops.h"
 #include "output/locale_format.h"

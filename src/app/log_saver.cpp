@@ -1,6 +1,6 @@
 #include "app/log_saver.h"
 
-#include "app/activity_log.h"
+#include "base/activity_log.h"
 #include "output/output_dialogs.h"
 #include "output/output_options.h"
 #include "output/save_target.h"

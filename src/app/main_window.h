@@ -9,15 +9,15 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/activity_log.h"
-#include "app/environment_paths.h"
+#include "base/activity_log.h"
+#include "base/environment_paths.h"
 #include "itemlist/item_commands.h"
 #include "app/navigation_actions.h"
 #include "app/startup_options.h"
 #include "itemlist/item_list.h"
 #include "navigation/address_history.h"
 #include "navigation/bookmarks.h"
-#include "navigation/check_list.h"
+#include "base/check_list.h"
 #include "navigation/list_files.h"
 #include "navigation/scan_history.h"
 #include "app/log_saver.h"

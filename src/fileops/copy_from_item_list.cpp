@@ -1,6 +1,6 @@
 #include "fileops/copy_from_item_list.h"
 
-#include "app/activity_log.h"
+#include "base/activity_log.h"
 #include "platform/file_copy.h"
 
 namespace krellix {

@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 
-#include "navigation/check_list.h"
+#include "base/check_list.h"
 
 namespace krellix {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "navigation/check_list.h"
+#include "base/check_list.h"
 #include "platform/file_result.h"
 
 namespace krellix {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/activity_log.h"
+#include "base/activity_log.h"
 #include "navigation/list_file.h"
 #include "output/output_dialogs.h"
 #include "output/save_target.h"

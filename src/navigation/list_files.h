@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "navigation/check_list.h"
+#include "base/check_list.h"
 
 namespace krellix {
 

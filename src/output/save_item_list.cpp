@@ -1,6 +1,6 @@
 #include "output/save_item_list.h"
 
-#include "app/activity_log.h"
+#include "base/activity_log.h"
 #include "itemlist/item_list.h"
 #include "output/output_writer.h"
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/activity_log.h"
-#include "navigation/check_list.h"
+#include "base/activity_log.h"
+#include "base/check_list.h"
 #include "platform/clock.h"
 #include "platform/dir_reader.h"
 #include "platform/prompter.h"

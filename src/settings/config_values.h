@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/environment_paths.h"
+#include "base/environment_paths.h"
 #include "scan/scan_state.h"
 #include "scan/selection_criteria.h"
 #include "settings/app_settings.h"

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/environment_paths.h"
+#include "base/environment_paths.h"
 #include "platform/profile_file.h"
 #include "scan/item_entry.h"
 #include "scan/scan_state.h"

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/activity_log.h"
+#include "base/activity_log.h"
 #include "output/output_dialogs.h"
 #include "output/output_options.h"
 #include "platform/file_system.h"

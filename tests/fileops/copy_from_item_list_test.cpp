@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "app/activity_log.h"
+#include "base/activity_log.h"
 #include "platform/clock.h"
 #include "platform/file_copy.h"
 #include "platform/scripted_prompter.h"

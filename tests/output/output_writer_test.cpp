@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/activity_log.h"
+#include "base/activity_log.h"
 #include "itemlist/item_list.h"
 #include "output/save_item_list.h"
 #include "output/scan_output_file.h"

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/environment_paths.h"
+#include "base/environment_paths.h"
 #include "platform/profile_file.h"
 #include "platform/wall_time.h"
 #include "scan/scan_state.h"

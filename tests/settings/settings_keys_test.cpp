@@ -6,7 +6,7 @@
 #include <fstream>
 #include <random>
 
-#include "app/environment_paths.h"
+#include "base/environment_paths.h"
 #include "platform/profile_file.h"
 #include "scan/scan_state.h"
 #include "scan/selection_criteria.h"

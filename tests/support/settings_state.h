@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/environment_paths.h"
+#include "base/environment_paths.h"
 #include "scan/scan_state.h"
 #include "scan/selection_criteria.h"
 #include "settings/app_settings.h"

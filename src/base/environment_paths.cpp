@@ -1,4 +1,4 @@
-#include "app/environment_paths.h"
+#include "base/environment_paths.h"
 
 namespace krellix {
 namespace {
