@@ -105,7 +105,7 @@ bool ScanEngine::DisplaySelectedItems() {
   st.CancelStopEsc = false;
   dir_count_ = entry_count_ = 0;
   st.FileCount = 0;
-  st.MaxItems = static_cast<int>(ctx_.items.Count()) + st.ItemLimit;
+  st.MaxItems = static_cast<std::int64_t>(ctx_.items.Count()) + st.ItemLimit;
   matcher_.ResetRun();
   volumes_.Reset();
 

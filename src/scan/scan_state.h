@@ -30,8 +30,8 @@ struct ScanState {
   // Field order of item lines: 'P', '-', 'F', 'S' or 'D'.
   char SortOutput = 'P';
 
-  int FileCount = 0;
-  int MaxItems = 0;
+  std::int64_t FileCount = 0;
+  std::int64_t MaxItems = 0;
   int ItemLimit = 10000;
   // (The index at which the last match landed is ItemList::LastAddedIndex().)
   int MaxListLength = 0;

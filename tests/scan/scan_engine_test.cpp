@@ -50,6 +50,21 @@ struct Engine {
   }
 };
 
+TEST(ScanEngineTest, TheLargestItemLimitNeverWrapsAround) {
+  // A limit as large as the settings allow, on top of lines already listed (Append), must not
+  // wrap the next question's count to a negative number.
+  test::TempTree t;
+  t.File("a.txt");
+  t.File("b.txt");
+  Engine e(t.Root());
+  e.state.ItemLimit = 2147483647;
+  e.items.Add("Scan cancelled");
+  e.criteria.append = true;
+  ASSERT_TRUE(e.engine.ScanCommand());
+  EXPECT_TRUE(e.prompter.questions.empty());
+  EXPECT_EQ(e.items.Count(), std::size_t{3});
+}
+
 TEST(ScanEngineTest, WalksDepthFirstSortsAndLogsTheRun) {
   test::TempTree t;
   t.File("b.txt");
