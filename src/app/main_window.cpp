@@ -62,6 +62,16 @@ TForm1::~TForm1() {
   log_.on_cleared = nullptr;
 }
 
+void TForm1::CreateBookmarkCommands() {
+  bookmark_commands_ = new BookmarkCommands(
+      {bookmarks_, settings_.FavouritesSize, current_dir_, items_, settings_.Form10,
+       settings_.SaveWin, log_, *this, prompter_,
+       [this](const std::string& dir) { return GotoDirectory(dir); },
+       [this] { return directory_panel_->MarkedDirectory(); }},
+      this);
+  bookmark_commands_->Register(commands_);
+}
+
 void TForm1::CreatePanels() {
   directory_panel_ = new DirectoryPanel(include_list_, exclude_list_);
   criteria_panel_ = new CriteriaPanel(criteria_, clock_);

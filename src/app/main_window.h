@@ -16,6 +16,7 @@
 #include "app/startup_options.h"
 #include "itemlist/item_list.h"
 #include "navigation/address_history.h"
+#include "navigation/bookmark_commands.h"
 #include "navigation/bookmarks.h"
 #include "base/check_list.h"
 #include "navigation/list_files.h"
@@ -265,7 +266,7 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
  public:
   const NavigationActions& NavigationCommands() const { return nav_actions_; }
   AddressBar* AddressField() const { return address_bar_; }
-  TForm10* BookmarksWindow() const { return bookmarks_window_; }
+  TForm10* BookmarksWindow() const { return bookmark_commands_->Window(); }
   TForm6* EditWindow() const { return edit_window_; }
 
   // The address history, and its restoring by the settings load: `entries` newest first,
@@ -278,12 +279,12 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   // The bookmark list; SetBookmarks replaces it (the settings load) and rebuilds the
   // "&Bookmarks" menu.
   const Bookmarks& BookmarkList() const { return bookmarks_; }
-  void SetBookmarks(std::vector<std::string> entries);
+  void SetBookmarks(std::vector<std::string> entries) {
+    bookmark_commands_->SetBookmarks(std::move(entries));
+  }
   // Adds a directory to the bookmarks: "Bookmark=" + dir (shown and logged), or "Bookmark
   // exists for: " + dir when it is there already.
-  void BookmarkDirectory(std::string dir);
-  // Jumps to the directory part of a bookmark's caption.
-  void JumpToBookmark(const std::string& caption);
+  void BookmarkDirectory(std::string dir) { bookmark_commands_->BookmarkDirectory(std::move(dir)); }
 
   CheckList& IncludeList() { return include_list_; }
   CheckList& ExcludeList() { return exclude_list_; }
@@ -303,7 +304,7 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   void CreateNavigationActions();
   void ConnectNavigationCommands();
   void ConnectListCommands();
-  void ConnectBookmarkCommands();
+  void CreateBookmarkCommands();
   // Address bar and tool buttons.
   void AddressEnter();
   void AddressChosen(int index);
@@ -336,10 +337,6 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   void AddFileToFileList();
   void ShowFileList();
   ListSaverContext ListSaving();
-  // Bookmarks.
-  void ShowBookmarksMenu();
-  void BookmarkItemDirectory();
-  void ManageBookmarks();
 
   AddressHistory addresses_;
   Bookmarks bookmarks_;
@@ -347,10 +344,8 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   NavigationActions nav_actions_;
   CommandRegistry commands_{this};
   AddressBar* address_bar_ = nullptr;
-  TForm10* bookmarks_window_ = nullptr;  // owned by this window
+  BookmarkCommands* bookmark_commands_ = nullptr;
   TForm6* edit_window_ = nullptr;        // owned by this window
-  // The last fixed entry of the "&Bookmarks" menu; the bookmarks follow it.
-  QAction* bookmarks_separator_ = nullptr;
 
   // The configuration dialog (main_window_config.cpp)
  public:

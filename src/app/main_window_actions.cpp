@@ -149,6 +149,7 @@ void TForm1::CreateActions() {
   CreateViewAndOptionActions();
   CreateNavigationActions();
   RegisterCommands();
+  CreateBookmarkCommands();
   CreateItemCommands();
   CreateInfoCommands();
 }
@@ -247,16 +248,12 @@ void TForm1::RegisterCommands() {
 
   r.Register("items.goto", n.goto_item, SelectionRule::kExactlyOne);
   r.Register("items.add_to_files", n.add_to_files, SelectionRule::kOneOrMore);
-  r.Register("items.bookmark_directory", n.bookmark_item, SelectionRule::kExactlyOne);
 
-  r.Register("bookmarks.add_current", n.bookmark_current);
-  r.Register("bookmarks.manage", n.manage_bookmarks);
   r.Register("tree.scan", actions_.tree_scan);
   r.Register("tree.dir_to_clipboard", n.dir_to_clipboard);
   r.Register("tree.refresh", n.refresh);
   r.Register("tree.add_to_list", n.add_to_list);
   r.Register("tree.add_to_skip", n.add_to_skip);
-  r.Register("tree.bookmark", n.bookmark_tree);
 }
 
 void TForm1::CreateMenus() {
@@ -274,7 +271,8 @@ void TForm1::CreateMenus() {
   actions_.items_menu = fill("Items", kItemsMenu);
   list_panel_->ItemMenu()->addActions(actions_.items_menu->actions());
   actions_.bookmarks_menu = fill("&Bookmarks", kBookmarksMenu);
-  bookmarks_separator_ = actions_.bookmarks_menu->actions().constLast();
+  bookmark_commands_->ShowIn(actions_.bookmarks_menu,
+                             actions_.bookmarks_menu->actions().constLast());
   actions_.help_menu = fill("Help", kHelpMenu);
   r.Fill(directory_panel_->TreeMenu(), kTreeMenu);
   item_commands_->Connect(r, {actions_.items_menu, list_panel_->ItemMenu()});

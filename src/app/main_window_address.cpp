@@ -36,12 +36,6 @@ void TForm1::CreateNavigationActions() {
   a.dir_to_clipboard = NewAction(this, "Directory to clipboard");
   a.add_to_list = NewAction(this, "Add to List");
   a.add_to_skip = NewAction(this, "Add to Skip");
-  a.bookmark_tree = NewAction(this, "Bookmark directory");
-  a.bookmark_item = NewAction(this, "Bookmark directory", "Ctrl+Shift+B");
-  a.bookmark_current = NewAction(this, "Bookmark current directory", "Ctrl+B");
-  a.manage_bookmarks = NewAction(this, "Manage bookmarks", "Alt+B");
-  // Alt+B is also the menu bar's key for "&Bookmarks"; the key map gives it to this command.
-  a.manage_bookmarks->setShortcutContext(Qt::WidgetShortcut);
   a.add_to_files = NewAction(this, "Add file to Files list", "Ctrl+Shift+A");
   a.file_goto = NewAction(this, "Goto...");
   a.file_open = NewAction(this, "Open");
@@ -73,7 +67,6 @@ void TForm1::ConnectNavigationCommands() {
   drives->insertActions(drives->actions().value(0), {a.copy_drive, a.refresh});
 
   ConnectListCommands();
-  ConnectBookmarkCommands();
 }
 
 void TForm1::RestoreAddresses(std::vector<std::string> entries, const std::string& address_text) {

@@ -9,7 +9,7 @@
 #include "app/criteria_panel.h"
 #include "app/directory_panel.h"
 #include "app/main_window.h"
-#include "app/screen_fit.h"
+#include "widgets/screen_fit.h"
 #include "app/startup_defaults.h"
 #include "platform/profile_file.h"
 #include "settings/numbered_list.h"

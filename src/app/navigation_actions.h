@@ -13,10 +13,6 @@ struct NavigationActions {
   QAction* dir_to_clipboard = nullptr;  // the tree's "Directory to clipboard"
   QAction* add_to_list = nullptr;       // the tree's "Add to List"
   QAction* add_to_skip = nullptr;       // the tree's "Add to Skip"
-  QAction* bookmark_tree = nullptr;     // the tree's "Bookmark directory"
-  QAction* bookmark_item = nullptr;     // "Items" > "Bookmark directory" (Ctrl+Shift+B)
-  QAction* bookmark_current = nullptr;  // "Bookmark current directory" (Ctrl+B)
-  QAction* manage_bookmarks = nullptr;  // "Manage bookmarks" (Alt+B)
   QAction* add_to_files = nullptr;      // "Items" > "Add file to Files list" (Ctrl+Shift+A)
 
   // The "Files" tab's menu, in its order.

@@ -390,11 +390,10 @@ void NavigationWindowTest::bookmarksAddExistAndJump() {
   home.tree.Dir("Data");
   ScriptedPrompter prompter;
   TForm1 form({kProgram, "-i"}, &prompter);
-  const NavigationActions& a = form.NavigationCommands();
   const std::string data = home.tree.Path("Data/");
 
   QVERIFY(form.SetTreeDirectory(home.tree.Path("Data")));
-  a.bookmark_current->trigger();
+  form.Command("bookmarks.add_current")->trigger();
   QCOMPARE(form.StatusText().toStdString(), "Bookmark=" + data);
   QCOMPARE(LogTexts(form.Log().Lines()).back(), "Bookmark=" + data);
   const std::size_t log_size = form.Log().Lines().size();
@@ -404,7 +403,7 @@ void NavigationWindowTest::bookmarksAddExistAndJump() {
   QCOMPARE(form.BookmarkList().Entries(), std::vector<std::string>{data});
 
   form.Items().Clear();
-  a.bookmark_item->trigger();
+  form.Command("items.bookmark_directory")->trigger();
   QCOMPARE(form.StatusText(), QString("No item selected for Bookmark"));
 
   QMenu* menu = form.Actions().bookmarks_menu;
@@ -421,7 +420,7 @@ void NavigationWindowTest::bookmarksWindowAppliesOnlyOnOk() {
   ScriptedPrompter prompter;
   TForm1 form({kProgram, "-i"}, &prompter);
   form.SetBookmarks({"/b/", "/a/"});
-  QAction* manage = form.NavigationCommands().manage_bookmarks;
+  QAction* manage = form.Command("bookmarks.manage");
 
   // Cancel drops every edit.
   OnBookmarksWindow([](TForm10* window) {
