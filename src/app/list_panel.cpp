@@ -3,7 +3,7 @@
 #include <QListWidget>
 #include <QMenu>
 
-#include "app/info_tab.h"
+#include "information/info_tab.h"
 #include "widgets/qt_text.h"
 #include "itemlist/item_list_view.h"
 

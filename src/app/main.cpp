@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "app/startup_defaults.h"
-#include "app/startup_options.h"
+#include "base/startup_options.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -14,11 +15,13 @@
 #include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/qt_prompter.h"
-#include "widgets/qt_text.h"
 #include "app/startup_defaults.h"
+#include "information/info_commands.h"
+#include "information/information.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/directory_path.h"
 #include "platform/file_system.h"
+#include "widgets/qt_text.h"
 
 namespace krellix {
 namespace {
@@ -60,6 +63,30 @@ TForm1::~TForm1() {
   // The log may outlive no view: its hooks point into this window.
   log_.on_line_added = nullptr;
   log_.on_cleared = nullptr;
+}
+
+void TForm1::CreateItemCommands() {
+  item_commands_ = new krellix::ItemCommands(
+      {items_, state_, stats_, list_panel_->ItemView(), *this, prompter_, *this,
+       [this] { return engine_.Running(); }, kCopyright},
+      this);
+  item_commands_->Register(commands_);
+}
+
+void TForm1::CreateInfoCommands() {
+  info_commands_ = new InfoCommands(
+      {items_, state_, stats_, paths_, startup_, locale_, clock_, engine_.Volumes(), current_dir_,
+       list_panel_->InfoView(),
+       [this] { return OutputNames{Header1, settings_.output.Header2, settings_.output.SaveName}; },
+       [this] { return list_panel_->Showing(ListPanel::kInfo); },
+       [this] { list_panel_->Show(ListPanel::kInfo); },
+       [this] { return directory_panel_->DriveBoxMount(); }},
+      this);
+  info_commands_->Register(commands_);
+  directory_panel_->DriveBox()->addAction(commands_.ActionFor("info.drive"));
+  connect(list_panel_, &QTabWidget::currentChanged, this, [this](int tab) {
+    if (tab == ListPanel::kInfo) info_commands_->FillTab();
+  });
 }
 
 void TForm1::CreateBookmarkCommands() {

@@ -11,9 +11,10 @@
 
 #include "base/activity_log.h"
 #include "base/environment_paths.h"
+#include "information/info_commands.h"
 #include "itemlist/item_commands.h"
 #include "app/navigation_actions.h"
-#include "app/startup_options.h"
+#include "base/startup_options.h"
 #include "itemlist/item_list.h"
 #include "navigation/address_history.h"
 #include "navigation/bookmark_commands.h"
@@ -389,22 +390,19 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   // The command registered under `id` (a disabled placeholder where none is).
   QAction* Command(const std::string& id) { return commands_.ActionFor(id); }
   // Fills the "Info" tab: the item list's statistics, computed afresh, and the environment.
-  void Information2Click();
+  void Information2Click() { info_commands_->FillTab(); }
 
  private:
   void CreateItemCommands();
   // "File info..." and "Drive info...", and the "Info" tab.
   void CreateInfoCommands();
-  // F12: fills the "Info" tab and shows it.
-  void ShowInformation();
-  void Totals2Click();
-  void Driveinfo1Click();
   // The clicked item goes to the rename box and the preview; neither pane exists yet, and the
   // rename and preview work fill these in.
   void FillRenameBox(const std::string& /*full_name*/) override {}
   void ViewFile(const std::string& /*full_name*/, bool /*force_text*/) override {}
 
   krellix::ItemCommands* item_commands_ = nullptr;
+  InfoCommands* info_commands_ = nullptr;
   // The item list font's character advances, for TextWidthBound.
   std::vector<int> advances_;
   QFont advances_font_;

@@ -64,7 +64,6 @@ void TForm1::RegisterKeyCommands() {
   r.Register("scan.dir_all", actions_.dir_all);
   r.Add("scan.rescan", "Scan", {}, [this] { RunScanCommand([this] { engine_.RescanCommand(); }); });
   r.Add("keys.no_function", "Key has no function", {}, [this] { ShowStatus("Key has no function"); });
-  r.Add("info.show", "Info", {}, [this] { ShowInformation(); });
   r.Add("pane.tree", "Tree", {}, [this] { directory_panel_->ShowPane(DirPane::kTree); });
   r.Add("pane.list", "List", {}, [this] { directory_panel_->ShowPane(DirPane::kList); });
   r.Add("pane.skip", "Skip", {}, [this] { directory_panel_->ShowPane(DirPane::kSkip); });

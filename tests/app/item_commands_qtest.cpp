@@ -6,8 +6,8 @@
 #include <QMenu>
 #include <QtTest>
 
-#include "app/info_tab.h"
-#include "app/info_windows.h"
+#include "information/info_tab.h"
+#include "information/info_windows.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
 #include "app/startup_defaults.h"

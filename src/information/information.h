@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/environment_paths.h"
-#include "app/startup_options.h"
+#include "base/startup_options.h"
 #include "itemlist/item_list_ops.h"
 #include "output/locale_format.h"
 #include "scan/statistics.h"

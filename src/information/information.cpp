@@ -1,4 +1,4 @@
-#include "app/information.h"
+#include "information/information.h"
 
 #include "platform/file_system.h"
 #include "platform/volume_labels.h"

@@ -1,4 +1,4 @@
-#include "app/info_tab.h"
+#include "information/info_tab.h"
 
 #include <QFormLayout>
 #include <QGroupBox>

@@ -1,4 +1,4 @@
-#include "app/info_windows.h"
+#include "information/info_windows.h"
 
 #include <QKeyEvent>
 #include <QLabel>

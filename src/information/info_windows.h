@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "app/information.h"
+#include "information/information.h"
 
 namespace krellix {
 

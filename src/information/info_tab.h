@@ -3,7 +3,7 @@
 #include <QScrollArea>
 #include <vector>
 
-#include "app/information.h"
+#include "information/information.h"
 
 class QFormLayout;
 class QGroupBox;

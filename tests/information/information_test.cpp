@@ -1,4 +1,4 @@
-#include "app/information.h"
+#include "information/information.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/startup_options.h"
+#include "base/startup_options.h"
 
 #include <algorithm>
 
