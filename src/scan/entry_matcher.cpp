@@ -7,6 +7,7 @@
 #include "platform/attributes.h"
 #include "platform/file_system.h"
 #include "scan/item_entry.h"
+#include "platform/unicode_text.h"
 #include "scan/scan_tokens.h"
 
 namespace krellix {
@@ -70,7 +71,7 @@ std::vector<EntryMatcher::Token>& EntryMatcher::TokensFor(const std::string& sca
       }
       t.text = std::move(raw);
       Token upper = t;
-      upper.tested = UpperAscii(t.tested);
+      upper.tested = unicode::UpperCase(t.tested);
       tokens_exact_.push_back(std::move(t));
       tokens_upper_.push_back(std::move(upper));
     }
@@ -97,7 +98,7 @@ std::optional<ScanError> EntryMatcher::NameTest(const std::string& entry_name, b
     bool r = negate;
     if (t.substring) {
       if (!have_x) {
-        x = TestText(criteria_.ignore_case ? UpperAscii(entry_name) : entry_name);
+        x = TestText(criteria_.ignore_case ? unicode::UpperCase(entry_name) : entry_name);
         have_x = true;
       }
       if (x.find(t.tested) != std::string::npos) r = !negate;
@@ -110,7 +111,7 @@ std::optional<ScanError> EntryMatcher::NameTest(const std::string& entry_name, b
       }
       if (!t.mask) return ScanError{Mask::InvalidMaskMessage(t.tested, t.mask_error)};
       if (!have_x) {
-        x = TestText(criteria_.ignore_case ? UpperAscii(entry_name) : entry_name);
+        x = TestText(criteria_.ignore_case ? unicode::UpperCase(entry_name) : entry_name);
         have_x = true;
       }
       if (t.mask->Matches(x)) r = !negate;
@@ -148,7 +149,7 @@ std::optional<ScanError> EntryMatcher::ProcessFile(const std::string& entry_name
   bool c = true;
   const bool is_dir = entry.IsDirectory();
   if (is_dir) {
-    if (!k.incl_dir_names || (!entry_name.empty() && entry_name.back() == '.')) c = false;
+    if (!k.incl_dir_names || IsDotEntry(entry_name)) c = false;
   } else if (k.excl_filenames) {
     c = false;
   }

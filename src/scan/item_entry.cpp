@@ -104,6 +104,12 @@ ItemFields ItemFieldViews::ToFields() const {
           std::string(File), std::string(Size), std::string(Date)};
 }
 
+bool IsDotEntry(std::string_view path) {
+  const auto slash = path.rfind(kPathDelim);
+  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  return name == "." || name == "..";
+}
+
 std::string_view ExtensionOf(std::string_view path) {
   const auto slash = path.rfind(kPathDelim);
   const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);

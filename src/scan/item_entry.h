@@ -55,6 +55,10 @@ std::string BuildItemEntry(const ItemFields& f, char sort_output, ItemLayout* la
 // it, so a damaged layout gives short fields, never a read past the end.
 ItemFieldViews ItemFieldsOf(std::string_view line, const ItemLayout& layout);
 
+// True for the entries "." and ".." (the name part of `path`); other names ending in "." are
+// ordinary names.
+bool IsDotEntry(std::string_view path);
+
 // The name part of a path without its extension: the name is cut at the first occurrence of
 // its extension (the text from its last "." on). "archive.tar.gz" gives "archive.tar",
 // "notes.txt.bak.txt" gives "notes".

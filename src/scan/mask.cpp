@@ -1,5 +1,9 @@
 #include "scan/mask.h"
 
+#include <algorithm>
+
+#include "platform/unicode_text.h"
+
 namespace krellix {
 
 std::string UpperAscii(std::string_view s) {
@@ -17,71 +21,88 @@ std::optional<Mask> Mask::Parse(std::string_view pattern, int* error_pos) {
     return std::nullopt;
   };
   while (i < n) {
-    const auto c = static_cast<unsigned char>(pattern[i]);
+    const unicode::Char ch = unicode::Decode(pattern, i);
     Element e{};
-    if (c == '*') {
+    if (ch.code == '*') {
       // Runs of stars are one star.
       if (mask.elements_.empty() || mask.elements_.back().kind != Kind::kAnyRun) {
         e.kind = Kind::kAnyRun;
         mask.elements_.push_back(e);
       }
-      ++i;
+      i += ch.length;
       continue;
     }
-    if (c == '?') {
+    if (ch.code == '?') {
       e.kind = Kind::kAnyChar;
       mask.elements_.push_back(e);
-      ++i;
+      i += ch.length;
       continue;
     }
-    if (c != '[') {
+    if (ch.code != '[') {
       e.kind = Kind::kLiteral;
-      e.literal = UpperAscii(c);
+      e.literal = unicode::Upper(ch.code);
       mask.elements_.push_back(e);
-      ++i;
+      i += ch.length;
       continue;
     }
     e.kind = Kind::kSet;
     ++i;
-    bool negate = false;
     if (i < n && pattern[i] == '!') {
-      negate = true;
+      e.negate = true;
       ++i;
     }
     bool closed = false;
     while (i < n) {
-      const auto lo = static_cast<unsigned char>(pattern[i]);
-      if (lo == ']') {
+      const unicode::Char lo = unicode::Decode(pattern, i);
+      if (lo.code == ']') {
         closed = true;
         ++i;
         break;
       }
-      if (i + 1 < n && pattern[i + 1] == '-') {
-        if (i + 2 >= n) return fail(n);
-        const auto hi = static_cast<unsigned char>(pattern[i + 2]);
-        if (hi == ']') return fail(i + 2);
-        for (unsigned x = lo; x <= hi; ++x) e.set.set(UpperAscii(static_cast<unsigned char>(x)));
-        i += 3;
+      char32_t hi = lo.code;
+      const std::size_t after = i + lo.length;
+      if (after < n && pattern[after] == '-') {
+        if (after + 1 >= n) return fail(n);
+        const unicode::Char h = unicode::Decode(pattern, after + 1);
+        if (h.code == ']') return fail(after + 1);
+        hi = h.code;
+        i = after + 1 + h.length;
       } else {
-        e.set.set(UpperAscii(lo));
-        ++i;
+        i = after;
       }
+      for (char32_t x = lo.code; x <= hi && x < 0x80; ++x) {
+        e.ascii.set(static_cast<unsigned char>(unicode::Upper(x)));
+      }
+      if (hi >= 0x80) e.wide.push_back({std::max<char32_t>(lo.code, 0x80), hi});
     }
     if (!closed) return fail(n);
-    if (negate) e.set.flip();
     mask.elements_.push_back(e);
   }
   return mask;
 }
 
-bool Mask::ElementMatches(const Element& e, unsigned char c) const {
+bool Mask::ElementMatches(const Element& e, char32_t c) const {
   switch (e.kind) {
     case Kind::kLiteral:
-      return e.literal == UpperAscii(c);
+      return e.literal == unicode::Upper(c);
     case Kind::kAnyChar:
       return true;
-    case Kind::kSet:
-      return e.set.test(UpperAscii(c));
+    case Kind::kSet: {
+      const char32_t up = unicode::Upper(c);
+      bool in = up < 0x80 && e.ascii.test(up);
+      if (!in && !e.wide.empty()) {
+        // A letter is in the set when the set names it in either case.
+        const char32_t low = unicode::Lower(c);
+        for (const Range& r : e.wide) {
+          if ((c >= r.lo && c <= r.hi) || (up >= r.lo && up <= r.hi) ||
+              (low >= r.lo && low <= r.hi)) {
+            in = true;
+            break;
+          }
+        }
+      }
+      return in != e.negate;
+    }
     case Kind::kAnyRun:
       break;
   }
@@ -89,21 +110,23 @@ bool Mask::ElementMatches(const Element& e, unsigned char c) const {
 }
 
 bool Mask::Matches(std::string_view text) const {
-  // Classic backtracking over the last star: linear for masks with one star, never worse than
-  // the product of the lengths.
+  // Classic backtracking over the last star, a character at a time: linear for masks with one
+  // star, never worse than the product of the lengths.
   std::size_t t = 0, m = 0;
   std::size_t star_m = std::string_view::npos, star_t = 0;
   const std::size_t nm = elements_.size();
   while (t < text.size()) {
+    const unicode::Char ch = unicode::Decode(text, t);
     if (m < nm && elements_[m].kind == Kind::kAnyRun) {
       star_m = m++;
       star_t = t;
-    } else if (m < nm && ElementMatches(elements_[m], static_cast<unsigned char>(text[t]))) {
+    } else if (m < nm && ElementMatches(elements_[m], ch.code)) {
       ++m;
-      ++t;
+      t += ch.length;
     } else if (star_m != std::string_view::npos) {
       m = star_m + 1;
-      t = ++star_t;
+      star_t += unicode::Decode(text, star_t).length;
+      t = star_t;
     } else {
       return false;
     }

@@ -9,8 +9,10 @@
 namespace krellix {
 
 // A file mask: "*" matches any run of characters (also none), "?" exactly one character, and
-// "[...]" one character of a set of characters and ranges ("[a-f0-9]"), negated by a "!" right
-// after the "[". Matching ignores the case of the letters a to z; other bytes compare exactly.
+// "[...]" one character of a set of characters and ranges ("[a-f0-9]", "[à-ÿ]"), negated by a
+// "!" right after the "[". Characters are UTF-8; matching ignores letter case, non-ASCII
+// letters included. A byte that is not valid UTF-8 is one character of its own and matches
+// only itself.
 class Mask {
  public:
   // Parses `pattern`. On a malformed mask returns nothing and sets `error_pos` to the 1-based
@@ -24,13 +26,18 @@ class Mask {
 
  private:
   enum class Kind { kLiteral, kAnyChar, kAnyRun, kSet };
+  struct Range {
+    char32_t lo, hi;
+  };
   struct Element {
     Kind kind;
-    unsigned char literal = 0;  // upper-cased
-    std::bitset<256> set;       // upper-cased members; already negated where "!" was given
+    char32_t literal = 0;     // upper-cased
+    std::bitset<128> ascii;   // the ASCII characters the set takes, case folded, before "!"
+    std::vector<Range> wide;  // ranges reaching beyond ASCII
+    bool negate = false;
   };
 
-  bool ElementMatches(const Element& e, unsigned char c) const;
+  bool ElementMatches(const Element& e, char32_t c) const;
 
   std::vector<Element> elements_;
 };

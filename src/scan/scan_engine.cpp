@@ -70,7 +70,7 @@ std::optional<ScanError> ScanEngine::Walk(const DirReader* parent, const char* n
     path_.resize(base);
     path_ += entry;
     if ((error = matcher_.ProcessFile(path_, reader))) break;
-    if (!st.SkipSubDir && ctx_.criteria.sub_dirs && !st.ScanFolderAll && path_.back() != '.' &&
+    if (!st.SkipSubDir && ctx_.criteria.sub_dirs && !st.ScanFolderAll && !IsDotEntry(entry) &&
         reader.IsDirectory()) {
       if ((error = Walk(&reader, entry))) break;
     }

@@ -38,6 +38,21 @@ INSTANTIATE_TEST_SUITE_P(
                       MaskCase{"many_stars_backtrack", "*a*b*c", "xxaxxbxxbxc", true},
                       MaskCase{"many_stars_fail", "*a*b*c", "xxaxxbxxbx", false},
                       MaskCase{"non_ascii_exact", "\xc3\xa9*", "\xc3\xa9t\xc3\xa9", true},
+                      // Characters, not bytes: "?" takes one whatever its length, sets and
+                      // ranges hold any character, and letter case folds beyond ASCII.
+                      MaskCase{"question_takes_a_utf8_char", "caf?.txt", "caf\xc3\xa9.txt", true},
+                      MaskCase{"question_not_one_byte_of_it", "caf??.txt", "caf\xc3\xa9.txt", false},
+                      MaskCase{"set_of_non_ascii", "[\xc3\xa9\xc3\xa8]t\xc3\xa9", "\xc3\xa8t\xc3\xa9", true},
+                      MaskCase{"non_ascii_range", "[\xc3\xa0-\xc3\xbf]x", "\xc3\xb1x", true},
+                      MaskCase{"non_ascii_range_miss", "[\xc3\xa0-\xc3\xbf]x", "ax", false},
+                      MaskCase{"non_ascii_range_folds_case", "[\xc3\xa0-\xc3\xbf]x", "\xc3\x91x", true},
+                      MaskCase{"negated_non_ascii", "[!\xc3\xa9]", "\xc3\xa9", false},
+                      MaskCase{"non_ascii_case_folds", "\xc3\x89T\xc3\x89.TXT", "\xc3\xa9t\xc3\xa9.txt", true},
+                      MaskCase{"greek_case_folds", "\xce\xb1*", "\xce\x91\xce\x92", true},
+                      // A byte that is no UTF-8 is one character that matches only itself.
+                      MaskCase{"invalid_byte_is_one_char", "caf?.txt", "caf\xe9.txt", true},
+                      MaskCase{"invalid_byte_literal", "caf\xe9*", "caf\xe9\xff", true},
+                      MaskCase{"invalid_byte_not_its_letter", "caf\xe9", "caf\xc3\xa9", false},
                       MaskCase{"empty_mask_empty_text", "", "", true},
                       MaskCase{"empty_mask_text", "", "a", false}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -65,6 +65,31 @@ TEST(ScanEngineTest, TheLargestItemLimitNeverWrapsAround) {
   EXPECT_EQ(e.items.Count(), std::size_t{3});
 }
 
+TEST(ScanEngineTest, LinuxNamesAreFoundAndReadBackExactly) {
+  // Names holding the field separator, quotes, a trailing dot or non-ASCII letters; a folder
+  // ending in "." is walked into. Every line names its file exactly, in every order.
+  test::TempTree t;
+  const std::vector<std::string> names = {"a | b.txt", " | lead/x.txt", "v1.", "dir./in.txt",
+                                          "caf\xc3\xa9.txt", "say \"hi\".txt"};
+  for (const std::string& n : names) t.File(n);
+  for (const char order : {'P', 'F', 'S', 'D'}) {
+    SCOPED_TRACE(order);
+    Engine e(t.Root());
+    e.state.SortOutput = order;
+    ASSERT_TRUE(e.engine.ScanCommand());
+    std::vector<std::string> found = e.Files();
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> expected;
+    for (const std::string& n : names) expected.push_back(t.Path(n));
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(found, expected);
+  }
+  Engine e(t.Root());
+  e.criteria.scan_text = "caf?.txt";
+  ASSERT_TRUE(e.engine.ScanCommand());
+  EXPECT_EQ(e.Files(), std::vector<std::string>{t.Path("caf\xc3\xa9.txt")});
+}
+
 TEST(ScanEngineTest, WalksDepthFirstSortsAndLogsTheRun) {
   test::TempTree t;
   t.File("b.txt");
