@@ -5,11 +5,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/criteria_panel.h"
 #include "app/directory_panel.h"
@@ -21,7 +24,9 @@
 #include "itemlist/item_list_view.h"
 #include "navigation/directory_path.h"
 #include "platform/file_system.h"
+#include "settings/settings_commands.h"
 #include "widgets/qt_text.h"
+#include "widgets/screen_fit.h"
 
 namespace krellix {
 namespace {
@@ -34,6 +39,24 @@ constexpr int kPreviewBar = 25;
 std::unique_ptr<Prompter> OwnPrompter(Prompter* given, QWidget* window) {
   if (given != nullptr) return nullptr;
   return std::make_unique<QtPrompter>(window);
+}
+
+// Takes a stored layout. A window stored beyond the right or bottom edge comes back against
+// that edge.
+void PlaceWindow(QWidget* window, QSplitter* splitter, DirectoryPanel* panel,
+                 const WindowLayout& stored) {
+  const QList<int> sizes = splitter->sizes();
+  const WindowPlace& place = stored.window;
+  QRect g(place.left, place.top, place.width, place.height);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    g = WithSizeOnDesktop(g);
+    if (g.left() > area.width()) g.moveLeft(area.width() - g.width());
+    if (g.top() > area.height()) g.moveTop(area.height() - g.height());
+  }
+  window->setGeometry(g);
+  splitter->setSizes({stored.split, std::max(0, sizes.value(0) + sizes.value(1) - stored.split)});
+  panel->SetPreviewHeight(stored.preview);
 }
 
 }  // namespace
@@ -174,7 +197,7 @@ void TForm1::FormCreate(const std::vector<std::string>& args) {
   criteria_panel_->SetHistory(history_.Entries());
 
   SetDefaults(true, "");
-  CreateConfigurationDialog();
+  settings_commands_->CreateDialog();
   CreateTrayIcon();
 
   // The preview pane is as high as the panel is wide, plus its button strip; collapsed to the
@@ -223,7 +246,7 @@ void TForm1::SetDefaults(bool create, const std::string& file_name) {
   if (!state_.ScanToFile) state_.SortOutput = 'P';
   if (state_.SortOutput == '-') items_.SetSorted(false);
 
-  if (!startup_.SkipIni) ReadSettingsFile(create, file_name);
+  if (!startup_.SkipIni) settings_commands_->ReadFile(create, file_name);
   criteria_panel_->Refresh();
   ApplyPreferences();
   LoadListFiles();
@@ -254,7 +277,98 @@ void TForm1::ApplyPreferences() {
     actions_.confirm[i]->setChecked(marks[i]);
 }
 
+void TForm1::CreateSettingsCommands() {
+  settings_commands_ = new SettingsCommands(
+      {
+          .settings = settings_,
+          .state = state_,
+          .criteria = criteria_,
+          .paths = paths_,
+          .history = history_,
+          .items = items_,
+          .skip_ini = startup_.SkipIni,
+          .log = log_,
+          .prompter = prompter_,
+          .clock = clock_,
+          .locale = locale_,
+          .host = *this,
+          .window = this,
+          .version_title = std::string("Krellix ") + kVersion,
+          .busy = [this] { return engine_.Running(); },
+          .clear_items = [this] { item_commands_->Clear(); },
+          .refresh_items = [this] { list_panel_->ItemView()->Refresh(); },
+          .show_preferences = [this] { ApplyPreferences(); },
+          .show_criteria = [this] { criteria_panel_->Refresh(); },
+          .show_custom_strings =
+              [this] {
+                for (std::size_t i = 0; i < actions_.custom.size(); ++i) {
+                  actions_.custom[i]->setText(ToQt(settings_.CustOpt[i]));
+                }
+              },
+          .show_auto_scan = [this](bool on) { actions_.auto_scan->setChecked(!on); },
+          .show_scan_history = [this] { ShowScanHistory(); },
+          .list_scan_history = [this] { criteria_panel_->SetHistory(history_.Entries()); },
+          .refresh_info =
+              [this] {
+                if (list_panel_->Showing(ListPanel::kInfo)) Information2Click();
+              },
+          .set_defaults = [this](bool create,
+                                 const std::string& file) { SetDefaults(create, file); },
+          .bookmarks = [this] { return bookmarks_.Entries(); },
+          .set_bookmarks =
+              [this](std::vector<std::string> entries) { SetBookmarks(std::move(entries)); },
+          .addresses = [this] { return addresses_.Entries(); },
+          .address_text = [this] { return AddressText(); },
+          .restore_addresses =
+              [this](std::vector<std::string> entries, const std::string& text) {
+                RestoreAddresses(std::move(entries), text);
+              },
+          .layout =
+              [this] {
+                const QRect g = geometry();
+                return WindowLayout{{g.top(), g.left(), g.height(), g.width()},
+                                    splitter_->sizes().value(0),
+                                    directory_panel_->PreviewHeight()};
+              },
+          .restore_layout =
+              [this](const WindowLayout& stored) {
+                PlaceWindow(this, splitter_, directory_panel_, stored);
+              },
+          .drive_mount = [this] { return directory_panel_->DriveBoxMount(); },
+      },
+      this);
+  settings_commands_->Register(commands_);
+}
+
+void TForm1::ShowScanHistory() {
+  if (settings_.ComboSort) history_.SortEntries();
+  criteria_panel_->SetHistory(history_.Entries());
+}
+
 QString TForm1::StatusText() const { return status_->text(); }
+
+void TForm1::FormCloseQuery() {
+  CloseDown = true;
+  state_.CancelStopEsc = true;
+  StopPreview();
+  log_.AddLogLine("Closing_down=Yes");
+  if (settings_.SaveIncList) {
+    AutoSaveIncludeList();
+    log_.AddLogLine("Include_list_saved=Yes");
+  }
+  if (settings_.SaveExcList) {
+    AutoSaveExcludeList();
+    log_.AddLogLine("Exclude_list_saved=Yes");
+  }
+  // "Save File list" is honoured like the other two list options.
+  if (settings_.SaveFileList) {
+    AutoSaveFileList();
+    log_.AddLogLine("File_list_saved=Yes");
+  }
+  settings_commands_->WriteAtClose();
+  log_.AddLogLine("Close_complete=Yes");
+  if (settings_.LogSave) SaveLogfile(LogSaver(), LogSaveKind::kSilent);
+}
 
 void TForm1::closeEvent(QCloseEvent* event) {
   if (engine_.Running()) {

@@ -28,15 +28,12 @@
 #include "output/output_writer.h"
 #include "output/scan_output_file.h"
 #include "platform/clock.h"
-#include "platform/file_result.h"
 #include "platform/prompter.h"
 #include "scan/scan_engine.h"
 #include "scan/scan_host.h"
 #include "scan/scan_state.h"
 #include "scan/selection_criteria.h"
 #include "settings/app_settings.h"
-#include "settings/config_values.h"
-#include "settings/value_range.h"
 #include "widgets/command_registry.h"
 
 class QAction;
@@ -51,11 +48,10 @@ namespace krellix {
 
 class AddressBar;
 class CriteriaPanel;
-class ProfileFile;
+class SettingsCommands;
 class TForm6;
 class TForm10;
 class TForm2;
-class TForm4;
 class TForm5;
 class DirectoryPanel;
 class ListPanel;
@@ -94,7 +90,6 @@ struct MainActions {
   QAction* show_preview = nullptr;
   QAction* reset_window = nullptr;
   QAction* reset_criteria = nullptr;
-  QAction* configuration = nullptr;  // "&Configuration", the tool button and F11
   QAction* exit_button = nullptr;    // the tool button "Exit (Alt+F4)"
   // "Confirm Delete directory", "Confirm Rename directory", "Confirm Purge file", "Confirm
   // Delete file", "Confirm Rename file", "Preview Rename file", "Confirm Attrib file".
@@ -137,7 +132,6 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   const ScanHistory& History() const { return history_; }
   ScanEngine& Engine() { return engine_; }
   const MainActions& Actions() const { return actions_; }
-  TForm4* ConfigurationWindow() const { return config_window_; }
   // The tray icon's menu: "Restore" and "Exit".
   QMenu* TrayMenu() const { return tray_menu_; }
   CriteriaPanel* CriteriaTabs() const { return criteria_panel_; }
@@ -188,14 +182,8 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   void ScantoFile1Click();
   void SaveLogCommand();
   void ClearLogCommand();
-  // The settings file (main_window_settings.cpp): the file step of SetDefaults, and the
-  // shutdown sequence that runs before the window closes.
-  void ReadSettingsFile(bool create, const std::string& file_name);
-  void ApplyStoredGeometry(const ProfileFile& file, const OutOfRangeReport& report);
+  // The shutdown sequence that runs before the window closes.
   void FormCloseQuery();
-  // Puts the shutdown keys into `file` (in memory) and returns the log lines that say so.
-  std::vector<std::string> WriteShutdownSettings(ProfileFile& file);
-  void WriteDialogPlaces(ProfileFile& file);
   LogSaverContext LogSaver();
   // After saving: the scan string box gets the focus when the Tree and Scan tabs show.
   void FocusScanBoxIfShowing();
@@ -235,10 +223,6 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   std::unique_ptr<Prompter> own_prompter_;
   Prompter& prompter_;
   ScanEngine engine_;
-
-  // The settings file's stamps, shown by the configuration dialog.
-  std::string iniCreated = "not found";
-  std::string iniModified = "not found";
 
   // Output file: the writer and its dialogs, created before the first scan can need them.
   std::string Header1;
@@ -348,41 +332,23 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   BookmarkCommands* bookmark_commands_ = nullptr;
   TForm6* edit_window_ = nullptr;        // owned by this window
 
-  // The configuration dialog (main_window_config.cpp)
+  // The configuration command and the settings file
  public:
-  // "&Configuration": shows the dialog and, when it closes with OK, follows up on the main
-  // window (a new item order clears the list, panes and hints, the custom scan strings).
-  void ConfigurationCommand();
-  // What the dialog shows when it opens.
-  ConfigValues CurrentConfigValues();
-  // Applies the dialog's values to the program and its controls; false when a number field
-  // stopped it.
-  bool ActivateSettings(const ConfigValues& v);
-  // Writes the configuration to `file_name`: the dialog's own keys from `v`, the rest from the
-  // program; "SavedConfiguration=" on success, "Unable to write to " on failure.
-  void SaveSettings(const std::string& file_name, const ConfigValues& v);
+  // "&Configuration", its dialog, and the settings file's reading and writing.
+  SettingsCommands& Configuration() { return *settings_commands_; }
 
  private:
-  void CreateConfigurationDialog();
-  // "Unable to write to " and the file, shown and logged.
-  void ReportUnwritable(const std::string& file_name, const FileError& error);
-  void SaveConfigurationCommand(const ConfigValues& v);
-  void ClearScanHistoryCommand();
-  void ClearBookmarksCommand();
-  bool CreateIniCommand();
-  void DeleteIniCommand();
-  void BackupIniCommand();
+  void CreateSettingsCommands();
   // Shows the scan history in the scan string box, sorted first when ComboSort is on.
   void ShowScanHistory();
 
-  TForm4* config_window_ = nullptr;  // owned by this window
+  SettingsCommands* settings_commands_ = nullptr;
 
   // The notification-area icon (main_window_tray.cpp).
   void CreateTrayIcon();
   void RestoreFromTray();
   QSystemTrayIcon* tray_ = nullptr;
   QMenu* tray_menu_ = nullptr;
-  std::array<std::string, 5> applied_custom_;
 
   // Item list commands
  public:

@@ -152,6 +152,7 @@ void TForm1::CreateActions() {
   CreateBookmarkCommands();
   CreateItemCommands();
   CreateInfoCommands();
+  CreateSettingsCommands();
 }
 
 void TForm1::CreateEditActions() {
@@ -212,10 +213,6 @@ void TForm1::CreateViewAndOptionActions() {
   connect(actions_.reset_criteria, &QAction::triggered, this, [this] {
     if (!engine_.Running()) SetDefaults(false, "");
   });
-  actions_.configuration = NewAction(this, "&Configuration", "Alt+C");
-  actions_.configuration->setToolTip("Configuration");
-  actions_.configuration->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-  connect(actions_.configuration, &QAction::triggered, this, [this] { ConfigurationCommand(); });
 }
 
 void TForm1::RegisterCommands() {
@@ -244,7 +241,6 @@ void TForm1::RegisterCommands() {
     r.Register(confirm_ids[k], actions_.confirm[k]);
   }
   r.Register("options.reset_criteria", actions_.reset_criteria);
-  r.Register("options.configuration", actions_.configuration);
 
   r.Register("items.goto", n.goto_item, SelectionRule::kExactlyOne);
   r.Register("items.add_to_files", n.add_to_files, SelectionRule::kOneOrMore);
@@ -288,7 +284,8 @@ void TForm1::CreateToolBar() {
   tool_bar_->addAction(actions_.dir_all);
   tool_bar_->addAction(actions_.auto_scan);
   tool_bar_->addAction(actions_.save);
-  tool_bar_->addAction(actions_.configuration);
+  QAction* configuration = commands_.Find("options.configuration");
+  tool_bar_->addAction(configuration);
   actions_.exit_button =
       new QAction(style()->standardIcon(QStyle::SP_DialogCloseButton), "Exit (Alt+F4)", this);
   actions_.exit_button->setToolTip("Exit (Alt+F4)");
@@ -306,7 +303,7 @@ void TForm1::CreateToolBar() {
   tool_bar_->widgetForAction(actions_.dir_all)->setObjectName("dirAllButton");
   tool_bar_->widgetForAction(actions_.auto_scan)->setObjectName("autoScanButton");
   tool_bar_->widgetForAction(actions_.save)->setObjectName("saveButton");
-  tool_bar_->widgetForAction(actions_.configuration)->setObjectName("configurationButton");
+  tool_bar_->widgetForAction(configuration)->setObjectName("configurationButton");
   tool_bar_->widgetForAction(actions_.exit_button)->setObjectName("exitButton");
   addToolBarBreak();
   addToolBar(address_bar_);

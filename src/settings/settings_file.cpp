@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "platform/file_system.h"
 #include "platform/profile_file.h"
 #include "settings/app_settings.h"
 #include "settings/numbered_list.h"
@@ -49,6 +50,35 @@ void ClearScanHistoryKeys(ProfileFile& file, int history_size) {
 
 void ClearBookmarkKeys(ProfileFile& file, int favourites_size) {
   ClearListKeys(file, kBookmarkKeys, favourites_size);
+}
+
+std::vector<std::string> WriteClosingKeys(ProfileFile& file, const AppSettings& app,
+                                          const ClosingValues& v) {
+  std::vector<std::string> done;
+  if (app.SaveWin) {
+    WriteWindowLayout(file, v.layout, app);
+    done.push_back("Window_position_saved=Yes");
+  }
+  if (app.SaveFav) {
+    WriteNumberedList(file, kBookmarkKeys, app.FavouritesSize, "", v.lists.bookmarks);
+    done.push_back("Bookmarks_saved=Yes");
+  }
+  if (app.SaveHist) {
+    WriteNumberedList(file, kScanHistoryKeys, app.HistorySize, v.lists.scan_text,
+                      v.lists.scan_history);
+    done.push_back("History_saved=Yes");
+  }
+  if (app.SaveAddr) {
+    WriteNumberedList(file, kAddressKeys, app.AddressSize, v.lists.address_text, v.lists.addresses);
+    done.push_back("Address saved");
+  }
+  if (app.SaveDir) {
+    const int code = v.drive_mount.empty() ? 0 : static_cast<unsigned char>(v.drive_mount[0]);
+    file.WriteInt("Prefs", "mDrv", code);
+    file.Write("Prefs", "mDir", WithTrailingDelim(v.directory));
+    done.push_back("Directory_saved=Yes");
+  }
+  return done;
 }
 
 std::string BackupName(const std::string& ini_name, WallMs now) {

@@ -11,6 +11,7 @@
 #include "platform/profile_file.h"
 #include "platform/scripted_prompter.h"
 #include "settings/configuration_dialog.h"
+#include "settings/settings_commands.h"
 #include "support/fake_output_dialogs.h"
 #include "support/window_fixture.h"
 
@@ -25,7 +26,7 @@ const char* kProgram = "/opt/krellix/krellix";
 
 template <typename T>
 T* Control(TForm1& form, const char* name) {
-  T* control = form.ConfigurationWindow()->findChild<T*>(name);
+  T* control = form.Configuration().Dialog()->findChild<T*>(name);
   if (control == nullptr) qFatal("no control %s", name);
   return control;
 }
@@ -36,10 +37,10 @@ void Click(TForm1& form, const char* name) { Control<QAbstractButton>(form, name
 void Configure(TForm1& form, const std::function<void()>& steps) {
   bool shown = false;
   QTimer::singleShot(0, [&] {
-    shown = form.ConfigurationWindow()->isVisible();
+    shown = form.Configuration().Dialog()->isVisible();
     steps();
   });
-  form.ConfigurationCommand();
+  form.Configuration().ConfigurationCommand();
   QVERIFY(shown);
 }
 
@@ -125,7 +126,7 @@ void ConfigurationWindowTest::okTakesTheCustomStringsAndTrimsBookmarks() {
     Control<QLineEdit>(form, "ItemLimit")->setText("many");
     Control<QLineEdit>(form, "Header2")->setText("not applied");
     Click(form, "OkButton");
-    QVERIFY(form.ConfigurationWindow()->isVisible());
+    QVERIFY(form.Configuration().Dialog()->isVisible());
     Click(form, "CancelButton");
   });
   QVERIFY(test::WasShown(prompter, "''many'' is not a valid integer value"));
@@ -189,7 +190,7 @@ void ConfigurationWindowTest::createInARunWithoutSettingsFile() {
   Configure(form, [&] {
     Click(form, "Hidden");  // a change of the dialog's own, saved with the new file
     Click(form, "CreateIni");
-    QVERIFY(form.ConfigurationWindow()->isVisible());
+    QVERIFY(form.Configuration().Dialog()->isVisible());
     Click(form, "CancelButton");
   });
   QVERIFY(test::WasShown(prompter, test::SettingsFilePath(home) + " - created"));
@@ -269,7 +270,7 @@ void ConfigurationWindowTest::functionKeyOpensTheDialog() {
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   bool shown = false;
   QTimer::singleShot(0, [&] {
-    shown = form.ConfigurationWindow()->isVisible();
+    shown = form.Configuration().Dialog()->isVisible();
     Click(form, "CancelButton");
   });
   QTest::keyClick(&form, Qt::Key_F11);

@@ -13,6 +13,7 @@
 #include "platform/file_system.h"
 #include "platform/profile_file.h"
 #include "platform/scripted_prompter.h"
+#include "settings/settings_commands.h"
 #include "support/fake_output_dialogs.h"
 #include "support/window_fixture.h"
 
@@ -365,12 +366,12 @@ void SettingsWindowTest::savedConfigurationComesBackOnTheNextStart() {
     s.SortOutput = 'D';
     s.AutoScan = false;
     QVERIFY(form.SetTreeDirectory(home.tree.Path("start")));
-    saved = form.CurrentConfigValues();
+    saved = form.Configuration().CurrentValues();
     saved.paths.DefaultDir = home.tree.Path("start/");
-    form.ActivateSettings(saved);
-    form.SaveSettings(form.Paths().IniName, saved);
+    form.Configuration().ActivateSettings(saved);
+    form.Configuration().SaveSettings(form.Paths().IniName, saved);
     QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "SavedConfiguration="), 1);
-    saved = form.CurrentConfigValues();
+    saved = form.Configuration().CurrentValues();
     // Dialogs never shown are stored at the main window's place.
     const QRect g = form.geometry();
     saved.app.Form8 = saved.app.Form10 = WindowPlace{g.top(), g.left(), g.height(), g.width()};
@@ -379,7 +380,7 @@ void SettingsWindowTest::savedConfigurationComesBackOnTheNextStart() {
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram}, &prompter, &dialogs);
-  ConfigValues loaded = form.CurrentConfigValues();
+  ConfigValues loaded = form.Configuration().CurrentValues();
   // What the file never keeps starts afresh in every run.
   loaded.app.tempAutoScan = saved.app.tempAutoScan;
   loaded.criteria.min.text = saved.criteria.min.text;
