@@ -18,6 +18,7 @@
 #include "app/startup_defaults.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/directory_path.h"
+#include "navigation/list_commands.h"
 #include "platform/file_system.h"
 
 namespace krellix {
@@ -189,7 +190,7 @@ void TForm1::SetDefaults(bool create, const std::string& file_name) {
   if (!startup_.SkipIni) ReadSettingsFile(create, file_name);
   criteria_panel_->Refresh();
   ApplyPreferences();
-  LoadListFiles();
+  list_commands_->LoadListFiles();
 
   const std::string start = settings_.SaveDir ? paths_.mruDir : paths_.DefaultDir;
   if (!SetTreeDirectory(start) && !SetTreeDirectory(paths_.DefaultDir)) {

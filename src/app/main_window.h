@@ -49,8 +49,8 @@ namespace krellix {
 
 class AddressBar;
 class CriteriaPanel;
+class ListCommands;
 class ProfileFile;
-class TForm6;
 class TForm10;
 class TForm2;
 class TForm4;
@@ -266,7 +266,6 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   const NavigationActions& NavigationCommands() const { return nav_actions_; }
   AddressBar* AddressField() const { return address_bar_; }
   TForm10* BookmarksWindow() const { return bookmarks_window_; }
-  TForm6* EditWindow() const { return edit_window_; }
 
   // The address history, and its restoring by the settings load: `entries` newest first,
   // the position back at 0, `address_text` in the address field.
@@ -288,21 +287,12 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   CheckList& IncludeList() { return include_list_; }
   CheckList& ExcludeList() { return exclude_list_; }
   const FileList& Files() const { return file_list_; }
-
-  // The start-up load of "inclist.txt", "exclist.txt" and "filelist.txt": each list whose
-  // file exists is refilled from it. The settings load runs it.
-  void LoadListFiles();
-  // The shutdown's automatic saves, each to the list's own file without a dialog; the
-  // shutdown decides which of them run. A failure shows "Cannot autosave: " (include and
-  // exclude lists) or "Cannot open(autosave): " (file list) with the file name.
-  void AutoSaveIncludeList();
-  void AutoSaveExcludeList();
-  void AutoSaveFileList();
+  // The include, exclude and file list commands, with the lists' loads and saves.
+  ListCommands& Lists() { return *list_commands_; }
 
  private:
   void CreateNavigationActions();
   void ConnectNavigationCommands();
-  void ConnectListCommands();
   void ConnectBookmarkCommands();
   // Address bar and tool buttons.
   void AddressEnter();
@@ -316,26 +306,7 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   void CopyDrive();
   void DirectoryToClipboard();
   void RefreshDirectories();
-  // The include ("List", `include` true) and exclude ("Skip") lists.
-  void ConnectCheckList(bool include);
-  void ClearCheckList(bool include);
-  void LoadCheckList(bool include);
-  void SaveCheckListCommand(bool include);
-  void GotoCheckListEntry(bool include, int row);
-  void AddDirectoryToList(bool include);
-  void RemoveListDirectory(bool include);
-  void CheckListEntries(bool include, bool on);
-  void AddTreeDirectoryToList(bool include);
-  // The file list ("Files" tab).
-  void FileListGoto(bool open);
-  void ClearFileList();
-  void LoadFileList();
-  void EditFileList();
-  void SaveFileListCommand();
-  void RemoveFileEntry();
-  void AddFileToFileList();
-  void ShowFileList();
-  ListSaverContext ListSaving();
+  void CreateListCommands();
   // Bookmarks.
   void ShowBookmarksMenu();
   void BookmarkItemDirectory();
@@ -348,7 +319,7 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   CommandRegistry commands_{this};
   AddressBar* address_bar_ = nullptr;
   TForm10* bookmarks_window_ = nullptr;  // owned by this window
-  TForm6* edit_window_ = nullptr;        // owned by this window
+  ListCommands* list_commands_ = nullptr;
   // The last fixed entry of the "&Bookmarks" menu; the bookmarks follow it.
   QAction* bookmarks_separator_ = nullptr;
 

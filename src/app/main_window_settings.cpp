@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/screen_fit.h"
 #include "app/startup_defaults.h"
+#include "navigation/list_commands.h"
 #include "platform/profile_file.h"
 #include "settings/numbered_list.h"
 #include "settings/settings_file.h"
@@ -170,16 +171,16 @@ void TForm1::FormCloseQuery() {
   StopPreview();
   log_.AddLogLine("Closing_down=Yes");
   if (settings_.SaveIncList) {
-    AutoSaveIncludeList();
+    list_commands_->AutoSaveIncludeList();
     log_.AddLogLine("Include_list_saved=Yes");
   }
   if (settings_.SaveExcList) {
-    AutoSaveExcludeList();
+    list_commands_->AutoSaveExcludeList();
     log_.AddLogLine("Exclude_list_saved=Yes");
   }
   // "Save File list" is honoured like the other two list options.
   if (settings_.SaveFileList) {
-    AutoSaveFileList();
+    list_commands_->AutoSaveFileList();
     log_.AddLogLine("File_list_saved=Yes");
   }
   // The settings file is written only where it exists; closing never creates it.
