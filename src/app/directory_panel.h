@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/check_list.h"
+#include "navigation/list_tab_controls.h"
 #include "platform/file_system.h"
 #include "scan/scan_host.h"
 
@@ -22,18 +23,6 @@ class DirectoryTreeModel;
 
 class CheckListWidget;
 class VolumeLabels;
-
-// The buttons and context menu commands of a "List" or "Skip" tab.
-struct ListTabControls {
-  QPushButton* clear = nullptr;
-  QPushButton* load = nullptr;
-  QPushButton* save = nullptr;
-  QAction* goto_dir = nullptr;  // "Goto..."
-  QAction* add = nullptr;       // "Add directory"
-  QAction* remove = nullptr;    // "Remove directory"
-  QAction* select_all = nullptr;
-  QAction* select_none = nullptr;
-};
 
 // The left panel: the "Tree" tab with the drive box, the directory tree and the preview pane
 // below them, and the "List" (include) and "Skip" (exclude) tabs.

@@ -23,6 +23,7 @@
 #include "information/information.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/directory_path.h"
+#include "navigation/list_commands.h"
 #include "platform/file_system.h"
 #include "settings/settings_commands.h"
 #include "widgets/qt_text.h"
@@ -249,7 +250,7 @@ void TForm1::SetDefaults(bool create, const std::string& file_name) {
   if (!startup_.SkipIni) settings_commands_->ReadFile(create, file_name);
   criteria_panel_->Refresh();
   ApplyPreferences();
-  LoadListFiles();
+  list_commands_->LoadListFiles();
 
   const std::string start = settings_.SaveDir ? paths_.mruDir : paths_.DefaultDir;
   if (!SetTreeDirectory(start) && !SetTreeDirectory(paths_.DefaultDir)) {
@@ -353,16 +354,16 @@ void TForm1::FormCloseQuery() {
   StopPreview();
   log_.AddLogLine("Closing_down=Yes");
   if (settings_.SaveIncList) {
-    AutoSaveIncludeList();
+    list_commands_->AutoSaveIncludeList();
     log_.AddLogLine("Include_list_saved=Yes");
   }
   if (settings_.SaveExcList) {
-    AutoSaveExcludeList();
+    list_commands_->AutoSaveExcludeList();
     log_.AddLogLine("Exclude_list_saved=Yes");
   }
   // "Save File list" is honoured like the other two list options.
   if (settings_.SaveFileList) {
-    AutoSaveFileList();
+    list_commands_->AutoSaveFileList();
     log_.AddLogLine("File_list_saved=Yes");
   }
   settings_commands_->WriteAtClose();

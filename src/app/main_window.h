@@ -48,8 +48,9 @@ namespace krellix {
 
 class AddressBar;
 class CriteriaPanel;
+class ListCommands;
+class ProfileFile;
 class SettingsCommands;
-class TForm6;
 class TForm10;
 class TForm2;
 class TForm5;
@@ -252,7 +253,6 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   const NavigationActions& NavigationCommands() const { return nav_actions_; }
   AddressBar* AddressField() const { return address_bar_; }
   TForm10* BookmarksWindow() const { return bookmark_commands_->Window(); }
-  TForm6* EditWindow() const { return edit_window_; }
 
   // The address history, and its restoring by the settings load: `entries` newest first,
   // the position back at 0, `address_text` in the address field.
@@ -274,22 +274,14 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   CheckList& IncludeList() { return include_list_; }
   CheckList& ExcludeList() { return exclude_list_; }
   const FileList& Files() const { return file_list_; }
-
-  // The start-up load of "inclist.txt", "exclist.txt" and "filelist.txt": each list whose
-  // file exists is refilled from it. The settings load runs it.
-  void LoadListFiles();
-  // The shutdown's automatic saves, each to the list's own file without a dialog; the
-  // shutdown decides which of them run. A failure shows "Cannot autosave: " (include and
-  // exclude lists) or "Cannot open(autosave): " (file list) with the file name.
-  void AutoSaveIncludeList();
-  void AutoSaveExcludeList();
-  void AutoSaveFileList();
+  // The include, exclude and file list commands, with the lists' loads and saves.
+  ListCommands& Lists() { return *list_commands_; }
 
  private:
   void CreateNavigationActions();
   void ConnectNavigationCommands();
-  void ConnectListCommands();
   void CreateBookmarkCommands();
+  void CreateListCommands();
   // Address bar and tool buttons.
   void AddressEnter();
   void AddressChosen(int index);
@@ -302,26 +294,6 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   void CopyDrive();
   void DirectoryToClipboard();
   void RefreshDirectories();
-  // The include ("List", `include` true) and exclude ("Skip") lists.
-  void ConnectCheckList(bool include);
-  void ClearCheckList(bool include);
-  void LoadCheckList(bool include);
-  void SaveCheckListCommand(bool include);
-  void GotoCheckListEntry(bool include, int row);
-  void AddDirectoryToList(bool include);
-  void RemoveListDirectory(bool include);
-  void CheckListEntries(bool include, bool on);
-  void AddTreeDirectoryToList(bool include);
-  // The file list ("Files" tab).
-  void FileListGoto(bool open);
-  void ClearFileList();
-  void LoadFileList();
-  void EditFileList();
-  void SaveFileListCommand();
-  void RemoveFileEntry();
-  void AddFileToFileList();
-  void ShowFileList();
-  ListSaverContext ListSaving();
 
   AddressHistory addresses_;
   Bookmarks bookmarks_;
@@ -330,7 +302,7 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   CommandRegistry commands_{this};
   AddressBar* address_bar_ = nullptr;
   BookmarkCommands* bookmark_commands_ = nullptr;
-  TForm6* edit_window_ = nullptr;        // owned by this window
+  ListCommands* list_commands_ = nullptr;
 
   // The configuration command and the settings file
  public:

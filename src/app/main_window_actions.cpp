@@ -14,7 +14,9 @@
 #include "app/list_panel.h"
 #include "app/main_window.h"
 #include "widgets/qt_text.h"
+#include "itemlist/item_list_view.h"
 #include "navigation/address_bar.h"
+#include "navigation/list_commands.h"
 
 namespace krellix {
 namespace {
@@ -153,6 +155,7 @@ void TForm1::CreateActions() {
   CreateItemCommands();
   CreateInfoCommands();
   CreateSettingsCommands();
+  CreateListCommands();
 }
 
 void TForm1::CreateEditActions() {
@@ -243,13 +246,10 @@ void TForm1::RegisterCommands() {
   r.Register("options.reset_criteria", actions_.reset_criteria);
 
   r.Register("items.goto", n.goto_item, SelectionRule::kExactlyOne);
-  r.Register("items.add_to_files", n.add_to_files, SelectionRule::kOneOrMore);
 
   r.Register("tree.scan", actions_.tree_scan);
   r.Register("tree.dir_to_clipboard", n.dir_to_clipboard);
   r.Register("tree.refresh", n.refresh);
-  r.Register("tree.add_to_list", n.add_to_list);
-  r.Register("tree.add_to_skip", n.add_to_skip);
 }
 
 void TForm1::CreateMenus() {
@@ -307,6 +307,30 @@ void TForm1::CreateToolBar() {
   tool_bar_->widgetForAction(actions_.exit_button)->setObjectName("exitButton");
   addToolBarBreak();
   addToolBar(address_bar_);
+}
+
+void TForm1::CreateListCommands() {
+  const ListCommandContext shared{log_, prompter_, *this,
+                                  [this]() -> SavingFileQuestion& { return *output_dialogs_; },
+                                  [this](const std::string& dir) { return GotoDirectory(dir); }};
+  const auto marked = [this] { return directory_panel_->MarkedDirectory(); };
+  const auto show_selection = [this](std::int64_t first) {
+    ItemListView* view = list_panel_->ItemView();
+    view->RefreshSelection();
+    if (first >= 0) {
+      view->scrollTo(view->model()->index(static_cast<int>(first), 0),
+                     QAbstractItemView::PositionAtTop);
+    }
+  };
+  list_commands_ = new ListCommands(
+      {shared,
+       {kIncludeListKind, include_list_, paths_.IncListName, directory_panel_->IncludeView(),
+        directory_panel_->IncludeControls(), marked},
+       {kExcludeListKind, exclude_list_, paths_.ExcListname, directory_panel_->ExcludeView(),
+        directory_panel_->ExcludeControls(), marked},
+       {file_list_, paths_.FileListName, items_, list_panel_->FileView(), this, show_selection}},
+      this);
+  list_commands_->Register(commands_);
 }
 
 }  // namespace krellix

@@ -34,16 +34,6 @@ void TForm1::CreateNavigationActions() {
   a.refresh = NewAction(this, "Refresh", "Ctrl+F5");
   a.copy_drive = NewAction(this, "Copy drive");
   a.dir_to_clipboard = NewAction(this, "Directory to clipboard");
-  a.add_to_list = NewAction(this, "Add to List");
-  a.add_to_skip = NewAction(this, "Add to Skip");
-  a.add_to_files = NewAction(this, "Add file to Files list", "Ctrl+Shift+A");
-  a.file_goto = NewAction(this, "Goto...");
-  a.file_open = NewAction(this, "Open");
-  a.file_clear = NewAction(this, "Clear list");
-  a.file_load = NewAction(this, "Load list");
-  a.file_edit = NewAction(this, "Edit list");
-  a.file_save = NewAction(this, "Save list");
-  a.file_remove = NewAction(this, "Remove entry");
   address_bar_ = new AddressBar(this);
 }
 
@@ -66,7 +56,6 @@ void TForm1::ConnectNavigationCommands() {
   QComboBox* drives = directory_panel_->DriveBox();
   drives->insertActions(drives->actions().value(0), {a.copy_drive, a.refresh});
 
-  ConnectListCommands();
 }
 
 void TForm1::RestoreAddresses(std::vector<std::string> entries, const std::string& address_text) {

@@ -352,7 +352,7 @@ void ItemCommandsTest::menuEnablingFollowsTheSelection() {
   const NavigationActions& nav = form.NavigationCommands();
   for (QAction* action : {a.filename_to_clipboard, a.path_to_clipboard, a.exclude,
                           form.Command("items.file_info"),
-                          nav.add_to_files}) {
+                          form.Command("items.add_to_files")}) {
     QCOMPARE(action->isEnabled(), selected >= 1);
   }
   // "Goto..." and "Bookmark directory" act on exactly one line.

@@ -20,6 +20,7 @@
 #include "navigation/check_list_widget.h"
 #include "navigation/directory_path.h"
 #include "navigation/edit_list_dialog.h"
+#include "navigation/list_commands.h"
 #include "platform/scripted_prompter.h"
 #include "support/fake_output_dialogs.h"
 #include "support/window_fixture.h"
@@ -290,9 +291,9 @@ void NavigationWindowTest::listSaveIntoAMissingFolderFails() {
 
   // "Save list" makes the chosen file the file list's own, so the automatic save goes there.
   prompter.picks = {file};
-  form.NavigationCommands().file_save->trigger();
+  form.Command("files.save")->trigger();
   QCOMPARE(form.Paths().FileListName, file);
-  form.AutoSaveFileList();
+  form.Lists().AutoSaveFileList();
   QCOMPARE(Messages(prompter), (std::vector<std::string>{"Cannot open(create): " + file + why,
                                                          "Cannot open(create): " + file + why,
                                                          "Cannot open(autosave): " + file + why}));
@@ -306,14 +307,13 @@ void NavigationWindowTest::fileListCollectsGoesToAndEdits() {
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
-  const NavigationActions& a = form.NavigationCommands();
 
-  a.add_to_files->trigger();
+  form.Command("items.add_to_files")->trigger();
   QCOMPARE(form.StatusText(), QString("Add failed: no item selected"));
   QVERIFY(form.SetTreeDirectory(home.tree.Path("docs")));
   QCOMPARE(form.Items().Count(), std::size_t{2});
   form.Items().SetAllSelected(true);
-  a.add_to_files->trigger();
+  form.Command("items.add_to_files")->trigger();
   QCOMPARE(form.Files(),
            (FileList{home.tree.Path("docs/one.txt"), home.tree.Path("docs/two.txt")}));
 
@@ -321,7 +321,7 @@ void NavigationWindowTest::fileListCollectsGoesToAndEdits() {
   QVERIFY(form.SetTreeDirectory(home.tree.Root()));
   form.ListTabs()->FileView()->setCurrentRow(1);
   const std::size_t log_start = form.Log().Lines().size();
-  a.file_goto->trigger();
+  form.Command("files.goto")->trigger();
   QCOMPARE(form.TreeDirectory(), home.tree.Path("docs"));
   QCOMPARE(CountStarting(LogSince(form, log_start), "Goto=" + home.tree.Path("docs/")), 1);
   QCOMPARE(form.Items().SelectedCount(), std::size_t{1});
@@ -331,7 +331,7 @@ void NavigationWindowTest::fileListCollectsGoesToAndEdits() {
   // Saved, the file holds the entries as lines, and the log has the unstamped "Writing to ".
   const std::string file = home.tree.Path("files.txt");
   prompter.picks = {file};
-  a.file_save->trigger();
+  form.Command("files.save")->trigger();
   QCOMPARE(ReadWholeFile(file),
            home.tree.Path("docs/one.txt") + "\r\n" + home.tree.Path("docs/two.txt") + "\r\n");
   const std::vector<std::string>& lines = form.Log().Lines();
@@ -340,9 +340,9 @@ void NavigationWindowTest::fileListCollectsGoesToAndEdits() {
 
   // Remove the selected entry, then load the saved file back: three entries.
   form.ListTabs()->FileView()->setCurrentRow(0);
-  a.file_remove->trigger();
+  form.Command("files.remove")->trigger();
   prompter.picks = {file};
-  a.file_load->trigger();
+  form.Command("files.load")->trigger();
   QCOMPARE(form.Files().size(), std::size_t{3});
   QCOMPARE(LogTexts(form.Log().Lines()).back(), "Filelist_Loaded=" + file);
 }
@@ -352,7 +352,7 @@ void NavigationWindowTest::editWindowReplacesTheFileListOnlyOnOk() {
   WriteFile(home.tree.Path(".config/Krellix/filelist.txt"), "/f/a\xff.txt\r\n/f/b.txt\r\n");
   ScriptedPrompter prompter;
   TForm1 form({kProgram, "-i"}, &prompter);
-  QAction* edit = form.NavigationCommands().file_edit;
+  QAction* edit = form.Command("files.edit");
   auto on_edit_window = [](bool ok) {
     QTimer::singleShot(0, [ok] {
       auto* window = qobject_cast<TForm6*>(QApplication::activeModalWidget());
