@@ -24,6 +24,8 @@
 #include "itemlist/item_list_view.h"
 #include "navigation/directory_path.h"
 #include "navigation/list_commands.h"
+#include "output/output_commands.h"
+#include "output/qt_locale_format.h"
 #include "platform/file_system.h"
 #include "settings/settings_commands.h"
 #include "widgets/qt_text.h"
@@ -70,13 +72,13 @@ TForm1::TForm1(const std::vector<std::string>& args, Prompter* prompter,
       engine_({criteria_, state_, stats_, items_, include_list_, exclude_list_, *this, prompter_,
                log_, clock_}),
       current_dir_(TreeForm(CurrentDirectory(), "/")) {
+  locale_ = LocaleFormatOf(QLocale());
   CreatePanels();
+  CreateOutputCommands(output_dialogs);
   CreateActions();
   CreateMenus();
   CreateToolBar();
   ConnectScanCommands();
-  CreateOutputWriter(output_dialogs);
-  ConnectOutputCommands();
   ConnectNavigationCommands();
   RegisterKeyCommands();
   qApp->installEventFilter(this);
@@ -111,6 +113,28 @@ void TForm1::CreateInfoCommands() {
   connect(list_panel_, &QTabWidget::currentChanged, this, [this](int tab) {
     if (tab == ListPanel::kInfo) info_commands_->FillTab();
   });
+}
+
+void TForm1::CreateOutputCommands(OutputDialogs* given) {
+  output_commands_ = new OutputCommands(
+      {settings_.output, Header1, paths_.LogName, items_, state_, stats_, prompter_, log_, clock_,
+       locale_, *this, [this] { return criteria_.scan_text; },
+       std::string("Krellix ") + kVersion, kCopyright, [this] { return engine_.Running(); },
+       [this] { list_panel_->ItemView()->Refresh(); },
+       [this] { RunScanCommand([this] { engine_.DisplaySelectedItems(); }); },
+       [this] { FocusScanBoxIfShowing(); }, list_panel_->LogView()},
+      given, this);
+  output_commands_->Register(commands_);
+}
+
+ScanOutput* TForm1::Output() {
+  return state_.ScanToFile ? &output_commands_->ScanFileOutput() : nullptr;
+}
+
+void TForm1::FocusScanBoxIfShowing() {
+  if (directory_panel_->ActivePane() == DirPane::kTree && criteria_panel_->ScanTabShown()) {
+    criteria_panel_->ScanBox()->setFocus();
+  }
 }
 
 void TForm1::CreateBookmarkCommands() {
@@ -368,7 +392,7 @@ void TForm1::FormCloseQuery() {
   }
   settings_commands_->WriteAtClose();
   log_.AddLogLine("Close_complete=Yes");
-  if (settings_.LogSave) SaveLogfile(LogSaver(), LogSaveKind::kSilent);
+  if (settings_.LogSave) SaveLogfile(output_commands_->LogSaver(), LogSaveKind::kSilent);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -22,11 +22,10 @@
 #include "base/check_list.h"
 #include "navigation/list_files.h"
 #include "navigation/scan_history.h"
-#include "app/log_saver.h"
+#include "output/log_saver.h"
 #include "output/locale_format.h"
 #include "output/output_dialogs.h"
-#include "output/output_writer.h"
-#include "output/scan_output_file.h"
+#include "output/output_commands.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "scan/scan_engine.h"
@@ -52,8 +51,6 @@ class ListCommands;
 class ProfileFile;
 class SettingsCommands;
 class TForm10;
-class TForm2;
-class TForm5;
 class DirectoryPanel;
 class ListPanel;
 
@@ -75,12 +72,6 @@ struct MainActions {
   QMenu* items_menu = nullptr;
   QMenu* bookmarks_menu = nullptr;
   QMenu* help_menu = nullptr;
-
-  // Output file and log.
-  QAction* scan_to_file = nullptr;  // "File" > "Scan to File"
-  QAction* save = nullptr;          // "File" > "&Save" and the tool bar button
-  QAction* save_log = nullptr;      // "File" > "Save log" and the Log tab's menu
-  QAction* clear_log = nullptr;     // the Log tab's menu
 
   QAction* exit = nullptr;
   QAction* cut = nullptr;
@@ -176,16 +167,10 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   void CreateMenus();
   void CreateToolBar();
   void ConnectScanCommands();
-  // The output file and log commands (main_window_output.cpp).
-  void CreateOutputWriter(OutputDialogs* given);
-  void ConnectOutputCommands();
-  void FileSelectedItems();
-  void ScantoFile1Click();
-  void SaveLogCommand();
-  void ClearLogCommand();
+  // The output file and log commands.
+  void CreateOutputCommands(OutputDialogs* given);
   // The shutdown sequence that runs before the window closes.
   void FormCloseQuery();
-  LogSaverContext LogSaver();
   // After saving: the scan string box gets the focus when the Tree and Scan tabs show.
   void FocusScanBoxIfShowing();
   void ConnectDirectoryPane();
@@ -228,12 +213,7 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   // Output file: the writer and its dialogs, created before the first scan can need them.
   std::string Header1;
   LocaleFormat locale_;
-  TForm2* save_as_ = nullptr;      // owned by this window
-  TForm5* saving_file_ = nullptr;  // owned by this window
-  std::unique_ptr<OutputDialogs> own_output_dialogs_;
-  OutputDialogs* output_dialogs_ = nullptr;
-  std::unique_ptr<WriteOutputFile> writer_;
-  std::unique_ptr<ScanOutputFile> scan_output_;
+  OutputCommands* output_commands_ = nullptr;
 
   // The current directory in tree form.
   std::string current_dir_;

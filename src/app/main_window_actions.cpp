@@ -140,11 +140,6 @@ void TForm1::CreateActions() {
   actions_.custom_menu->addSeparator();
   actions_.custom_cancel = actions_.custom_menu->addAction("Cancel");
 
-  actions_.scan_to_file = NewAction(this, "Scan to File");
-  actions_.save = NewAction(this, "&Save", "Alt+S");
-  actions_.save->setToolTip("Save item list to file");
-  actions_.save->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-  actions_.save_log = NewAction(this, "Save log");
   actions_.exit = NewAction(this, "E&xit", "Alt+F4");
   connect(actions_.exit, &QAction::triggered, this, &QWidget::close);
   CreateEditActions();
@@ -222,9 +217,6 @@ void TForm1::RegisterCommands() {
   CommandRegistry& r = commands_;
   const NavigationActions& n = nav_actions_;
   r.Register("scan.scan", actions_.scan);
-  r.Register("scan.to_file", actions_.scan_to_file);
-  r.Register("output.save", actions_.save);
-  r.Register("log.save", actions_.save_log);
   r.Register("app.exit", actions_.exit);
   r.Register("edit.cut", actions_.cut);
   r.Register("edit.copy", actions_.copy);
@@ -283,7 +275,8 @@ void TForm1::CreateToolBar() {
   tool_bar_->addAction(actions_.stop);
   tool_bar_->addAction(actions_.dir_all);
   tool_bar_->addAction(actions_.auto_scan);
-  tool_bar_->addAction(actions_.save);
+  QAction* save = commands_.Find("output.save");
+  tool_bar_->addAction(save);
   QAction* configuration = commands_.Find("options.configuration");
   tool_bar_->addAction(configuration);
   actions_.exit_button =
@@ -302,7 +295,7 @@ void TForm1::CreateToolBar() {
   tool_bar_->widgetForAction(actions_.stop)->setObjectName("stopButton");
   tool_bar_->widgetForAction(actions_.dir_all)->setObjectName("dirAllButton");
   tool_bar_->widgetForAction(actions_.auto_scan)->setObjectName("autoScanButton");
-  tool_bar_->widgetForAction(actions_.save)->setObjectName("saveButton");
+  tool_bar_->widgetForAction(save)->setObjectName("saveButton");
   tool_bar_->widgetForAction(configuration)->setObjectName("configurationButton");
   tool_bar_->widgetForAction(actions_.exit_button)->setObjectName("exitButton");
   addToolBarBreak();
@@ -311,7 +304,7 @@ void TForm1::CreateToolBar() {
 
 void TForm1::CreateListCommands() {
   const ListCommandContext shared{log_, prompter_, *this,
-                                  [this]() -> SavingFileQuestion& { return *output_dialogs_; },
+                                  [this]() -> SavingFileQuestion& { return output_commands_->Dialogs(); },
                                   [this](const std::string& dir) { return GotoDirectory(dir); }};
   const auto marked = [this] { return directory_panel_->MarkedDirectory(); };
   const auto show_selection = [this](std::int64_t first) {

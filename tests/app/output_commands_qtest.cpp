@@ -45,7 +45,7 @@ void OutputCommandsTest::saveWritesTheWholeListWithHeaderAndStatistics() {
   TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
   QCOMPARE(form.Items().Count(), std::size_t{2});  // the start-up scan
 
-  form.Actions().save->trigger();
+  form.Command("output.save")->trigger();
   const std::string file = ReadWholeFile(dialogs.path);
   QCOMPARE(Count(file, "\r\n;  Total number 2"), 1);
   QCOMPARE(Count(file, home.tree.Path("a.txt") + " \t 1536 \t "), 1);
@@ -58,7 +58,7 @@ void OutputCommandsTest::saveWritesTheWholeListWithHeaderAndStatistics() {
   // Saving again and appending adds a second complete layout.
   dialogs.answer = SaveMode::kAppend;
   form.Settings().output.OutFilePrompt = true;
-  form.Actions().save->trigger();
+  form.Command("output.save")->trigger();
   QCOMPARE(Count(ReadWholeFile(dialogs.path), "File saved on: "), 2);
 }
 
@@ -69,7 +69,7 @@ void OutputCommandsTest::cancelledSaveWritesNothing() {
   test::FakeOutputDialogs dialogs;
   dialogs.save = false;
   TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
-  form.Actions().save->trigger();
+  form.Command("output.save")->trigger();
   QCOMPARE(LogTexts(form.Log().Lines()).back(), std::string("Save_file=cancelled"));
   QCOMPARE(form.StatusText(), QString("Save_file=cancelled"));
 }
@@ -83,7 +83,7 @@ void OutputCommandsTest::scanToFileWritesMatchesForOneRun() {
   dialogs.path = home.tree.Path("scan.txt");
   TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
 
-  form.Actions().scan_to_file->trigger();
+  form.Command("scan.to_file")->trigger();
   const std::string file = ReadWholeFile(dialogs.path);
   QCOMPARE(Count(file, home.tree.Path("a.txt")), 1);
   QCOMPARE(Count(file, home.tree.Path("sub/b.txt")), 1);
@@ -102,7 +102,7 @@ void OutputCommandsTest::cancelledScanToFileLeavesOneLine() {
   test::FakeOutputDialogs dialogs;
   dialogs.save = false;
   TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
-  form.Actions().scan_to_file->trigger();
+  form.Command("scan.to_file")->trigger();
   QCOMPARE(form.Items().Count(), std::size_t{1});
   QCOMPARE(form.Items().Line(0), std::string("Scan cancelled"));
   QCOMPARE(LogTexts(form.Log().Lines()).back(), std::string("Scan=cancelled"));
@@ -115,14 +115,14 @@ void OutputCommandsTest::saveLogAndClearLog() {
   TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
   const std::size_t lines_before = form.Log().Lines().size();
   prompter.picks.push_back(home.tree.Path("k.log"));
-  form.Actions().save_log->trigger();
+  form.Command("log.save")->trigger();
   const std::string file = ReadWholeFile(home.tree.Path("k.log"));
   QVERIFY(file.rfind(";  \r\n;  - Krellix - ", 0) == 0);
   QCOMPARE(Count(file, "Initialization=Complete"), 1);
   QCOMPARE(Count(file, "Save_Logfile=" + home.tree.Path("k.log")), 2);
   QCOMPARE(form.Log().Lines().size(), lines_before + 3);  // two Save_Logfile= and LogRecords=
 
-  form.Actions().clear_log->trigger();
+  form.Command("log.clear")->trigger();
   QCOMPARE(form.Log().Lines().size(), std::size_t{1});
   QVERIFY(form.Log().Lines()[0].rfind("Log cleared at: ", 0) == 0);
 }

@@ -1,4 +1,4 @@
-#include "app/log_saver.h"
+#include "output/log_saver.h"
 
 #include "base/activity_log.h"
 #include "output/output_dialogs.h"

@@ -1,4 +1,4 @@
-#include "app/log_saver.h"
+#include "output/log_saver.h"
 
 #include <gtest/gtest.h>
 
