@@ -223,7 +223,7 @@ void TForm1::FormCreate(const std::vector<std::string>& args) {
 
   SetDefaults(true, "");
   settings_commands_->CreateDialog();
-  CreateTrayIcon();
+  tray_ = new TrayIcon(this, [this] { return settings_.SysTray; });
 
   // The preview pane is as high as the panel is wide, plus its button strip; collapsed to the
   // strip while previews are off.

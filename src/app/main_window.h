@@ -34,13 +34,13 @@
 #include "scan/selection_criteria.h"
 #include "settings/app_settings.h"
 #include "widgets/command_registry.h"
+#include "widgets/tray_icon.h"
 
 class QAction;
 class QKeyEvent;
 class QLabel;
 class QMenu;
 class QSplitter;
-class QSystemTrayIcon;
 class QToolBar;
 
 namespace krellix {
@@ -125,7 +125,7 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   ScanEngine& Engine() { return engine_; }
   const MainActions& Actions() const { return actions_; }
   // The tray icon's menu: "Restore" and "Exit".
-  QMenu* TrayMenu() const { return tray_menu_; }
+  QMenu* TrayMenu() const { return tray_->Menu(); }
   CriteriaPanel* CriteriaTabs() const { return criteria_panel_; }
   DirectoryPanel* DirectoryTabs() const { return directory_panel_; }
   ListPanel* ListTabs() const { return list_panel_; }
@@ -154,7 +154,6 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void FormCreate(const std::vector<std::string>& args);
@@ -296,11 +295,7 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
 
   SettingsCommands* settings_commands_ = nullptr;
 
-  // The notification-area icon (main_window_tray.cpp).
-  void CreateTrayIcon();
-  void RestoreFromTray();
-  QSystemTrayIcon* tray_ = nullptr;
-  QMenu* tray_menu_ = nullptr;
+  TrayIcon* tray_ = nullptr;
 
   // Item list commands
  public:
