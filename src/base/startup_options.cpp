@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/file_system.h"
-#include "scan/mask.h"
 
 namespace krellix {
 
@@ -15,8 +14,10 @@ StartupOptions ParseCommandLine(const std::vector<std::string>& args) {
   }
   for (std::size_t i = 1; i < args.size(); ++i) {
     o.StartUpParm += " " + args[i];
-    // Upper-casing both sides folds a to z only, as the switches are plain ASCII.
-    const std::string sw = UpperAscii(args[i]);
+    // The switches are plain ASCII: folding a to z is enough to compare them.
+    std::string sw = args[i];
+    std::transform(sw.begin(), sw.end(), sw.begin(),
+                   [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; });
     if (sw == "-I") {
       o.SkipIni = true;
     } else if (sw == "-PE") {

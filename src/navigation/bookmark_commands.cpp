@@ -4,12 +4,12 @@
 #include <QMenu>
 
 #include "base/activity_log.h"
+#include "base/window_place.h"
 #include "itemlist/item_list.h"
 #include "navigation/bookmarks.h"
 #include "navigation/bookmarks_dialog.h"
 #include "platform/file_system.h"
 #include "scan/scan_host.h"
-#include "settings/app_settings.h"
 #include "widgets/command_registry.h"
 #include "widgets/qt_text.h"
 #include "widgets/screen_fit.h"

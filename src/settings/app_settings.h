@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/window_place.h"
 #include "output/output_options.h"
 
 namespace krellix {
@@ -16,13 +17,6 @@ struct FontFace {
   std::uint32_t rgb = 0x000000;
 
   bool operator==(const FontFace&) const = default;
-};
-
-// Where a dialog stands: its top, left, height and width. A width of 0 means not yet known.
-struct WindowPlace {
-  int top = 0, left = 0, height = 0, width = 0;
-
-  bool operator==(const WindowPlace&) const = default;
 };
 
 // The seven check items of the "Options" menu.
