@@ -18,9 +18,12 @@ ItemList MakeList(long n, char order) {
   ItemList items;
   items.SetSorted(order != '-');
   for (long i = 0; i < n; ++i) {
-    ItemFields f{":", "DATA", "/home/user/projects/tree/d" + std::to_string(i % 1000) + "/s" +
-                              std::to_string(i / 1000) + "/",
-                 "file" + std::to_string(i) + ".txt", std::to_string(i * 37 % 100000),
+    ItemFields f{":",
+                 "DATA",
+                 "/home/user/projects/tree/d" + std::to_string(i % 1000) + "/s" +
+                     std::to_string(i / 1000) + "/",
+                 "file" + std::to_string(i) + ".txt",
+                 std::to_string(i * 37 % 100000),
                  "2024-03-07 09:05"};
     items.AddItem(f, order);
   }
@@ -32,8 +35,7 @@ ItemList MakeList(long n, char order) {
 double Time(const char* name, const std::function<void()>& work) {
   const auto start = std::chrono::steady_clock::now();
   work();
-  const double s =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("%-28s %.3f s\n", name, s);
   return s;
 }

@@ -35,10 +35,9 @@ struct Rig {
   LocaleFormat locale;
   BenchDialogs dialogs;
   BenchHost host;
-  WriteOutputFile writer{OutputFileContext{options, Header1, items, state, dialogs, prompter,
-                                           log, clock, locale, [](const std::string&) {},
-                                           [] { return std::string("*.*"); }, "Krellix",
-                                           "bench"}};
+  WriteOutputFile writer{OutputFileContext{options, Header1, items, state, dialogs, prompter, log,
+                                           clock, locale, [](const std::string&) {},
+                                           [] { return std::string("*.*"); }, "Krellix", "bench"}};
   ScanOutputFile scan_output{writer};
   ScanEngine engine{{criteria, state, stats, items, include, exclude, host, prompter, log, clock}};
 
@@ -61,12 +60,12 @@ double ScanSeconds(const std::string& tree, const std::string& out, bool to_file
 double SaveSeconds(const std::string& out, long lines) {
   Rig rig("/", out);
   for (long i = 0; i < lines; ++i) {
-    rig.items.AddItem({":", "DATA",
-                       "/home/user/projects/tree/d" + std::to_string(i % 1000) + "/s" +
-                           std::to_string(i / 1000) + "/",
-                       "file" + std::to_string(i) + ".txt", std::to_string(i * 37 % 100000),
-                       "2024-03-07 09:05"},
-                      'P');
+    rig.items.AddItem(
+        {":", "DATA",
+         "/home/user/projects/tree/d" + std::to_string(i % 1000) + "/s" + std::to_string(i / 1000) +
+             "/",
+         "file" + std::to_string(i) + ".txt", std::to_string(i * 37 % 100000), "2024-03-07 09:05"},
+        'P');
   }
   rig.items.Line(0);
   const auto start = std::chrono::steady_clock::now();

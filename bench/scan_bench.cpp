@@ -12,10 +12,10 @@
 #include <string>
 
 #include "base/activity_log.h"
+#include "bench_support.h"
 #include "itemlist/item_list.h"
 #include "platform/scripted_prompter.h"
 #include "scan/scan_engine.h"
-#include "bench_support.h"
 
 namespace {
 
@@ -46,8 +46,8 @@ double ScanOnce(const std::string& root, const std::string& scan_text, std::size
 }
 
 double FindOnce(const std::string& root) {
-  const std::string cmd = "TZ=:/etc/localtime find '" + root +
-                          "' -printf '%y %p %s %TY-%Tm-%Td %TH:%TM\\n' >/dev/null";
+  const std::string cmd =
+      "TZ=:/etc/localtime find '" + root + "' -printf '%y %p %s %TY-%Tm-%Td %TH:%TM\\n' >/dev/null";
   const auto start = std::chrono::steady_clock::now();
   if (std::system(cmd.c_str()) != 0) std::fprintf(stderr, "find failed\n");
   return SecondsSince(start);
@@ -58,12 +58,12 @@ void MeasureItemListMemory() {
   const std::size_t before = mallinfo2().uordblks;
   ItemList items;
   for (long i = 0; i < n; ++i) {
-    items.AddItem({":", "DATA",
-                   "/home/user/projects/krellix/tree/d" + std::to_string(i % 1000) + "/s" +
-                       std::to_string(i / 1000) + "/",
-                   "file" + std::to_string(i) + ".txt", std::to_string(i * 37 % 100000),
-                   "2024-03-07 09:05"},
-                  'P');
+    items.AddItem(
+        {":", "DATA",
+         "/home/user/projects/krellix/tree/d" + std::to_string(i % 1000) + "/s" +
+             std::to_string(i / 1000) + "/",
+         "file" + std::to_string(i) + ".txt", std::to_string(i * 37 % 100000), "2024-03-07 09:05"},
+        'P');
   }
   items.Line(0);
   const std::size_t after = mallinfo2().uordblks;

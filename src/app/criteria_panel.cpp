@@ -19,8 +19,8 @@
 #include <QToolButton>
 
 #include "app/criteria_tabs.h"
-#include "widgets/qt_text.h"
 #include "platform/clock.h"
+#include "widgets/qt_text.h"
 
 namespace krellix {
 namespace {

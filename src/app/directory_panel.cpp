@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 
 #include "app/directory_tree_model.h"
-#include "widgets/qt_text.h"
 #include "navigation/check_list_widget.h"
 #include "platform/volume_labels.h"
+#include "widgets/qt_text.h"
 
 namespace krellix {
 
@@ -51,9 +51,8 @@ QWidget* DirectoryPanel::BuildTreeTab() {
   tree_->setUniformRowHeights(true);
   tree_->setContextMenuPolicy(Qt::CustomContextMenu);
   ReadDirectories();
-  connect(tree_, &QTreeView::activated, this, [this](const QModelIndex& index) {
-    emit directoryChosen(dirs_->PathOf(index));
-  });
+  connect(tree_, &QTreeView::activated, this,
+          [this](const QModelIndex& index) { emit directoryChosen(dirs_->PathOf(index)); });
 
   tree_menu_ = new QMenu(tree_);
   connect(tree_, &QWidget::customContextMenuRequested, this,

@@ -4,9 +4,9 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "widgets/qt_text.h"
 #include "platform/dir_listing.h"
 #include "platform/file_system.h"
+#include "widgets/qt_text.h"
 
 namespace krellix {
 namespace {
@@ -15,11 +15,9 @@ namespace {
 bool NameBefore(const std::string& a, const std::string& b) {
   const auto upper = [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; };
   const bool less = std::lexicographical_compare(
-      a.begin(), a.end(), b.begin(), b.end(),
-      [&](char x, char y) { return upper(x) < upper(y); });
+      a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return upper(x) < upper(y); });
   const bool greater = std::lexicographical_compare(
-      b.begin(), b.end(), a.begin(), a.end(),
-      [&](char x, char y) { return upper(x) < upper(y); });
+      b.begin(), b.end(), a.begin(), a.end(), [&](char x, char y) { return upper(x) < upper(y); });
   return less || (!greater && a < b);
 }
 

@@ -4,8 +4,8 @@
 #include <QMenu>
 
 #include "information/info_tab.h"
-#include "widgets/qt_text.h"
 #include "itemlist/item_list_view.h"
+#include "widgets/qt_text.h"
 
 namespace krellix {
 namespace {

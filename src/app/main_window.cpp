@@ -92,10 +92,10 @@ TForm1::~TForm1() {
 }
 
 void TForm1::CreateItemCommands() {
-  item_commands_ = new krellix::ItemCommands(
-      {items_, state_, stats_, list_panel_->ItemView(), *this, prompter_, *this,
-       [this] { return engine_.Running(); }, kCopyright},
-      this);
+  item_commands_ =
+      new krellix::ItemCommands({items_, state_, stats_, list_panel_->ItemView(), *this, prompter_,
+                                 *this, [this] { return engine_.Running(); }, kCopyright},
+                                this);
   item_commands_->Register(commands_);
 }
 
@@ -103,7 +103,9 @@ void TForm1::CreateInfoCommands() {
   info_commands_ = new InfoCommands(
       {items_, state_, stats_, paths_, startup_, locale_, clock_, engine_.Volumes(), current_dir_,
        list_panel_->InfoView(),
-       [this] { return OutputNames{Header1, settings_.output.Header2, settings_.output.SaveName}; },
+       [this] {
+         return OutputNames{Header1, settings_.output.Header2, settings_.output.SaveName};
+       },
        [this] { return list_panel_->Showing(ListPanel::kInfo); },
        [this] { list_panel_->Show(ListPanel::kInfo); },
        [this] { return directory_panel_->DriveBoxMount(); }},
@@ -118,8 +120,8 @@ void TForm1::CreateInfoCommands() {
 void TForm1::CreateOutputCommands(OutputDialogs* given) {
   output_commands_ = new OutputCommands(
       {settings_.output, Header1, paths_.LogName, items_, state_, stats_, prompter_, log_, clock_,
-       locale_, *this, [this] { return criteria_.scan_text; },
-       std::string("Krellix ") + kVersion, kCopyright, [this] { return engine_.Running(); },
+       locale_, *this, [this] { return criteria_.scan_text; }, std::string("Krellix ") + kVersion,
+       kCopyright, [this] { return engine_.Running(); },
        [this] { list_panel_->ItemView()->Refresh(); },
        [this] { RunScanCommand([this] { engine_.DisplaySelectedItems(); }); },
        [this] { FocusScanBoxIfShowing(); }, list_panel_->LogView()},
@@ -138,12 +140,12 @@ void TForm1::FocusScanBoxIfShowing() {
 }
 
 void TForm1::CreateBookmarkCommands() {
-  bookmark_commands_ = new BookmarkCommands(
-      {bookmarks_, settings_.FavouritesSize, current_dir_, items_, settings_.Form10,
-       settings_.SaveWin, log_, *this, prompter_,
-       [this](const std::string& dir) { return GotoDirectory(dir); },
-       [this] { return directory_panel_->MarkedDirectory(); }},
-      this);
+  bookmark_commands_ =
+      new BookmarkCommands({bookmarks_, settings_.FavouritesSize, current_dir_, items_,
+                            settings_.Form10, settings_.SaveWin, log_, *this, prompter_,
+                            [this](const std::string& dir) { return GotoDirectory(dir); },
+                            [this] { return directory_panel_->MarkedDirectory(); }},
+                           this);
   bookmark_commands_->Register(commands_);
 }
 

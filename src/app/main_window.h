@@ -9,23 +9,23 @@
 #include <unordered_map>
 #include <vector>
 
+#include "app/navigation_actions.h"
 #include "base/activity_log.h"
+#include "base/check_list.h"
 #include "base/environment_paths.h"
+#include "base/startup_options.h"
 #include "information/info_commands.h"
 #include "itemlist/item_commands.h"
-#include "app/navigation_actions.h"
-#include "base/startup_options.h"
 #include "itemlist/item_list.h"
 #include "navigation/address_history.h"
 #include "navigation/bookmark_commands.h"
 #include "navigation/bookmarks.h"
-#include "base/check_list.h"
 #include "navigation/list_files.h"
 #include "navigation/scan_history.h"
-#include "output/log_saver.h"
 #include "output/locale_format.h"
-#include "output/output_dialogs.h"
+#include "output/log_saver.h"
 #include "output/output_commands.h"
+#include "output/output_dialogs.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "scan/scan_engine.h"
@@ -82,7 +82,7 @@ struct MainActions {
   QAction* show_preview = nullptr;
   QAction* reset_window = nullptr;
   QAction* reset_criteria = nullptr;
-  QAction* exit_button = nullptr;    // the tool button "Exit (Alt+F4)"
+  QAction* exit_button = nullptr;  // the tool button "Exit (Alt+F4)"
   // "Confirm Delete directory", "Confirm Rename directory", "Confirm Purge file", "Confirm
   // Delete file", "Confirm Rename file", "Preview Rename file", "Confirm Attrib file".
   std::array<QAction*, 7> confirm{};

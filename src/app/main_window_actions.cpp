@@ -13,10 +13,10 @@
 #include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
-#include "widgets/qt_text.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/address_bar.h"
 #include "navigation/list_commands.h"
+#include "widgets/qt_text.h"
 
 namespace krellix {
 namespace {
@@ -24,28 +24,27 @@ namespace {
 // The menus of the main window, in their order. Ids no command group has registered yet show
 // as disabled entries with the caption and keys given here.
 constexpr MenuEntry kFileMenu[] = {
-    {"scan.scan"},      {"scan.to_file"},
-    {"-"},              {"output.save"},
-    {"log.save"},       {"-"},
+    {"scan.scan"},
+    {"scan.to_file"},
+    {"-"},
+    {"output.save"},
+    {"log.save"},
+    {"-"},
     {"print.print", "&Print...", "Alt+P"},
     {"print.setup", "Printer &Setup"},
     {"print.font", "Printer &Font"},
-    {"-"},              {"app.exit"},
+    {"-"},
+    {"app.exit"},
 };
 constexpr MenuEntry kEditMenu[] = {{"edit.cut"}, {"edit.copy"}, {"edit.paste"}};
-constexpr MenuEntry kViewMenu[] = {{"view.hints"},   {"view.rename"},  {"view.preview"}, {"-"},
-                                   {"tree.refresh"}, {"view.reset_window"}};
+constexpr MenuEntry kViewMenu[] = {{"view.hints"}, {"view.rename"},  {"view.preview"},
+                                   {"-"},          {"tree.refresh"}, {"view.reset_window"}};
 constexpr MenuEntry kOptionsMenu[] = {
-    {"options.confirm_delete_directory"},
-    {"options.confirm_rename_directory"},
-    {"options.confirm_purge_file"},
-    {"options.confirm_delete_file"},
-    {"options.confirm_rename_file"},
-    {"options.preview_rename_file"},
-    {"options.confirm_attrib_file"},
-    {"-"},
-    {"options.reset_criteria"},
-    {"options.configuration"},
+    {"options.confirm_delete_directory"}, {"options.confirm_rename_directory"},
+    {"options.confirm_purge_file"},       {"options.confirm_delete_file"},
+    {"options.confirm_rename_file"},      {"options.preview_rename_file"},
+    {"options.confirm_attrib_file"},      {"-"},
+    {"options.reset_criteria"},           {"options.configuration"},
 };
 constexpr MenuEntry kItemsMenu[] = {
     {"items.goto"},
@@ -225,13 +224,11 @@ void TForm1::RegisterCommands() {
   r.Register("view.rename", actions_.show_rename);
   r.Register("view.preview", actions_.show_preview);
   r.Register("view.reset_window", actions_.reset_window);
-  const char* confirm_ids[] = {"options.confirm_delete_directory",
-                               "options.confirm_rename_directory",
-                               "options.confirm_purge_file",
-                               "options.confirm_delete_file",
-                               "options.confirm_rename_file",
-                               "options.preview_rename_file",
-                               "options.confirm_attrib_file"};
+  const char* confirm_ids[] = {
+      "options.confirm_delete_directory", "options.confirm_rename_directory",
+      "options.confirm_purge_file",       "options.confirm_delete_file",
+      "options.confirm_rename_file",      "options.preview_rename_file",
+      "options.confirm_attrib_file"};
   for (std::size_t k = 0; k < actions_.confirm.size(); ++k) {
     r.Register(confirm_ids[k], actions_.confirm[k]);
   }
@@ -303,9 +300,10 @@ void TForm1::CreateToolBar() {
 }
 
 void TForm1::CreateListCommands() {
-  const ListCommandContext shared{log_, prompter_, *this,
-                                  [this]() -> SavingFileQuestion& { return output_commands_->Dialogs(); },
-                                  [this](const std::string& dir) { return GotoDirectory(dir); }};
+  const ListCommandContext shared{
+      log_, prompter_, *this,
+      [this]() -> SavingFileQuestion& { return output_commands_->Dialogs(); },
+      [this](const std::string& dir) { return GotoDirectory(dir); }};
   const auto marked = [this] { return directory_panel_->MarkedDirectory(); };
   const auto show_selection = [this](std::int64_t first) {
     ItemListView* view = list_panel_->ItemView();

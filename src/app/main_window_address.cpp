@@ -8,11 +8,11 @@
 
 #include "app/directory_panel.h"
 #include "app/main_window.h"
-#include "widgets/qt_text.h"
 #include "navigation/address_bar.h"
 #include "navigation/directory_path.h"
 #include "platform/file_system.h"
 #include "scan/item_entry.h"
+#include "widgets/qt_text.h"
 
 namespace krellix {
 namespace {
@@ -55,7 +55,6 @@ void TForm1::ConnectNavigationCommands() {
   connect(a.refresh, &QAction::triggered, this, [this] { RefreshDirectories(); });
   QComboBox* drives = directory_panel_->DriveBox();
   drives->insertActions(drives->actions().value(0), {a.copy_drive, a.refresh});
-
 }
 
 void TForm1::RestoreAddresses(std::vector<std::string> entries, const std::string& address_text) {
@@ -124,8 +123,7 @@ void TForm1::Goto2click() {
       !items_.IsItem(static_cast<std::size_t>(current))) {
     return;
   }
-  std::string target =
-      GetItemListFilename(items_, static_cast<std::size_t>(current));
+  std::string target = GetItemListFilename(items_, static_cast<std::size_t>(current));
   // A file goes to its folder; a name gone from disk is tried as it is, and refused.
   if (FileExists(target)) target = DirectoryPart(target);
   target = WithTrailingDelim(target);

@@ -63,7 +63,8 @@ void TForm1::RegisterKeyCommands() {
   r.Register("scan.stop", actions_.stop);
   r.Register("scan.dir_all", actions_.dir_all);
   r.Add("scan.rescan", "Scan", {}, [this] { RunScanCommand([this] { engine_.RescanCommand(); }); });
-  r.Add("keys.no_function", "Key has no function", {}, [this] { ShowStatus("Key has no function"); });
+  r.Add("keys.no_function", "Key has no function", {},
+        [this] { ShowStatus("Key has no function"); });
   r.Add("pane.tree", "Tree", {}, [this] { directory_panel_->ShowPane(DirPane::kTree); });
   r.Add("pane.list", "List", {}, [this] { directory_panel_->ShowPane(DirPane::kList); });
   r.Add("pane.skip", "Skip", {}, [this] { directory_panel_->ShowPane(DirPane::kSkip); });
@@ -113,8 +114,7 @@ bool TForm1::ScanBoxHasFocus() const {
 
 bool TForm1::TextEntryHasFocus() const {
   QWidget* focus = focusWidget();
-  return HasFocusIn(focus, criteria_panel_->ScanBox()) ||
-         HasFocusIn(focus, address_bar_->Field());
+  return HasFocusIn(focus, criteria_panel_->ScanBox()) || HasFocusIn(focus, address_bar_->Field());
 }
 
 bool TForm1::HandleKeyUp(QKeyEvent* key) {

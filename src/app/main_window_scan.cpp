@@ -12,8 +12,8 @@
 #include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
-#include "widgets/qt_text.h"
 #include "itemlist/item_list_view.h"
+#include "widgets/qt_text.h"
 
 namespace krellix {
 

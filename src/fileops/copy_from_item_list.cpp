@@ -14,9 +14,9 @@ Answer CopyFromItemList(bool replace, int selected_item, const std::string& from
     return Answer::kOk;
   }
   log.AddLogLine("Copy_Failed=" + from + " To=" + to);
-  return prompter.Ask("Copy failed for: " + from + "\r\n" + to + "\r\n" +
-                          "continue with next items or Cancel?",
-                      Buttons::kYesCancel);
+  return prompter.Ask(
+      "Copy failed for: " + from + "\r\n" + to + "\r\n" + "continue with next items or Cancel?",
+      Buttons::kYesCancel);
 }
 
 }  // namespace krellix

@@ -18,8 +18,9 @@ InfoCommands::InfoCommands(Context context, QWidget* parent)
 
 void InfoCommands::Register(CommandRegistry& r) {
   r.Add("info.show", "Info", {}, [this] { ShowInformation(); });
-  r.Add("items.file_info", "File info...", QKeySequence("Alt+F"), [this] { FileInfo(); },
-        SelectionRule::kOneOrMore);
+  r.Add(
+      "items.file_info", "File info...", QKeySequence("Alt+F"), [this] { FileInfo(); },
+      SelectionRule::kOneOrMore);
   r.Add("info.drive", "Drive info...", {}, [this] { DriveInfo(); });
 }
 

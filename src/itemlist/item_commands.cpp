@@ -27,22 +27,23 @@ ItemCommands::ItemCommands(Context context, QObject* parent)
 
 void ItemCommands::Register(CommandRegistry& r) {
   ItemActions& a = actions_;
-  a.select_all = r.Add("items.select_all", "Select All", QKeySequence("Ctrl+A"),
-                       [this] { SelectAll(true); });
+  a.select_all =
+      r.Add("items.select_all", "Select All", QKeySequence("Ctrl+A"), [this] { SelectAll(true); });
   a.select_none = r.Add("items.select_none", "Select None", QKeySequence("Ctrl+N"),
                         [this] { SelectAll(false); });
   a.select_similar =
       r.Add("items.select_similar", "Select Similar", {}, [this] { SelectSimilarLines(); });
   a.sort = r.Add("items.sort", "Sort", QKeySequence("Ctrl+S"), [this] { SortLines(); });
   a.clear = r.Add("items.clear", "Clear", {}, [this] { Clear(); });
-  a.exclude = r.Add("items.exclude", "Exclude from item list", {}, [this] { ExcludeLines(); },
-                    SelectionRule::kOneOrMore);
-  a.filename_to_clipboard =
-      r.Add("items.filename_to_clipboard", "Filename to clipboard", QKeySequence("Ctrl+Shift+F"),
-            [this] { NamesToClipboard(false); }, SelectionRule::kOneOrMore);
-  a.path_to_clipboard =
-      r.Add("items.path_to_clipboard", "Path to clipboard", QKeySequence("Ctrl+Shift+P"),
-            [this] { NamesToClipboard(true); }, SelectionRule::kOneOrMore);
+  a.exclude = r.Add(
+      "items.exclude", "Exclude from item list", {}, [this] { ExcludeLines(); },
+      SelectionRule::kOneOrMore);
+  a.filename_to_clipboard = r.Add(
+      "items.filename_to_clipboard", "Filename to clipboard", QKeySequence("Ctrl+Shift+F"),
+      [this] { NamesToClipboard(false); }, SelectionRule::kOneOrMore);
+  a.path_to_clipboard = r.Add(
+      "items.path_to_clipboard", "Path to clipboard", QKeySequence("Ctrl+Shift+P"),
+      [this] { NamesToClipboard(true); }, SelectionRule::kOneOrMore);
   a.move_up = r.Add("items.move_up", "Move up", {}, [this] { MoveCurrent(true); });
   a.move_down = r.Add("items.move_down", "Move down", {}, [this] { MoveCurrent(false); });
 }
@@ -163,9 +164,9 @@ void ItemCommands::NamesToClipboard(bool full_path) {
     return;
   }
   if (names.not_copied > 0) {
-    ctx_.prompter.ShowMessage(MessageKind::kInformation, "Last " +
-                                                             std::to_string(names.not_copied) +
-                                                             " items not copied to clipboard");
+    ctx_.prompter.ShowMessage(
+        MessageKind::kInformation,
+        "Last " + std::to_string(names.not_copied) + " items not copied to clipboard");
   }
   QApplication::clipboard()->setText(PathToQt(names.text));
 }

@@ -271,17 +271,15 @@ void ItemList::Swap(std::size_t i, std::size_t j) {
 
 void ItemList::DeleteSelected() {
   Merge();
-  lines_.erase(std::remove_if(lines_.begin(), lines_.end(),
-                              [](const Item& it) { return it.selected; }),
-               lines_.end());
+  lines_.erase(
+      std::remove_if(lines_.begin(), lines_.end(), [](const Item& it) { return it.selected; }),
+      lines_.end());
   if (current_ >= static_cast<std::int64_t>(lines_.size())) {
     current_ = static_cast<std::int64_t>(lines_.size()) - 1;
   }
 }
 
-ItemFieldViews GetItemListFields(const ItemList& items, std::size_t i) {
-  return items.Fields(i);
-}
+ItemFieldViews GetItemListFields(const ItemList& items, std::size_t i) { return items.Fields(i); }
 
 std::string_view GetItemListAttr(const ItemList& items, std::size_t i) {
   return items.Fields(i).Attr;

@@ -40,10 +40,14 @@ std::string NameFor(const ItemList& items, std::size_t i, bool full_path) {
 // The key field of "Select Similar" under each order.
 std::string_view KeyField(const ItemFieldViews& f, char sort_output) {
   switch (sort_output) {
-    case 'P': return f.Path;
-    case 'F': return f.File;
-    case 'S': return f.Size;
-    default: return f.Date;
+    case 'P':
+      return f.Path;
+    case 'F':
+      return f.File;
+    case 'S':
+      return f.Size;
+    default:
+      return f.Date;
   }
 }
 
@@ -106,7 +110,8 @@ ClipboardNames BuildClipboardNames(const ItemList& items, bool full_path) {
   }
   const std::int64_t cur = items.Current();
   if (cur >= 0 && cur < static_cast<std::int64_t>(items.Count()) &&
-      items.Selected(static_cast<std::size_t>(cur)) && items.IsItem(static_cast<std::size_t>(cur))) {
+      items.Selected(static_cast<std::size_t>(cur)) &&
+      items.IsItem(static_cast<std::size_t>(cur))) {
     out.any = true;
     out.text = NameFor(items, static_cast<std::size_t>(cur), full_path) + "\r\n";
   }

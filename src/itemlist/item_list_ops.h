@@ -23,9 +23,9 @@ inline constexpr std::string_view kClipboardTruncated =
     "\r\n::. Clipboard buffer exhausted, list truncated .::\r\n";
 
 struct ClipboardNames {
-  bool any = false;            // false: nothing selected, nothing to copy
-  std::string text;            // names, each followed by CR LF
-  std::int64_t not_copied = 0; // selected lines left out for lack of room
+  bool any = false;             // false: nothing selected, nothing to copy
+  std::string text;             // names, each followed by CR LF
+  std::int64_t not_copied = 0;  // selected lines left out for lack of room
 };
 
 // The names ("Filename to clipboard") or full names ("Path to clipboard") of the selected

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QStyle>
 
-#include "widgets/qt_text.h"
 #include "navigation/shown_path.h"
+#include "widgets/qt_text.h"
 
 namespace krellix {
 namespace {

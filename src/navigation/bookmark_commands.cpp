@@ -26,8 +26,9 @@ void BookmarkCommands::Register(CommandRegistry& r) {
     const std::string marked = ctx_.marked_directory();
     if (!marked.empty()) BookmarkDirectory(marked);
   });
-  r.Add("items.bookmark_directory", "Bookmark directory", QKeySequence("Ctrl+Shift+B"),
-        [this] { BookmarkItemDirectory(); }, SelectionRule::kExactlyOne);
+  r.Add(
+      "items.bookmark_directory", "Bookmark directory", QKeySequence("Ctrl+Shift+B"),
+      [this] { BookmarkItemDirectory(); }, SelectionRule::kExactlyOne);
   QAction* manage = r.Add("bookmarks.manage", "Manage bookmarks", QKeySequence("Alt+B"),
                           [this] { ManageBookmarks(); });
   // Alt+B is also the menu bar's key for "&Bookmarks"; the key map gives it to this command.

@@ -49,11 +49,10 @@ int Down(std::vector<std::string>& list, int selected) {
 
 void Sort(std::vector<std::string>& list) {
   std::stable_sort(list.begin(), list.end(), [](const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-          return std::tolower(static_cast<unsigned char>(x)) <
-                 std::tolower(static_cast<unsigned char>(y));
-        });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+      return std::tolower(static_cast<unsigned char>(x)) <
+             std::tolower(static_cast<unsigned char>(y));
+    });
   });
 }
 

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "widgets/qt_text.h"
 #include "navigation/bookmarks.h"
 #include "navigation/shown_path.h"
 #include "platform/prompter.h"
+#include "widgets/qt_text.h"
 
 namespace krellix {
 

@@ -40,13 +40,14 @@ ScanHistory::Added ScanHistory::Add(const std::string& scan_arg, int history_siz
 }
 
 void ScanHistory::SortEntries() {
-  std::stable_sort(entries_.begin(), entries_.end(), [](const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-          return UpperAscii(static_cast<unsigned char>(x)) <
-                 UpperAscii(static_cast<unsigned char>(y));
-        });
-  });
+  std::stable_sort(entries_.begin(), entries_.end(),
+                   [](const std::string& a, const std::string& b) {
+                     return std::lexicographical_compare(
+                         a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+                           return UpperAscii(static_cast<unsigned char>(x)) <
+                                  UpperAscii(static_cast<unsigned char>(y));
+                         });
+                   });
 }
 
 int ScanHistory::IndexOf(const std::string& text) const {

@@ -41,7 +41,8 @@ OutputCommands::OutputCommands(Context context, OutputDialogs* dialogs, QWidget*
 OutputCommands::~OutputCommands() = default;
 
 void OutputCommands::Register(CommandRegistry& r) {
-  QAction* save = r.Add("output.save", "&Save", QKeySequence("Alt+S"), [this] { FileSelectedItems(); });
+  QAction* save =
+      r.Add("output.save", "&Save", QKeySequence("Alt+S"), [this] { FileSelectedItems(); });
   save->setToolTip("Save item list to file");
   if (auto* parent = qobject_cast<QWidget*>(this->parent())) {
     save->setIcon(parent->style()->standardIcon(QStyle::SP_DialogSaveButton));
@@ -69,11 +70,11 @@ void OutputCommands::Register(CommandRegistry& r) {
 ScanOutput& OutputCommands::ScanFileOutput() { return *scan_output_; }
 
 LogSaverContext OutputCommands::LogSaver() {
-  return LogSaverContext{ctx_.log,     ctx_.log_name, ctx_.header1,
-                         ctx_.options, ctx_.prompter, *dialogs_,
-                         ctx_.clock,   ctx_.locale,
-                         [this](const std::string& text) { ctx_.host.ShowStatus(text); },
-                         ctx_.copyright};
+  return LogSaverContext{
+      ctx_.log,      ctx_.log_name, ctx_.header1,
+      ctx_.options,  ctx_.prompter, *dialogs_,
+      ctx_.clock,    ctx_.locale,   [this](const std::string& text) { ctx_.host.ShowStatus(text); },
+      ctx_.copyright};
 }
 
 void OutputCommands::FileSelectedItems() {

@@ -35,8 +35,8 @@ class OutputCommands final : public QObject {
  public:
   struct Context {
     OutputOptions& options;
-    std::string& header1;    // the header line the last save wrote
-    std::string& log_name;   // the log file; a save may choose another
+    std::string& header1;   // the header line the last save wrote
+    std::string& log_name;  // the log file; a save may choose another
     ItemList& items;
     ScanState& state;
     ScanStatistics& stats;

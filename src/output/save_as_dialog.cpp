@@ -202,9 +202,8 @@ void TForm2::BrowseClicked() {
   const std::string name = NameBytes();
   const QString filter = csv_->isChecked() ? QStringLiteral("Text files (*.csv);;All files (*)")
                                            : QStringLiteral("Text files (*.txt);;All files (*)");
-  const QString chosen =
-      pick_file(QStringLiteral("Write to filename"), PathToQt(DirectoryPart(name)),
-                PathToQt(NamePart(name)), filter);
+  const QString chosen = pick_file(QStringLiteral("Write to filename"),
+                                   PathToQt(DirectoryPart(name)), PathToQt(NamePart(name)), filter);
   if (!chosen.isEmpty()) SetName(PathFromQt(chosen));
 }
 
@@ -217,13 +216,9 @@ void TForm2::SaveClicked() {
   accept();
 }
 
-std::string TForm2::NameBytes() const {
-  return name_bytes_.From(name_->text());
-}
+std::string TForm2::NameBytes() const { return name_bytes_.From(name_->text()); }
 
-void TForm2::SetName(std::string bytes) {
-  name_->setText(name_bytes_.Show(std::move(bytes)));
-}
+void TForm2::SetName(std::string bytes) { name_->setText(name_bytes_.Show(std::move(bytes))); }
 
 QString TForm2::DefaultPickFile(const QString& title, const QString& folder, const QString& name,
                                 const QString& filter) {

@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "widgets/qt_text.h"
 #include "output/delimiter_box.h"
 #include "output/output_options.h"
+#include "widgets/qt_text.h"
 
 class QButtonGroup;
 class QCheckBox;

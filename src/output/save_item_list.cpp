@@ -6,8 +6,7 @@
 
 namespace krellix {
 
-std::string FileSelectedItems(WriteOutputFile& writer, const ItemList& items,
-                              ActivityLog& log,
+std::string FileSelectedItems(WriteOutputFile& writer, const ItemList& items, ActivityLog& log,
                               const std::function<void(const std::string&)>& show_status) {
   std::string status;
   if (writer.Init() == SaveMode::kCancel) {

@@ -14,7 +14,7 @@ std::vector<std::string> SubdirectoryNames(const std::string& dir) {
     if (e->d_name[0] == '.') continue;
     bool is_dir = e->d_type == DT_DIR;
     if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
-      struct stat st{};
+      struct stat st {};
       is_dir = ::fstatat(::dirfd(d), e->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
     }
     if (is_dir) names.emplace_back(e->d_name);

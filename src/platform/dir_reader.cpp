@@ -78,11 +78,11 @@ void DirReader::EnsureStat() {
   const WallMs mtime = times_.FromUtc(sx.stx_mtime.tv_sec);
   modified_ = mtime - (((mtime % 2000) + 2000) % 2000);
   if (sx.stx_mask & STATX_BTIME) {
-    created_ = times_.FromUtc(sx.stx_btime.tv_sec,
-                              static_cast<int>(sx.stx_btime.tv_nsec / 1'000'000));
+    created_ =
+        times_.FromUtc(sx.stx_btime.tv_sec, static_cast<int>(sx.stx_btime.tv_nsec / 1'000'000));
   } else {
-    created_ = times_.FromUtc(sx.stx_mtime.tv_sec,
-                              static_cast<int>(sx.stx_mtime.tv_nsec / 1'000'000));
+    created_ =
+        times_.FromUtc(sx.stx_mtime.tv_sec, static_cast<int>(sx.stx_mtime.tv_nsec / 1'000'000));
   }
   dev_ = makedev(sx.stx_dev_major, sx.stx_dev_minor);
 }

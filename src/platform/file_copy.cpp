@@ -15,7 +15,7 @@ namespace krellix {
 namespace {
 
 bool Exists(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   return ::lstat(path.c_str(), &st) == 0;
 }
 
@@ -39,7 +39,7 @@ std::string FreeTargetName(const std::string& target) {
 std::optional<std::string> CopyOneFile(const std::string& source, const std::string& target,
                                        bool replace, std::string& error) {
   const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
-  struct stat st{};
+  struct stat st {};
   if (in < 0 || ::fstat(in, &st) != 0) {
     error = std::strerror(errno);
     if (in >= 0) ::close(in);

@@ -101,7 +101,8 @@ SpecialFolders GetSpecialFolders() {
   if (!config.empty()) f.appl_data = WithTrailingDelim(config);
   f.prog_files = "/usr/bin/";
   std::string docs;
-  if (!config.empty()) docs = DocumentsFromUserDirs(ReadWholeFile(config + "/user-dirs.dirs"), home);
+  if (!config.empty())
+    docs = DocumentsFromUserDirs(ReadWholeFile(config + "/user-dirs.dirs"), home);
   if (docs.empty() || !DirectoryExists(docs)) docs = home;
   if (!docs.empty()) f.my_docs = WithTrailingDelim(docs);
   return f;
@@ -110,9 +111,9 @@ SpecialFolders GetSpecialFolders() {
 std::vector<MountPoint> ParseMountInfo(const std::string& text) {
   // Pseudo file systems a user does not browse for files.
   static const std::set<std::string> kPseudo = {
-      "proc",     "sysfs",     "devtmpfs",   "devpts",    "cgroup",  "cgroup2",  "pstore",
-      "securityfs", "debugfs", "tracefs",    "configfs",  "fusectl", "mqueue",   "hugetlbfs",
-      "bpf",      "autofs",    "binfmt_misc", "rpc_pipefs", "nsfs",  "efivarfs", "selinuxfs"};
+      "proc",       "sysfs",   "devtmpfs",    "devpts",     "cgroup",  "cgroup2",  "pstore",
+      "securityfs", "debugfs", "tracefs",     "configfs",   "fusectl", "mqueue",   "hugetlbfs",
+      "bpf",        "autofs",  "binfmt_misc", "rpc_pipefs", "nsfs",    "efivarfs", "selinuxfs"};
   std::vector<MountPoint> out;
   std::set<std::string> seen;
   std::istringstream in(text);

@@ -44,9 +44,9 @@ bool DiskSpace(const std::string& path, std::uint64_t& total, std::uint64_t& fre
 
 // A mounted file system of interest to a user (pseudo file systems left out).
 struct MountPoint {
-  std::string path;     // with a trailing delimiter
+  std::string path;  // with a trailing delimiter
   std::string fs_type;
-  std::string device;   // the mount source
+  std::string device;  // the mount source
 };
 // Parses /proc/self/mountinfo text.
 std::vector<MountPoint> ParseMountInfo(const std::string& text);

@@ -127,8 +127,7 @@ void ProfileFile::IndexKeys(Section& section) {
   }
 }
 
-std::optional<std::string> ProfileFile::Read(std::string_view section,
-                                             std::string_view key) const {
+std::optional<std::string> ProfileFile::Read(std::string_view section, std::string_view key) const {
   const Section* s = FindSection(section);
   if (s == nullptr) return std::nullopt;
   const auto k = s->keys.find(Fold(key));

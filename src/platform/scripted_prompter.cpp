@@ -32,8 +32,7 @@ std::optional<std::string> ScriptedPrompter::PickSaveFile(const std::string&, co
   return NextPick();
 }
 
-std::optional<std::string> ScriptedPrompter::PickDirectory(const std::string&,
-                                                           const std::string&) {
+std::optional<std::string> ScriptedPrompter::PickDirectory(const std::string&, const std::string&) {
   return NextPick();
 }
 

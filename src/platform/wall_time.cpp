@@ -53,8 +53,8 @@ CivilDateTime ToCivil(WallMs t) {
 }
 
 WallMs FromCivil(const CivilDateTime& c) {
-  const std::int64_t days = DaysFromCivil(c.year, static_cast<unsigned>(c.month),
-                                          static_cast<unsigned>(c.day));
+  const std::int64_t days =
+      DaysFromCivil(c.year, static_cast<unsigned>(c.month), static_cast<unsigned>(c.day));
   return days * kMsPerDay +
          ((static_cast<std::int64_t>(c.hour) * 60 + c.minute) * 60 + c.second) * 1000 +
          c.millisecond;

@@ -6,8 +6,8 @@
 #include "itemlist/item_list.h"
 #include "platform/attributes.h"
 #include "platform/file_system.h"
-#include "scan/item_entry.h"
 #include "platform/unicode_text.h"
+#include "scan/item_entry.h"
 #include "scan/scan_tokens.h"
 
 namespace krellix {

@@ -25,8 +25,8 @@ struct ScanError {
 // line (or an output record in scan-to-file mode). Reads the criteria anew for every entry.
 class EntryMatcher {
  public:
-  EntryMatcher(const SelectionCriteria& criteria, ScanState& state, ItemList& items,
-               ScanHost& host, Prompter& prompter, VolumeLabels& volumes);
+  EntryMatcher(const SelectionCriteria& criteria, ScanState& state, ItemList& items, ScanHost& host,
+               Prompter& prompter, VolumeLabels& volumes);
 
   // Tests one entry. `entry_name` is the directory with its trailing delimiter followed by the
   // entry's name. Returns an error when a size box or a mask is malformed; the run then ends.
@@ -41,8 +41,8 @@ class EntryMatcher {
 
  private:
   struct Token {
-    std::string text;     // as tokenised
-    std::string tested;   // after ":" removal
+    std::string text;    // as tokenised
+    std::string tested;  // after ":" removal
     bool substring = true;
     std::optional<Mask> mask;  // parsed on first use
     int mask_error = 0;        // position of the fault once known bad

@@ -34,12 +34,18 @@ const Order* OrderOf(char sort_output) {
 template <typename Fields>
 auto& FieldRef(Fields& f, FieldId id) {
   switch (id) {
-    case kAttr: return f.Attr;
-    case kVol: return f.Vol;
-    case kPath: return f.Path;
-    case kFile: return f.File;
-    case kSize: return f.Size;
-    case kDate: break;
+    case kAttr:
+      return f.Attr;
+    case kVol:
+      return f.Vol;
+    case kPath:
+      return f.Path;
+    case kFile:
+      return f.File;
+    case kSize:
+      return f.Size;
+    case kDate:
+      break;
   }
   return f.Date;
 }
@@ -60,8 +66,8 @@ std::string BuildItemEntry(const ItemFields& f, char sort_output, ItemLayout* la
     padded += f.Size;
   }
   std::string line;
-  line.reserve(f.Attr.size() + f.Vol.size() + f.Path.size() + f.File.size() + 12 +
-               f.Date.size() + 5 * kItemSep.size());
+  line.reserve(f.Attr.size() + f.Vol.size() + f.Path.size() + f.File.size() + 12 + f.Date.size() +
+               5 * kItemSep.size());
   if (layout != nullptr) layout->order = sort_output;
   for (std::size_t i = 0; i < order->size(); ++i) {
     if (i > 0) line += kItemSep;

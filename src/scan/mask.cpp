@@ -136,8 +136,7 @@ bool Mask::Matches(std::string_view text) const {
 }
 
 std::string Mask::InvalidMaskMessage(std::string_view pattern, int error_pos) {
-  return "'" + std::string(pattern) + "' is an invalid mask at (" + std::to_string(error_pos) +
-         ")";
+  return "'" + std::string(pattern) + "' is an invalid mask at (" + std::to_string(error_pos) + ")";
 }
 
 }  // namespace krellix

@@ -35,7 +35,7 @@ std::vector<std::string> TokeniseScanString(std::string_view text) {
       }
     } else {
       const std::size_t start = p;
-      while (p < n && static_cast<unsigned char>(text[p]) > 32 && text[p] != ',') ++p;
+      while (p<n&& static_cast<unsigned char>(text[p])> 32 && text[p] != ',') ++p;
       token.assign(text.substr(start, p - start));
     }
     tokens.push_back(std::move(token));

@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "widgets/qt_text.h"
 #include "output/delimiter_box.h"
 #include "settings/configuration_dialog.h"
+#include "widgets/qt_text.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -15,18 +15,18 @@ class ProfileFile;
 // key, entry keys made of a stem and an index, and a count key.
 struct NumberedListKeys {
   const char* section;
-  const char* limit_key;     // "Fav1", "Hist", "AddressSize"
-  const char* current_key;   // "Scan", "Addr"; nullptr for none
-  const char* stem;          // "F1txt", "Scan", "Addr"
-  int first_index;           // 3 for bookmarks, 0 otherwise
-  const char* count_key;     // "F1txtn", "Scann", "Addrn"
-  int count_default;         // the count when its key is missing: 4 or 1
+  const char* limit_key;    // "Fav1", "Hist", "AddressSize"
+  const char* current_key;  // "Scan", "Addr"; nullptr for none
+  const char* stem;         // "F1txt", "Scan", "Addr"
+  int first_index;          // 3 for bookmarks, 0 otherwise
+  const char* count_key;    // "F1txtn", "Scann", "Addrn"
+  int count_default;        // the count when its key is missing: 4 or 1
 };
 
 inline constexpr NumberedListKeys kBookmarkKeys{"Prefs", "Fav1", nullptr, "F1txt", 3, "F1txtn", 4};
 inline constexpr NumberedListKeys kScanHistoryKeys{"Prefs", "Hist", "Scan", "Scan", 0, "Scann", 1};
-inline constexpr NumberedListKeys kAddressKeys{"Prefs", "AddressSize", "Addr", "Addr", 0, "Addrn",
-                                               1};
+inline constexpr NumberedListKeys kAddressKeys{"Prefs", "AddressSize", "Addr", "Addr",
+                                               0,       "Addrn",       1};
 
 // A list as read back.
 struct NumberedList {

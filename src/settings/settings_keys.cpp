@@ -15,15 +15,15 @@ namespace {
 enum class Kind { kBool, kInt, kString, kUnit, kLogic, kOrder, kDir };
 // When a key is read and whether "Save" writes it.
 enum Flags : unsigned {
-  kReadOnly = 1,         // read, never written by the program
-  kNotInScanToFile = 2,  // neither read nor written in scan-to-file mode
-  kNonEmpty = 4,         // on reading, an empty value is ignored
-  kOnlyWithSaveDir = 8,  // read only when SaveDir is on (and written only at shutdown)
-  kNotWritten = 16,      // written by other code (shutdown), not by "Save"
-  kFromDialog = 32,      // "Save" writes the configuration dialog's control, applied or not
-  kReadEarly = 64,       // read by the loader's earlier steps, written here
-  kAutoScan = 128,       // read into the stored AutoScan, written from the live one
-  kFalseByDefault = 256, // a missing key reads as false, not as the target's value
+  kReadOnly = 1,          // read, never written by the program
+  kNotInScanToFile = 2,   // neither read nor written in scan-to-file mode
+  kNonEmpty = 4,          // on reading, an empty value is ignored
+  kOnlyWithSaveDir = 8,   // read only when SaveDir is on (and written only at shutdown)
+  kNotWritten = 16,       // written by other code (shutdown), not by "Save"
+  kFromDialog = 32,       // "Save" writes the configuration dialog's control, applied or not
+  kReadEarly = 64,        // read by the loader's earlier steps, written here
+  kAutoScan = 128,        // read into the stored AutoScan, written from the live one
+  kFalseByDefault = 256,  // a missing key reads as false, not as the target's value
 };
 
 struct Key {

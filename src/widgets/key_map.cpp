@@ -3,7 +3,8 @@
 namespace krellix {
 namespace {
 
-constexpr Qt::KeyboardModifiers kCounted = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+constexpr Qt::KeyboardModifiers kCounted =
+    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
 
 int ModifierCount(Qt::KeyboardModifiers m) {
   return ((m & Qt::ShiftModifier) ? 1 : 0) + ((m & Qt::ControlModifier) ? 1 : 0) +
@@ -44,8 +45,7 @@ const KeyBinding* FindKeyBinding(std::span<const KeyBinding> map, int key,
   return nullptr;
 }
 
-bool IsFunctionKeyOfMap(std::span<const KeyBinding> map, int key,
-                        Qt::KeyboardModifiers modifiers) {
+bool IsFunctionKeyOfMap(std::span<const KeyBinding> map, int key, Qt::KeyboardModifiers modifiers) {
   for (const KeyBinding& b : map) {
     if (b.key == key && b.rule == ModifierRule::kFunctionKey && ModifiersMatch(b, modifiers)) {
       return true;

@@ -136,8 +136,8 @@ struct KeyProbe {
     if (prompter.messages.size() + prompter.questions.size() != shown_before) effects << "asked";
     if (form.StatusText() != status_before) {
       // Counts and times depend on the run; the words show what was reported.
-      effects << "status \"" + QString(form.StatusText()).replace(QRegularExpression("[0-9:]+"), "#") +
-                     "\"";
+      effects << "status \"" +
+                     QString(form.StatusText()).replace(QRegularExpression("[0-9:]+"), "#") + "\"";
     }
     if (form.DirectoryTabs()->ActivePane() != pane_before) {
       effects << "pane " + QString::number(int(form.DirectoryTabs()->ActivePane()));
@@ -176,15 +176,13 @@ QString DumpKeys(TForm1& form, ScriptedPrompter& prompter) {
     for (const auto& [name, m] : mods) {
       // Alt+F4 is "Exit", which closes the window: its own tests cover it.
       if (key == Qt::Key_F4 && m == Qt::AltModifier) continue;
-      out << QString("  %1F%2: ").arg(name).arg(key - Qt::Key_F1 + 1) +
-                 probe.Press(list, key, m);
+      out << QString("  %1F%2: ").arg(name).arg(key - Qt::Key_F1 + 1) + probe.Press(list, key, m);
     }
   }
-  const std::tuple<const char*, Qt::Key, DirPane> letters[] = {
-      {"T", Qt::Key_T, DirPane::kList},
-      {"V", Qt::Key_V, DirPane::kSkip},
-      {"L", Qt::Key_L, DirPane::kTree},
-      {"X", Qt::Key_X, DirPane::kTree}};
+  const std::tuple<const char*, Qt::Key, DirPane> letters[] = {{"T", Qt::Key_T, DirPane::kList},
+                                                               {"V", Qt::Key_V, DirPane::kSkip},
+                                                               {"L", Qt::Key_L, DirPane::kTree},
+                                                               {"X", Qt::Key_X, DirPane::kTree}};
   for (const auto& [name, key, from] : letters) {
     out << QString("  Shift+%1: ").arg(name) + probe.Press(list, key, Qt::ShiftModifier, from);
     out << QString("  Ctrl+Shift+%1: ").arg(name) +
@@ -193,12 +191,11 @@ QString DumpKeys(TForm1& form, ScriptedPrompter& prompter) {
   out << "  Esc: " + probe.Press(list, Qt::Key_Escape, Qt::NoModifier);
   out << "  Ctrl+Esc: " + probe.Press(list, Qt::Key_Escape, Qt::ControlModifier);
   out << "keys in text boxes";
-  out << "  Shift+L in the scan box: " +
-             probe.Press(form.CriteriaTabs()->ScanBox()->lineEdit(), Qt::Key_L, Qt::ShiftModifier,
-                         DirPane::kSkip);
-  out << "  Shift+L in the address bar: " +
-             probe.Press(form.AddressField()->Field()->lineEdit(), Qt::Key_L, Qt::ShiftModifier,
-                         DirPane::kSkip);
+  out << "  Shift+L in the scan box: " + probe.Press(form.CriteriaTabs()->ScanBox()->lineEdit(),
+                                                     Qt::Key_L, Qt::ShiftModifier, DirPane::kSkip);
+  out << "  Shift+L in the address bar: " + probe.Press(form.AddressField()->Field()->lineEdit(),
+                                                        Qt::Key_L, Qt::ShiftModifier,
+                                                        DirPane::kSkip);
   out << "  F4 in the scan box: " +
              probe.Press(form.CriteriaTabs()->ScanBox()->lineEdit(), Qt::Key_F4, Qt::NoModifier);
   closer.stop();

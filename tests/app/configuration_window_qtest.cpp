@@ -44,7 +44,6 @@ void Configure(TForm1& form, const std::function<void()>& steps) {
   QVERIFY(shown);
 }
 
-
 }  // namespace
 
 class ConfigurationWindowTest : public QObject {
@@ -136,9 +135,10 @@ void ConfigurationWindowTest::okTakesTheCustomStringsAndTrimsBookmarks() {
 
 void ConfigurationWindowTest::clearedScanHistoryThenCancel() {
   TempHome home;
-  test::WriteSettingsFile(home,
-           "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\nShst=1\r\nScann=2\r\nScan0=*.md\r\n"
-           "Scan1=*.rs\r\n");
+  test::WriteSettingsFile(
+      home,
+      "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\nShst=1\r\nScann=2\r\nScan0=*.md\r\n"
+      "Scan1=*.rs\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram}, &prompter, &dialogs);
@@ -158,7 +158,8 @@ void ConfigurationWindowTest::clearedScanHistoryThenCancel() {
   QCOMPARE(CountStarting(log, "Clear Addresses"), 1);
   // With "Save history" on, the close writes them again.
   form.close();
-  QCOMPARE(ProfileFile(test::SettingsFilePath(home)).Read("Prefs", "Scan1"), std::optional<std::string>("*.rs"));
+  QCOMPARE(ProfileFile(test::SettingsFilePath(home)).Read("Prefs", "Scan1"),
+           std::optional<std::string>("*.rs"));
 }
 
 void ConfigurationWindowTest::deletedFileCannotBeSaved() {
@@ -225,7 +226,8 @@ void ConfigurationWindowTest::backupLiesBesideTheFile() {
   QVERIFY(backup.rfind(test::SettingsFilePath(home) + ".", 0) == 0);
   QVERIFY(backup.size() == test::SettingsFilePath(home).size() + 20);  // ".yyyymmdd-hhmmss.bku"
   QCOMPARE(test::ReadWholeFile(backup), test::ReadWholeFile(test::SettingsFilePath(home)));
-  QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Copied=" + test::SettingsFilePath(home)), 1);
+  QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Copied=" + test::SettingsFilePath(home)),
+           1);
 }
 
 void ConfigurationWindowTest::saveToAnotherFileThenLoadADisabledOne() {

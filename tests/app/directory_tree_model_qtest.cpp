@@ -21,8 +21,8 @@ void DirectoryTreeModelTest::pathsLeadToTheirItemsAndBack() {
   QCOMPARE(model.rowCount(), 1);
   QCOMPARE(model.PathOf(model.index(0, 0)), std::string("/"));
   QCOMPARE(model.IndexOf("/"), model.index(0, 0));
-  for (const std::string& asked : {t.Path("one/two"), t.Path("one/two") + "/",
-                                   t.Path("one/./two"), t.Path("one/two/../two")}) {
+  for (const std::string& asked : {t.Path("one/two"), t.Path("one/two") + "/", t.Path("one/./two"),
+                                   t.Path("one/two/../two")}) {
     const QModelIndex found = model.IndexOf(asked);
     QVERIFY(found.isValid());
     QCOMPARE(model.PathOf(found), t.Path("one/two"));
@@ -46,7 +46,8 @@ void DirectoryTreeModelTest::childrenAreListedWhenAskedForInOrder() {
   model.fetchMore(top);
   QVERIFY(!model.canFetchMore(top));
   QStringList names;
-  for (int row = 0; row < model.rowCount(top); ++row) names << model.index(row, 0, top).data().toString();
+  for (int row = 0; row < model.rowCount(top); ++row)
+    names << model.index(row, 0, top).data().toString();
   QCOMPARE(names, (QStringList{"Alpha", "alpha2", "beta", "Gamma"}));
   // A directory without sub-directories loses its arrow once listed.
   const QModelIndex leaf = model.index(0, 0, top);

@@ -6,11 +6,11 @@
 #include <QMenu>
 #include <QtTest>
 
-#include "information/info_tab.h"
-#include "information/info_windows.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
 #include "app/startup_defaults.h"
+#include "information/info_tab.h"
+#include "information/info_windows.h"
 #include "itemlist/item_list_view.h"
 #include "platform/scripted_prompter.h"
 #include "scan/item_entry.h"
@@ -351,8 +351,7 @@ void ItemCommandsTest::menuEnablingFollowsTheSelection() {
   emit menu->aboutToShow();
   const NavigationActions& nav = form.NavigationCommands();
   for (QAction* action : {a.filename_to_clipboard, a.path_to_clipboard, a.exclude,
-                          form.Command("items.file_info"),
-                          form.Command("items.add_to_files")}) {
+                          form.Command("items.file_info"), form.Command("items.add_to_files")}) {
     QCOMPARE(action->isEnabled(), selected >= 1);
   }
   // "Goto..." and "Bookmark directory" act on exactly one line.

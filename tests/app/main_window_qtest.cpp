@@ -1,7 +1,7 @@
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
@@ -88,10 +88,17 @@ void MainWindowTest::startupLogsInOrderWithScanToFile() {
     keys.push_back(text.substr(0, text.find('=') + 1));
   }
   // The output file's "Save " line has no "=".
-  const std::vector<std::string> expected = {
-      "Krellix=", "Scan_to_file=", "Initialization=", "Initial_directory=", "Initial_autoScan=",
-      "Scan=",    "",              "Scan_to_file=",   "Scanning=",          "Items_Found=",
-      "Saved_Items="};
+  const std::vector<std::string> expected = {"Krellix=",
+                                             "Scan_to_file=",
+                                             "Initialization=",
+                                             "Initial_directory=",
+                                             "Initial_autoScan=",
+                                             "Scan=",
+                                             "",
+                                             "Scan_to_file=",
+                                             "Scanning=",
+                                             "Items_Found=",
+                                             "Saved_Items="};
   QCOMPARE(keys, expected);
   // The match went to the file, with the header block and without statistics.
   const std::string written = test::ReadWholeFile(dialogs.path);

@@ -1,13 +1,14 @@
-#include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
 #include <QSystemTrayIcon>
-#include <functional>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QtTest>
 #include <fstream>
+#include <functional>
 
 #include "app/main_window.h"
 #include "platform/file_system.h"
@@ -37,7 +38,6 @@ std::vector<std::string> Picked(const std::vector<std::string>& texts,
   }
   return out;
 }
-
 
 }  // namespace
 
@@ -82,10 +82,11 @@ void SettingsWindowTest::firstStartCreatesTheFile() {
 
 void SettingsWindowTest::storedSettingsComeBackAndDisableStopsReading() {
   TempHome home;
-  test::WriteSettingsFile(home,
-           "[Init]\r\nCreated=yesterday\r\n[Attr]\r\nY=0\r\n[Output]\r\nSort=S\r\nSep=  \r\n"
-           "[Prefs]\r\nAuto=0\r\nShst=1\r\nScann=2\r\nScan=*.md\r\nScan0=*.md\r\nScan1=*.rs\r\n"
-           "F1txtn=1\r\nF1txt3=/bookmarked/\r\nLimit=0x10\r\n");
+  test::WriteSettingsFile(
+      home,
+      "[Init]\r\nCreated=yesterday\r\n[Attr]\r\nY=0\r\n[Output]\r\nSort=S\r\nSep=  \r\n"
+      "[Prefs]\r\nAuto=0\r\nShst=1\r\nScann=2\r\nScan=*.md\r\nScan0=*.md\r\nScan1=*.rs\r\n"
+      "F1txtn=1\r\nF1txt3=/bookmarked/\r\nLimit=0x10\r\n");
   {
     ScriptedPrompter prompter;
     test::FakeOutputDialogs dialogs;
@@ -119,12 +120,11 @@ void SettingsWindowTest::shutdownWritesListsHistoriesAndDirectory() {
 
   const auto log = LogTexts(form.Log().Lines());
   QCOMPARE(Picked(log, {"Closing_down=", "Include_list_saved=", "Exclude_list_saved=",
-                        "File_list_saved=", "Bookmarks_saved=", "History_saved=",
-                        "Address saved", "Directory_saved=", "Close_complete="}),
-           (std::vector<std::string>{"Closing_down=", "Include_list_saved=",
-                                     "Exclude_list_saved=", "File_list_saved=",
-                                     "Bookmarks_saved=", "History_saved=", "Address saved",
-                                     "Directory_saved=", "Close_complete="}));
+                        "File_list_saved=", "Bookmarks_saved=", "History_saved=", "Address saved",
+                        "Directory_saved=", "Close_complete="}),
+           (std::vector<std::string>{"Closing_down=", "Include_list_saved=", "Exclude_list_saved=",
+                                     "File_list_saved=", "Bookmarks_saved=", "History_saved=",
+                                     "Address saved", "Directory_saved=", "Close_complete="}));
   const ProfileFile ini(test::SettingsFilePath(home));
   QCOMPARE(ini.Read("Prefs", "mDir"), std::optional<std::string>(home.tree.Path("place/")));
   // With "Shst" on, the stored (empty) history replaced the built-in strings; the start-up
@@ -154,7 +154,8 @@ void SettingsWindowTest::skipIniWritesNothing() {
 
 void SettingsWindowTest::listSavesFollowTheirOptions() {
   TempHome home;
-  test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\nSinc=0\r\nSexc=1\r\nSflst=0\r\n");
+  test::WriteSettingsFile(
+      home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\nSinc=0\r\nSexc=1\r\nSflst=0\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram}, &prompter, &dialogs);
@@ -172,10 +173,11 @@ void SettingsWindowTest::listsAndValuesAsStored() {
   TempHome home;
   // "Shst" off: the stored scan strings stay unread; an empty "Sep" is an empty delimiter; "-"
   // leaves the item list unsorted.
-  test::WriteSettingsFile(home,
-           "[Init]\r\nCreated=x\r\n[Output]\r\nSep=\r\nSort=-\r\n[Prefs]\r\nShst=0\r\n"
-           "Scan=*.md\r\nScann=1\r\nScan0=*.md\r\nAuto=0\r\nF1txtn=30\r\nFav1=5\r\n"
-           "F1txt3=/a/\r\nF1txt4=\r\nF1txt5=/c/\r\nF1txt6=/d/\r\n");
+  test::WriteSettingsFile(
+      home,
+      "[Init]\r\nCreated=x\r\n[Output]\r\nSep=\r\nSort=-\r\n[Prefs]\r\nShst=0\r\n"
+      "Scan=*.md\r\nScann=1\r\nScan0=*.md\r\nAuto=0\r\nF1txtn=30\r\nFav1=5\r\n"
+      "F1txt3=/a/\r\nF1txt4=\r\nF1txt5=/c/\r\nF1txt6=/d/\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram}, &prompter, &dialogs);
@@ -201,10 +203,11 @@ void SettingsWindowTest::storedGeometryComesBackOnScreen() {
   };
   for (const Case& c : cases) {
     TempHome home;
-    test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Form]\r\nSwin=1\r\nWinL=" +
-                       std::to_string(c.left) + "\r\nWinT=" + std::to_string(c.top) +
-                       "\r\nWinW=400\r\nWinH=300\r\n[Form10]\r\nWinT=7\r\nWinL=8\r\nWinH=200\r\n"
-                       "WinW=250\r\n[Prefs]\r\nAuto=0\r\n");
+    test::WriteSettingsFile(
+        home, "[Init]\r\nCreated=x\r\n[Form]\r\nSwin=1\r\nWinL=" + std::to_string(c.left) +
+                  "\r\nWinT=" + std::to_string(c.top) +
+                  "\r\nWinW=400\r\nWinH=300\r\n[Form10]\r\nWinT=7\r\nWinL=8\r\nWinH=200\r\n"
+                  "WinW=250\r\n[Prefs]\r\nAuto=0\r\n");
     ScriptedPrompter prompter;
     test::FakeOutputDialogs dialogs;
     TForm1 form({kProgram}, &prompter, &dialogs);
@@ -222,8 +225,9 @@ void SettingsWindowTest::storedGeometryComesBackOnScreen() {
 void SettingsWindowTest::absurdStoredSizesStayWithinTheDesktop() {
   const QSize desktop = QGuiApplication::primaryScreen()->virtualSize();
   TempHome home;
-  test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Form]\r\nSwin=1\r\nWinL=0\r\nWinT=0\r\n"
-                                "WinW=100000000\r\nWinH=-5\r\n[Prefs]\r\nAuto=0\r\n");
+  test::WriteSettingsFile(home,
+                          "[Init]\r\nCreated=x\r\n[Form]\r\nSwin=1\r\nWinL=0\r\nWinT=0\r\n"
+                          "WinW=100000000\r\nWinH=-5\r\n[Prefs]\r\nAuto=0\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram}, &prompter, &dialogs);
@@ -234,12 +238,13 @@ void SettingsWindowTest::absurdStoredSizesStayWithinTheDesktop() {
 void SettingsWindowTest::placesOutOfRangeTakeTheDefaultAndAreLogged() {
   const QRect desk = QGuiApplication::primaryScreen()->virtualGeometry();
   TempHome home;
-  test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Form]\r\nSwin=1\r\nWinL=30\r\n"
-                                "WinT=-2147483648\r\nWinW=400\r\nWinH=2147483648\r\n"
-                                "Split=-7\r\n[Form10]\r\nWinT=7\r\nWinL=" +
-                                    std::to_string(desk.right() + 2 * desk.width()) +
-                                    "\r\nWinH=200\r\nWinW=250\r\n[Prefs]\r\nAuto=0\r\n"
-                                    "Limit=2147483648\r\nAddressSize=100\r\n");
+  test::WriteSettingsFile(home,
+                          "[Init]\r\nCreated=x\r\n[Form]\r\nSwin=1\r\nWinL=30\r\n"
+                          "WinT=-2147483648\r\nWinW=400\r\nWinH=2147483648\r\n"
+                          "Split=-7\r\n[Form10]\r\nWinT=7\r\nWinL=" +
+                              std::to_string(desk.right() + 2 * desk.width()) +
+                              "\r\nWinH=200\r\nWinW=250\r\n[Prefs]\r\nAuto=0\r\n"
+                              "Limit=2147483648\r\nAddressSize=100\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 unplaced({kProgram, "-i"}, &prompter, &dialogs);  // where a window goes by default
@@ -292,8 +297,8 @@ void SettingsWindowTest::damagedFileReadsWhatItCan() {
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   TForm1 form({kProgram}, &prompter, &dialogs);
-  QVERIFY(!form.Criteria().any_file);                      // the first of duplicate keys
-  QCOMPARE(form.State().ItemLimit, 10000);                 // not a number: the default
+  QVERIFY(!form.Criteria().any_file);       // the first of duplicate keys
+  QCOMPARE(form.State().ItemLimit, 10000);  // not a number: the default
   QCOMPARE(form.State().StopIntvl, 1000);
   QCOMPARE(form.Settings().output.SaveName.size(), std::size_t{2047});
   QCOMPARE(form.Settings().output.Header2, std::string("last"));
@@ -433,10 +438,8 @@ void SettingsWindowTest::shutdownWritesOnlyUnderItsFlags() {
     const char* logged;  // its log line
   };
   const Case cases[] = {
-      {"Swin", "WinW", "Window_position_saved=Yes"},
-      {"Sfav", "F1txtn", "Bookmarks_saved=Yes"},
-      {"Shst", "Scann", "History_saved=Yes"},
-      {"SaveAddr", "Addrn", "Address saved"},
+      {"Swin", "WinW", "Window_position_saved=Yes"}, {"Sfav", "F1txtn", "Bookmarks_saved=Yes"},
+      {"Shst", "Scann", "History_saved=Yes"},        {"SaveAddr", "Addrn", "Address saved"},
       {"Sdir", "mDir", "Directory_saved=Yes"},
   };
   for (const Case& c : cases) {

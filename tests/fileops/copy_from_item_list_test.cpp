@@ -60,13 +60,12 @@ TEST(CopyFromItemListTest, AFailureAsksAndLeavesNothingBehind) {
   ScriptedPrompter prompter;
   prompter.answers = {Answer::kCancel};
   const std::string target = t.Path("missing/dst.ini");
-  EXPECT_EQ(CopyFromItemList(false, 0, t.Path("src.ini"), target, prompter, log),
-            Answer::kCancel);
+  EXPECT_EQ(CopyFromItemList(false, 0, t.Path("src.ini"), target, prompter, log), Answer::kCancel);
   ASSERT_EQ(prompter.questions.size(), 1u);
   EXPECT_EQ(prompter.questions[0], "Copy failed for: " + t.Path("src.ini") + "\r\n" + target +
                                        "\r\ncontinue with next items or Cancel?");
   EXPECT_NE(log.Lines().back().find("Copy_Failed="), std::string::npos);
-  struct stat st{};
+  struct stat st {};
   EXPECT_NE(::stat(t.Path("missing").c_str(), &st), 0);
 
   // A negative line index does nothing.

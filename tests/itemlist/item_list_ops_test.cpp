@@ -25,10 +25,9 @@ TEST(SelectSimilarTest, SelectsNeighboursSharingTheKeyOfEachOrder) {
     std::vector<bool> expected;
   };
   // The lines: two share a path, two a name, two a size, two a date.
-  for (const Row& row : {Row{'P', {true, true, false, false}},
-                         Row{'F', {false, false, true, true}},
-                         Row{'S', {true, true, false, false}},
-                         Row{'D', {false, false, true, true}}, Row{'-', {false, false, false, false}}}) {
+  for (const Row& row : {Row{'P', {true, true, false, false}}, Row{'F', {false, false, true, true}},
+                         Row{'S', {true, true, false, false}}, Row{'D', {false, false, true, true}},
+                         Row{'-', {false, false, false, false}}}) {
     SCOPED_TRACE(row.order);
     ItemList items;
     items.SetSorted(row.order != '-');
@@ -200,7 +199,9 @@ TEST(ClipboardNamesTest, TheLimitCountsCharactersNotBytes) {
   std::size_t chars = 0;
   for (const char ch : names.text) chars += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
   EXPECT_EQ(chars, kClipboardLimit);
-  EXPECT_EQ(names.text.substr(0, 23), "caf\xc3\xa9" "000000000000.txt\r\n");
+  EXPECT_EQ(names.text.substr(0, 23),
+            "caf\xc3\xa9"
+            "000000000000.txt\r\n");
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST(CompareItemTextTest, FoldsOnlyAsciiLetters) {
 TEST(ItemListTest, BatchedAddsMatchOneAtATimeInsertion) {
   std::mt19937 rng(12345);
   const std::vector<std::string> words = {"alpha", "Alpha", "ALPHA", "beta", "gamma", "Gamma",
-                                          "delta", "a", "", "z z", "Z Z"};
+                                          "delta", "a",     "",      "z z",  "Z Z"};
   ItemList list;
   std::vector<std::string> adds;
   for (int round = 0; round < 5; ++round) {
@@ -99,8 +99,8 @@ TEST(ItemListTest, SortMatchesAStableSortOfTheText) {
   const std::string base = ": | DATA | /home/user/some/long/folder/";
   std::vector<std::string> lines;
   for (int i = 0; i < 500; ++i) {
-    std::string s = base + std::string(rng() % 20, 'a') + (rng() % 2 ? "B" : "b") +
-                    std::to_string(rng() % 7);
+    std::string s =
+        base + std::string(rng() % 20, 'a') + (rng() % 2 ? "B" : "b") + std::to_string(rng() % 7);
     if (rng() % 5 == 0) s = base.substr(0, rng() % base.size());
     lines.push_back(s);
   }

@@ -25,7 +25,6 @@ class ScriptedSavingFile final : public SavingFileQuestion {
   }
 };
 
-
 constexpr char kStamp[] = "2024/06/01 13:05:09 ";
 
 class LogSaverTest : public ::testing::Test {
@@ -41,9 +40,10 @@ class LogSaverTest : public ::testing::Test {
 
   // The file a save writes with the log as it stood before (two lines).
   std::string Written(const std::string& name) const {
-    return test::CrLfLines({";  ", ";  - Krellix - (c) Test", ";  - Log written: 2024-06-01 13:05:09", ";  ",
-                  std::string(kStamp) + "Scan=*.txt", "raw line", "Save_Logfile=" + name,
-                  std::string(kStamp) + "Save_Logfile=" + name});
+    return test::CrLfLines({";  ", ";  - Krellix - (c) Test",
+                            ";  - Log written: 2024-06-01 13:05:09", ";  ",
+                            std::string(kStamp) + "Scan=*.txt", "raw line", "Save_Logfile=" + name,
+                            std::string(kStamp) + "Save_Logfile=" + name});
   }
 
   test::TempTree tree;
@@ -178,10 +178,11 @@ TEST_F(LogSaverTest, ClearThenSave) {
   ClearLog(log, clock, locale);
   EXPECT_EQ(log.Lines(), std::vector<std::string>{"Log cleared at: 2024-06-01 13:05:09"});
   EXPECT_EQ(Save(LogSaveKind::kSilent), LogSaveResult::kSaved);
-  EXPECT_EQ(test::ReadWholeFile(log_name),
-            test::CrLfLines({";  ", ";  - Krellix - (c) Test", ";  - Log written: 2024-06-01 13:05:09", ";  ",
-                   "Log cleared at: 2024-06-01 13:05:09", "Save_Logfile=" + log_name,
-                   std::string(kStamp) + "Save_Logfile=" + log_name}));
+  EXPECT_EQ(
+      test::ReadWholeFile(log_name),
+      test::CrLfLines({";  ", ";  - Krellix - (c) Test", ";  - Log written: 2024-06-01 13:05:09",
+                       ";  ", "Log cleared at: 2024-06-01 13:05:09", "Save_Logfile=" + log_name,
+                       std::string(kStamp) + "Save_Logfile=" + log_name}));
 }
 
 }  // namespace

@@ -41,7 +41,6 @@ class ScriptedDialogs final : public OutputDialogs {
   }
 };
 
-
 const std::vector<std::string> kEmptyListStatistics = {
     ";  ",
     ";  Total number 0",
@@ -113,9 +112,10 @@ TEST_F(OutputWriterTest, SavesEveryItemAsARowUnderTheTitles) {
   // A name that is not UTF-8 is created with its bytes as they are.
   options.SaveName = tree.Path("list\xFF.txt");
   EXPECT_EQ(Save(), "Saved_Item_count=2");
-  EXPECT_EQ(test::ReadWholeFile(options.SaveName), test::CrLfLines({"Attr \t Volume \t Path\\Filename \t Size \t Date",
-                                              ": \t DATA \t /d/b.txt \t 2048 \t 2024-01-02 03:04",
-                                              ". \t /d/sub \t 0 \t 2023-12-31 23:59"}));
+  EXPECT_EQ(test::ReadWholeFile(options.SaveName),
+            test::CrLfLines({"Attr \t Volume \t Path\\Filename \t Size \t Date",
+                             ": \t DATA \t /d/b.txt \t 2048 \t 2024-01-02 03:04",
+                             ". \t /d/sub \t 0 \t 2023-12-31 23:59"}));
   EXPECT_EQ(header1, "unset");
   EXPECT_EQ(log.Lines().back(), "2024/06/01 13:05:09 Saved_Item_count=2");
 }
@@ -281,8 +281,9 @@ TEST_F(OutputWriterTest, ScanToFileWritesTheScanStringAndNoStatistics) {
   scan_text = "*.doc";  // read anew for every row
   output.Write({":", "", "/d/", "b.doc", "2", "2024-01-01 00:00"});
   EXPECT_EQ(output.Close(), 3);
-  EXPECT_EQ(test::ReadWholeFile(options.SaveName), test::CrLfLines({"*.txt , : , /d/a.txt , 1 , 2024-01-01 00:00",
-                                              "*.doc , : , /d/b.doc , 2 , 2024-01-01 00:00"}));
+  EXPECT_EQ(test::ReadWholeFile(options.SaveName),
+            test::CrLfLines({"*.txt , : , /d/a.txt , 1 , 2024-01-01 00:00",
+                             "*.doc , : , /d/b.doc , 2 , 2024-01-01 00:00"}));
 }
 
 TEST_F(OutputWriterTest, ScanToFileRunsNoScanWithoutAnOpenFile) {

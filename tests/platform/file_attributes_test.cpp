@@ -20,9 +20,12 @@ TEST(ReadAttributesTest, WordOfAPathFromTheFileSystem) {
     std::uint32_t expected;
   };
   const Case cases[] = {
-      {dir, attr::kDirectory}, {dir + "/", attr::kDirectory},  // a trailing delimiter names the
-                                                               // same directory
-      {plain, attr::kNormal},  {locked, attr::kReadOnly},     {hidden, attr::kHidden},
+      {dir, attr::kDirectory},
+      {dir + "/", attr::kDirectory},  // a trailing delimiter names the
+                                      // same directory
+      {plain, attr::kNormal},
+      {locked, attr::kReadOnly},
+      {hidden, attr::kHidden},
   };
   for (const Case& c : cases) {
     std::uint32_t a = 0xFFFF;

@@ -18,7 +18,7 @@ TEST(CopyOneFileTest, ReplacesWithTheSourcesBytesPermissionsAndTime) {
   std::string error;
   ASSERT_EQ(CopyOneFile(source, t.Path("dst.bin"), true, error), t.Path("dst.bin")) << error;
   EXPECT_EQ(test::ReadWholeFile(t.Path("dst.bin")), test::ReadWholeFile(source));
-  struct stat st{};
+  struct stat st {};
   ASSERT_EQ(::stat(t.Path("dst.bin").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0604u);
   EXPECT_EQ(st.st_mtime, 1000000000);

@@ -1,13 +1,12 @@
 #include "platform/file_system.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/attributes.h"
 #include "platform/dir_reader.h"
 #include "platform/volume_labels.h"
 #include "support/temp_tree.h"
-
-#include <sys/stat.h>
 
 namespace krellix {
 namespace {

@@ -54,7 +54,10 @@ TEST(LocalTimeConverterTest, FollowsTheZoneAcrossDaylightSaving) {
   EXPECT_EQ(FormatLogStamp(conv.FromUtc(1616893199)), "2021/03/28 01:59:59 ");
   EXPECT_EQ(FormatLogStamp(conv.FromUtc(1616893200)), "2021/03/28 03:00:00 ");
   EXPECT_EQ(FormatLogStamp(conv.FromUtc(1616893199)), "2021/03/28 01:59:59 ");  // cached
-  if (old) ::setenv("TZ", saved.c_str(), 1); else ::unsetenv("TZ");
+  if (old)
+    ::setenv("TZ", saved.c_str(), 1);
+  else
+    ::unsetenv("TZ");
   ::tzset();
 }
 

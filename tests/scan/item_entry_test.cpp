@@ -82,10 +82,10 @@ TEST(ItemEntryTest, FilenameOnlyCutsAtFirstExtensionOccurrence) {
     const char* name;
     const char* ext;
   };
-  for (const Row& r : {Row{"/a/report.txt", "report", ".txt"},
-                       Row{"/a/archive.tar.gz", "archive.tar", ".gz"},
-                       Row{"/a/notes.txt.bak.txt", "notes", ".txt"},
-                       Row{"/a.b/README", "README", ""}, Row{"/a/.bashrc", "", ".bashrc"}}) {
+  for (const Row& r :
+       {Row{"/a/report.txt", "report", ".txt"}, Row{"/a/archive.tar.gz", "archive.tar", ".gz"},
+        Row{"/a/notes.txt.bak.txt", "notes", ".txt"}, Row{"/a.b/README", "README", ""},
+        Row{"/a/.bashrc", "", ".bashrc"}}) {
     EXPECT_EQ(GetFilenameOnly(r.path), r.name) << r.path;
     EXPECT_EQ(ExtensionOf(r.path), r.ext) << r.path;
   }

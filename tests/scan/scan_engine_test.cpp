@@ -69,8 +69,8 @@ TEST(ScanEngineTest, LinuxNamesAreFoundAndReadBackExactly) {
   // Names holding the field separator, quotes, a trailing dot or non-ASCII letters; a folder
   // ending in "." is walked into. Every line names its file exactly, in every order.
   test::TempTree t;
-  const std::vector<std::string> names = {"a | b.txt", " | lead/x.txt", "v1.", "dir./in.txt",
-                                          "caf\xc3\xa9.txt", "say \"hi\".txt"};
+  const std::vector<std::string> names = {"a | b.txt",   " | lead/x.txt",   "v1.",
+                                          "dir./in.txt", "caf\xc3\xa9.txt", "say \"hi\".txt"};
   for (const std::string& n : names) t.File(n);
   for (const char order : {'P', 'F', 'S', 'D'}) {
     SCOPED_TRACE(order);
@@ -107,8 +107,8 @@ TEST(ScanEngineTest, WalksDepthFirstSortsAndLogsTheRun) {
   EXPECT_EQ(log[1], "Scanning=" + t.Root());
   // Four directories; every entry, "." and ".." included, is counted.
   EXPECT_EQ(log[2].substr(0, 38), "Items_Found=4 Total=4 Dir=4 Files=15 T");
-  EXPECT_EQ(e.host.events, (std::vector<std::string>{"stop-preview", "clear-rename",
-                                                     "items-tab", "busy", "idle"}));
+  EXPECT_EQ(e.host.events, (std::vector<std::string>{"stop-preview", "clear-rename", "items-tab",
+                                                     "busy", "idle"}));
 }
 
 TEST(ScanEngineTest, SubDirectoryIsWalkedBeforeTheNextEntry) {
@@ -145,9 +145,9 @@ TEST(ScanEngineTest, ExcludeListSkipsByPrefixOnlyWhenChecked) {
     bool checked;
     std::size_t found;
   };
-  for (const Row& row : {Row{t.Path("Temp"), true, 1}, Row{t.Path("Temp/"), true, 2},
-                         Row{t.Path("Temp"), false, 3}, Row{t.Root(), true, 0},
-                         Row{t.Root().substr(0, t.Root().size() - 1), true, 0}}) {
+  for (const Row& row :
+       {Row{t.Path("Temp"), true, 1}, Row{t.Path("Temp/"), true, 2}, Row{t.Path("Temp"), false, 3},
+        Row{t.Root(), true, 0}, Row{t.Root().substr(0, t.Root().size() - 1), true, 0}}) {
     Engine e(t.Root());
     e.exclude.entries.push_back({row.entry, row.checked, true});
     ASSERT_TRUE(e.engine.StartScan());

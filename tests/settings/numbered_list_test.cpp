@@ -20,7 +20,8 @@ ProfileFile FileWith(const test::TempTree& t, const std::string& text) {
 TEST(NumberedListTest, BookmarkCountDefaultsAndCaps) {
   test::TempTree t;
   std::string many = "[Prefs]\n";
-  for (int i = 3; i < 40; ++i) many += "F1txt" + std::to_string(i) + "=/b" + std::to_string(i) + "/\n";
+  for (int i = 3; i < 40; ++i)
+    many += "F1txt" + std::to_string(i) + "=/b" + std::to_string(i) + "/\n";
   // "F1txtn" missing: four keys from F1txt3.
   EXPECT_EQ(ReadNumberedList(FileWith(t, many), kBookmarkKeys, 17).entries,
             (Strings{"/b3/", "/b4/", "/b5/", "/b6/"}));
@@ -34,9 +35,9 @@ TEST(NumberedListTest, BookmarkCountDefaultsAndCaps) {
 
 TEST(NumberedListTest, EmptyEntriesAreSkippedAndCurrentTextRead) {
   test::TempTree t;
-  const NumberedList l = ReadNumberedList(
-      FileWith(t, "[Prefs]\nScann=3\nScan=*.doc\nScan0=a\nScan1=\nScan2=c\n"), kScanHistoryKeys,
-      17);
+  const NumberedList l =
+      ReadNumberedList(FileWith(t, "[Prefs]\nScann=3\nScan=*.doc\nScan0=a\nScan1=\nScan2=c\n"),
+                       kScanHistoryKeys, 17);
   EXPECT_EQ(l.entries, (Strings{"a", "c"}));
   EXPECT_EQ(l.current, "*.doc");
   EXPECT_FALSE(ReadNumberedList(FileWith(t, "[Prefs]\n"), kAddressKeys, 17).current.has_value());

@@ -29,11 +29,11 @@ TEST(WriteConfigurationTest, DialogKeysComeFromTheDialogAndTheRestFromTheProgram
   test::TempTree t;
   State program, dialog;
   // The dialog has unapplied changes under keys of both kinds.
-  dialog.criteria.hidden = false;          // "Attr"/"H": the dialog's control
-  dialog.app.CustOpt[1] = "*.rs";          // "Cust2": the dialog's control
-  dialog.app.LogSave = true;               // "Logs": the program's field
-  dialog.criteria.sub_dirs = false;        // "Subd": the main window's box
-  program.scan.AutoScan = true;            // "Auto": the live AutoScan
+  dialog.criteria.hidden = false;    // "Attr"/"H": the dialog's control
+  dialog.app.CustOpt[1] = "*.rs";    // "Cust2": the dialog's control
+  dialog.app.LogSave = true;         // "Logs": the program's field
+  dialog.criteria.sub_dirs = false;  // "Subd": the main window's box
+  program.scan.AutoScan = true;      // "Auto": the live AutoScan
   program.app.tempAutoScan = false;
   RememberedLists lists{{"/a/", "/b/"}, "*.txt", {"*.txt", "*.c"}, "/home/", {"/home/"}};
   program.app.SaveHist = true;

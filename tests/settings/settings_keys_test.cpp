@@ -92,8 +92,9 @@ TEST(SettingsKeysTest, BadValuesKeepTheirTargets) {
   State s;
   s.paths.DefaultDir = "/docs/";
   s.paths.mruDir = "/mru/";
-  ReadSettingsKeys(FileWith(t, "[Prefs]\nLimit=lots\ndDir=\nmDir=/elsewhere/\nOr=0\n"
-                               "[Output]\nSort=X\nSep=\n"),
+  ReadSettingsKeys(FileWith(t,
+                            "[Prefs]\nLimit=lots\ndDir=\nmDir=/elsewhere/\nOr=0\n"
+                            "[Output]\nSort=X\nSep=\n"),
                    s.targets);
   EXPECT_EQ(s.scan.ItemLimit, 10000);
   EXPECT_EQ(s.paths.DefaultDir, "/docs/");  // an empty dDir is ignored

@@ -22,7 +22,8 @@ TempTree::TempTree() {
 TempTree::~TempTree() {
   std::error_code ec;
   // Give back permissions a test took away, so everything can be removed.
-  for (auto it = fs::recursive_directory_iterator(root_, fs::directory_options::skip_permission_denied, ec);
+  for (auto it = fs::recursive_directory_iterator(
+           root_, fs::directory_options::skip_permission_denied, ec);
        it != fs::recursive_directory_iterator(); it.increment(ec)) {
     if (!it->is_symlink()) ::chmod(it->path().c_str(), 0700);
   }
