@@ -4,7 +4,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench clean format-check
 
 all: build
 
@@ -20,8 +20,11 @@ build: deps $(BUILD)/CMakeCache.txt
 run: build
 	./$(BUILD)/src/app/krellix $(ARGS)
 
-test: build
+test: build format-check
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+format-check: deps
+	@./scripts/check-format.sh
 
 bench: build
 	./bench/run.sh $(BUILD)
