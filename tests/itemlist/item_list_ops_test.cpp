@@ -151,7 +151,9 @@ TEST(ItemFieldsTest, NamesHoldingTheSeparatorReadBackWhole) {
     const std::size_t item = items.IsItem(0) ? 0 : 1;
     EXPECT_EQ(items.Line(item), BuildItemEntry(f, order));
     ItemFields back = GetItemListFields(items, item).ToFields();
-    if (order == 'S') EXPECT_EQ(back.Size, "000000000012");
+    if (order == 'S') {
+      EXPECT_EQ(back.Size, "000000000012");
+    }
     back.Size = f.Size;
     EXPECT_EQ(back, f);
     EXPECT_EQ(GetItemListFilename(items, item), "/x | y/ | lead/a | b.txt");

@@ -115,7 +115,9 @@ TEST(ItemListTest, SortMatchesAStableSortOfTheText) {
   EXPECT_EQ(Lines(list), lines);
   EXPECT_EQ(list.SelectedCount(), 1u);
   for (std::size_t i = 0; i < list.Count(); ++i) {
-    if (list.Selected(i)) EXPECT_EQ(CompareItemText(list.Line(i), selected), 0);
+    if (list.Selected(i)) {
+      EXPECT_EQ(CompareItemText(list.Line(i), selected), 0);
+    }
   }
 }
 
