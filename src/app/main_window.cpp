@@ -11,19 +11,23 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/criteria_panel.h"
-#include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/qt_prompter.h"
 #include "app/startup_defaults.h"
 #include "information/info_commands.h"
 #include "information/information.h"
 #include "itemlist/item_list_view.h"
+#include "navigation/address_bar.h"
+#include "navigation/check_list_widget.h"
+#include "navigation/directory_panel.h"
 #include "navigation/directory_path.h"
 #include "navigation/list_commands.h"
+#include "navigation/navigation_commands.h"
 #include "output/output_commands.h"
 #include "output/qt_locale_format.h"
 #include "platform/file_system.h"
@@ -79,7 +83,6 @@ TForm1::TForm1(const std::vector<std::string>& args, Prompter* prompter,
   CreateMenus();
   CreateToolBar();
   ConnectScanCommands();
-  ConnectNavigationCommands();
   RegisterKeyCommands();
   qApp->installEventFilter(this);
   FormCreate(args);
@@ -137,6 +140,55 @@ void TForm1::FocusScanBoxIfShowing() {
   if (directory_panel_->ActivePane() == DirPane::kTree && criteria_panel_->ScanTabShown()) {
     criteria_panel_->ScanBox()->setFocus();
   }
+}
+
+void TForm1::CreateNavigationCommands() {
+  address_bar_ = new AddressBar(this);
+  navigation_commands_ = new krellix::NavigationCommands(
+      {current_dir_, addresses_, settings_.AddressSize, items_, log_, prompter_, *this,
+       engine_.Volumes(), directory_panel_, address_bar_, [this] { AfterDirectoryChange(); }},
+      this);
+  navigation_commands_->Register(commands_);
+}
+
+void TForm1::AfterDirectoryChange() {
+  // A change while a run polls events must not touch that run's flags.
+  if (state_.AutoScan && !engine_.Running()) {
+    log_.AddLogLine("AutoScan=" + criteria_.scan_text);
+    state_.SkipSubDir = true;
+    RunScanCommand([this] { engine_.ScanCommand(); });
+  }
+  if (ActiveDirPane() == DirPane::kTree && list_panel_->Showing(ListPanel::kItems)) {
+    directory_panel_->Tree()->setFocus();
+  }
+}
+
+void TForm1::ConnectDirectoryPane() {
+  connect(directory_panel_, &QTabWidget::currentChanged, this, [this](int) {
+    StopPreview();
+    if (list_panel_->Showing(ListPanel::kItems)) {
+      list_panel_->ItemView()->setFocus();
+      return;
+    }
+    switch (ActiveDirPane()) {
+      case DirPane::kTree:
+        directory_panel_->Tree()->setFocus();
+        break;
+      case DirPane::kList:
+        directory_panel_->IncludeView()->setFocus();
+        break;
+      case DirPane::kSkip:
+        directory_panel_->ExcludeView()->setFocus();
+        break;
+    }
+  });
+  connect(directory_panel_, &DirectoryPanel::driveChosen, this, [this](const std::string& dir) {
+    // A refused drive leaves the box showing the drive of the current directory.
+    if (!GotoDirectory(dir)) directory_panel_->ShowDirectory(current_dir_);
+    if (ActiveDirPane() == DirPane::kTree && criteria_panel_->ScanTabShown()) {
+      criteria_panel_->ScanBox()->setFocus();
+    }
+  });
 }
 
 void TForm1::CreateBookmarkCommands() {

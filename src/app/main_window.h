@@ -9,7 +9,6 @@
 #include <unordered_map>
 #include <vector>
 
-#include "app/navigation_actions.h"
 #include "base/activity_log.h"
 #include "base/check_list.h"
 #include "base/environment_paths.h"
@@ -21,6 +20,7 @@
 #include "navigation/bookmark_commands.h"
 #include "navigation/bookmarks.h"
 #include "navigation/list_files.h"
+#include "navigation/navigation_commands.h"
 #include "navigation/scan_history.h"
 #include "output/locale_format.h"
 #include "output/log_saver.h"
@@ -105,9 +105,11 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   // The one entry point for changing the current directory (the tree's directory, where scans
   // start). Setting it to exactly the current text is no change. False when the directory
   // cannot be entered; nothing changes then.
-  bool SetTreeDirectory(const std::string& path);
+  bool SetTreeDirectory(const std::string& path) {
+    return navigation_commands_->SetTreeDirectory(path);
+  }
   // As SetTreeDirectory, telling the user "Path not accessible: " when refused.
-  bool GotoDirectory(const std::string& path);
+  bool GotoDirectory(const std::string& path) { return navigation_commands_->GotoDirectory(path); }
 
   // Resets the run-time state and the selection criteria and goes to the start directory;
   // `create` is true at start-up. AutoScan takes its stored value at the end.
@@ -179,9 +181,6 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   // Runs a scan command unless a run is under way (the engine would refuse it anyway).
   void RunScanCommand(const std::function<void()>& command);
 
-  // What every change of the current directory sets off.
-  void DirectoryListBox1Change();
-
   // The key map of the window (key-up events); true when the key was used.
   bool HandleKeyUp(QKeyEvent* key);
   bool ScanBoxHasFocus() const;
@@ -229,16 +228,18 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
 
   // Navigation and lists
  public:
-  const NavigationActions& NavigationCommands() const { return nav_actions_; }
+  const NavigationActions& NavigationCommands() const { return navigation_commands_->Actions(); }
   AddressBar* AddressField() const { return address_bar_; }
   TForm10* BookmarksWindow() const { return bookmark_commands_->Window(); }
 
   // The address history, and its restoring by the settings load: `entries` newest first,
   // the position back at 0, `address_text` in the address field.
   const AddressHistory& Addresses() const { return addresses_; }
-  void RestoreAddresses(std::vector<std::string> entries, const std::string& address_text);
+  void RestoreAddresses(std::vector<std::string> entries, const std::string& address_text) {
+    navigation_commands_->RestoreAddresses(std::move(entries), address_text);
+  }
   // The address field's text (bytes).
-  std::string AddressText() const;
+  std::string AddressText() const { return navigation_commands_->AddressText(); }
 
   // The bookmark list; SetBookmarks replaces it (the settings load) and rebuilds the
   // "&Bookmarks" menu.
@@ -257,27 +258,16 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   ListCommands& Lists() { return *list_commands_; }
 
  private:
-  void CreateNavigationActions();
-  void ConnectNavigationCommands();
+  void CreateNavigationCommands();
+  // AutoScan and the focus after every change of directory.
+  void AfterDirectoryChange();
   void CreateBookmarkCommands();
   void CreateListCommands();
-  // Address bar and tool buttons.
-  void AddressEnter();
-  void AddressChosen(int index);
-  void WalkAddressHistory(bool back);
-  void UpOneLevel();
-  void RootDirectory();
-  void BrowseDirectories();
-  // "Goto..." for the item list's current line.
-  void Goto2click();
-  void CopyDrive();
-  void DirectoryToClipboard();
-  void RefreshDirectories();
 
   AddressHistory addresses_;
   Bookmarks bookmarks_;
   FileList file_list_;
-  NavigationActions nav_actions_;
+  krellix::NavigationCommands* navigation_commands_ = nullptr;
   CommandRegistry commands_{this};
   AddressBar* address_bar_ = nullptr;
   BookmarkCommands* bookmark_commands_ = nullptr;

@@ -10,11 +10,11 @@
 #include <QToolButton>
 
 #include "app/criteria_panel.h"
-#include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/address_bar.h"
+#include "navigation/directory_panel.h"
 #include "navigation/list_commands.h"
 #include "widgets/qt_text.h"
 
@@ -143,7 +143,7 @@ void TForm1::CreateActions() {
   connect(actions_.exit, &QAction::triggered, this, &QWidget::close);
   CreateEditActions();
   CreateViewAndOptionActions();
-  CreateNavigationActions();
+  CreateNavigationCommands();
   RegisterCommands();
   CreateBookmarkCommands();
   CreateItemCommands();
@@ -214,7 +214,6 @@ void TForm1::CreateViewAndOptionActions() {
 
 void TForm1::RegisterCommands() {
   CommandRegistry& r = commands_;
-  const NavigationActions& n = nav_actions_;
   r.Register("scan.scan", actions_.scan);
   r.Register("app.exit", actions_.exit);
   r.Register("edit.cut", actions_.cut);
@@ -234,11 +233,7 @@ void TForm1::RegisterCommands() {
   }
   r.Register("options.reset_criteria", actions_.reset_criteria);
 
-  r.Register("items.goto", n.goto_item, SelectionRule::kExactlyOne);
-
   r.Register("tree.scan", actions_.tree_scan);
-  r.Register("tree.dir_to_clipboard", n.dir_to_clipboard);
-  r.Register("tree.refresh", n.refresh);
 }
 
 void TForm1::CreateMenus() {

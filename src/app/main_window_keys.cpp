@@ -5,11 +5,11 @@
 #include <QKeyEvent>
 
 #include "app/criteria_panel.h"
-#include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/address_bar.h"
+#include "navigation/directory_panel.h"
 #include "widgets/key_map.h"
 
 namespace krellix {

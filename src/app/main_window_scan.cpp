@@ -9,10 +9,10 @@
 #include <climits>
 
 #include "app/criteria_panel.h"
-#include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
 #include "itemlist/item_list_view.h"
+#include "navigation/directory_panel.h"
 #include "widgets/qt_text.h"
 
 namespace krellix {

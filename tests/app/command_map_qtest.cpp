@@ -20,11 +20,11 @@
 #include <tuple>
 
 #include "app/criteria_panel.h"
-#include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/address_bar.h"
+#include "navigation/directory_panel.h"
 #include "platform/scripted_prompter.h"
 #include "support/item_lines.h"
 #include "support/window_fixture.h"

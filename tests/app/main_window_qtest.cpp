@@ -9,12 +9,12 @@
 #include <QtTest>
 
 #include "app/criteria_panel.h"
-#include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
 #include "app/startup_defaults.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/address_bar.h"
+#include "navigation/directory_panel.h"
 #include "platform/file_system.h"
 #include "platform/scripted_prompter.h"
 #include "support/fake_output_dialogs.h"

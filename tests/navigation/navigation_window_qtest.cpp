@@ -11,13 +11,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/directory_panel.h"
 #include "app/list_panel.h"
 #include "app/main_window.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/address_bar.h"
 #include "navigation/bookmarks_dialog.h"
 #include "navigation/check_list_widget.h"
+#include "navigation/directory_panel.h"
 #include "navigation/directory_path.h"
 #include "navigation/edit_list_dialog.h"
 #include "navigation/list_commands.h"

@@ -1,4 +1,4 @@
-#include "app/directory_tree_model.h"
+#include "navigation/directory_tree_model.h"
 
 #include <QApplication>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "app/directory_panel.h"
+#include "navigation/directory_panel.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -10,8 +10,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "app/directory_tree_model.h"
 #include "navigation/check_list_widget.h"
+#include "navigation/directory_tree_model.h"
 #include "platform/volume_labels.h"
 #include "widgets/qt_text.h"
 

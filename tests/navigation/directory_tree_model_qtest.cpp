@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "app/directory_tree_model.h"
+#include "navigation/directory_tree_model.h"
 #include "support/temp_tree.h"
 
 using namespace krellix;
