@@ -2,6 +2,9 @@
 
 #include <glib.h>
 
+#include <cstdint>
+#include <cstring>
+
 namespace krellix::unicode {
 
 Char DecodeNonAscii(std::string_view text, std::size_t pos) {
@@ -39,7 +42,18 @@ void AppendChar(std::string& out, char32_t c) {
 
 std::string UpperCase(std::string_view text) {
   std::string out(text);
+  // Eight ASCII bytes at a time: a byte is a lower-case letter when adding 0x1F sets its top bit
+  // (>= 'a') and adding 0x05 does not (<= 'z'); no carry crosses bytes below 0x80.
+  constexpr std::uint64_t kOnes = 0x0101010101010101, kTops = 0x8080808080808080;
   std::size_t i = 0;
+  for (; i + 8 <= out.size(); i += 8) {
+    std::uint64_t x;
+    std::memcpy(&x, out.data() + i, 8);
+    if (x & kTops) break;
+    const std::uint64_t lower = (x + kOnes * 0x1F) & ~(x + kOnes * 0x05) & kTops;
+    x ^= lower >> 2;
+    std::memcpy(out.data() + i, &x, 8);
+  }
   for (; i < out.size(); ++i) {
     const auto b = static_cast<unsigned char>(out[i]);
     if (b >= 0x80) break;
@@ -54,12 +68,6 @@ std::string UpperCase(std::string_view text) {
     i += ch.length;
   }
   return out;
-}
-
-std::size_t CharCount(std::string_view text) {
-  std::size_t n = 0;
-  for (std::size_t i = 0; i < text.size(); i += Decode(text, i).length) ++n;
-  return n;
 }
 
 }  // namespace krellix::unicode

@@ -43,7 +43,4 @@ void AppendChar(std::string& out, char32_t c);
 // `text` with every character upper-cased by Upper; bytes that are not valid UTF-8 are kept.
 std::string UpperCase(std::string_view text);
 
-// Number of characters in `text`, counted as Decode steps through it.
-std::size_t CharCount(std::string_view text);
-
 }  // namespace krellix::unicode

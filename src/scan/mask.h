@@ -1,6 +1,7 @@
 #pragma once
 
 #include <bitset>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,14 +10,14 @@
 namespace krellix {
 
 // A file mask: "*" matches any run of characters (also none), "?" exactly one character, and
-// "[...]" one character of a set of characters and ranges ("[a-f0-9]", "[à-ÿ]"), negated by a
-// "!" right after the "[". Characters are UTF-8; matching ignores letter case, non-ASCII
-// letters included. A byte that is not valid UTF-8 is one character of its own and matches
-// only itself.
+// "[...]" one character of a set of characters and ranges ("[a-f0-9]", ranges by code point),
+// negated by a "!" right after the "[". Characters are those of UTF-8; a byte that is not part
+// of valid UTF-8 is a character of its own that matches only the same byte. Matching ignores
+// case, non-ASCII letters included (simple one-to-one upper-casing).
 class Mask {
  public:
   // Parses `pattern`. On a malformed mask returns nothing and sets `error_pos` to the 1-based
-  // position of the fault (one past the end for an unclosed set).
+  // character position of the fault (one past the end for an unclosed set).
   static std::optional<Mask> Parse(std::string_view pattern, int* error_pos = nullptr);
 
   bool Matches(std::string_view text) const;
@@ -25,21 +26,28 @@ class Mask {
   static std::string InvalidMaskMessage(std::string_view pattern, int error_pos);
 
  private:
-  enum class Kind { kLiteral, kAnyChar, kAnyRun, kSet };
+  Mask() = default;
+
+  enum class Kind : std::uint8_t { kLiteral, kAnyChar, kAnyRun, kSet, kEnd };
+  struct Element {
+    Kind kind;
+    std::uint32_t set = 0;  // index into sets_ for kSet
+    char32_t literal = 0;   // upper-cased, for kLiteral
+  };
   struct Range {
     char32_t lo, hi;
   };
-  struct Element {
-    Kind kind;
-    char32_t literal = 0;     // upper-cased
-    std::bitset<128> ascii;   // the ASCII characters the set takes, case folded, before "!"
-    std::vector<Range> wide;  // ranges reaching beyond ASCII
-    bool negate = false;
+  struct Set {
+    std::bitset<128> ascii;     // the verdict for each ASCII character, negation applied
+    std::vector<Range> ranges;  // members as written, single characters as one-wide ranges
+    bool negated = false;
   };
 
-  bool ElementMatches(const Element& e, char32_t c) const;
+  static bool SetHas(const Set& s, char32_t c);
+  bool Accepts(const Element& e, char32_t c) const;
 
-  std::vector<Element> elements_;
+  std::vector<Element> elements_;  // ends with one kEnd
+  std::vector<Set> sets_;
 };
 
 // Upper-cases the letters a to z, leaving every other byte as it is.

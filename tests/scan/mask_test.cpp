@@ -63,7 +63,9 @@ TEST(MaskParseTest, MalformedMasksReportPosition) {
     const char* mask;
     int position;
   };
-  for (const Bad& bad : {Bad{"[abc", 5}, Bad{"*.[", 4}, Bad{"x[a-]", 5}, Bad{"[a-", 4}}) {
+  for (const Bad& bad : {Bad{"[abc", 5}, Bad{"*.[", 4}, Bad{"x[a-]", 5}, Bad{"[a-", 4},
+                         // Positions count characters: "é" is one.
+                         Bad{"\xc3\xa9[a-]", 5}}) {
     int pos = 0;
     EXPECT_FALSE(Mask::Parse(bad.mask, &pos).has_value()) << bad.mask;
     EXPECT_EQ(pos, bad.position) << bad.mask;
