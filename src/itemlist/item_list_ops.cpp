@@ -4,26 +4,10 @@
 #include <charconv>
 
 #include "itemlist/item_list.h"
+#include "platform/unicode_text.h"
 
 namespace krellix {
 namespace {
-
-// Characters of UTF-8 text: every byte that does not continue a sequence starts one.
-std::size_t CharacterCount(std::string_view text) {
-  std::size_t n = 0;
-  for (const char ch : text) n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-  return n;
-}
-
-// The byte offset where character `count` of `text` begins (the size when it has fewer).
-std::size_t CharacterBoundary(std::string_view text, std::size_t count) {
-  std::size_t n = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
-    if (n++ == count) return i;
-  }
-  return text.size();
-}
 
 double SizeKbytes(std::string_view size) {
   std::int64_t bytes = 0;
@@ -94,7 +78,7 @@ ClipboardNames BuildClipboardNames(const ItemList& items, bool full_path) {
       if (!items.Selected(i) || !items.IsItem(i)) continue;
       if (chars <= room) {
         const std::string name = NameFor(items, i, full_path);
-        chars += CharacterCount(name) + 2;
+        chars += unicode::CharCount(name) + 2;
         out.text += name;
         out.text += "\r\n";
       } else {
@@ -105,7 +89,7 @@ ClipboardNames BuildClipboardNames(const ItemList& items, bool full_path) {
       out.text += kClipboardTruncated;
       chars += kClipboardTruncated.size();
     }
-    if (chars > kClipboardLimit) out.text.resize(CharacterBoundary(out.text, kClipboardLimit));
+    if (chars > kClipboardLimit) out.text.resize(unicode::CharBoundary(out.text, kClipboardLimit));
     return out;
   }
   const std::int64_t cur = items.Current();

@@ -43,4 +43,23 @@ void AppendChar(std::string& out, char32_t c);
 // `text` with every character upper-cased by Upper; bytes that are not valid UTF-8 are kept.
 std::string UpperCase(std::string_view text);
 
+// Characters of UTF-8 text as a display counts them: every byte that does not continue a
+// sequence starts one.
+inline std::size_t CharCount(std::string_view text) {
+  std::size_t n = 0;
+  for (const char ch : text) n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
+  return n;
+}
+
+// The byte offset where character `count` of `text` begins, counted as CharCount does (the
+// size when it has fewer).
+inline std::size_t CharBoundary(std::string_view text, std::size_t count) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+    if (n++ == count) return i;
+  }
+  return text.size();
+}
+
 }  // namespace krellix::unicode

@@ -13,12 +13,6 @@
 namespace krellix {
 namespace {
 
-int Utf8Length(const std::string& s) {
-  int n = 0;
-  for (const char ch : s) n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80;
-  return n;
-}
-
 // Size limit in bytes from a checked box, or the message for a box that holds no integer.
 std::optional<ScanError> SizeLimitBytes(const SizeLimit& limit, std::int64_t& bytes) {
   const auto number = ParseSizeBox(limit.text);
@@ -225,7 +219,7 @@ void EntryMatcher::Emit(const std::string& entry_name, EntryFacts& entry) {
   }
   ItemLayout layout;
   const std::string line = BuildItemEntry(f, state_.SortOutput, &layout);
-  const int length = Utf8Length(line);
+  const int length = static_cast<int>(unicode::CharCount(line));
   if (length > state_.MaxListLength) state_.MaxListLength = length;
   // Only a line that could be wider than the widest so far is measured.
   if (host_.TextWidthBound(line) > state_.MaxListWidth) {
