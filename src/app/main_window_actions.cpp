@@ -215,6 +215,8 @@ void TForm1::CreateViewAndOptionActions() {
 void TForm1::RegisterCommands() {
   CommandRegistry& r = commands_;
   r.Register("scan.scan", actions_.scan);
+  r.Register("scan.stop", actions_.stop);
+  r.Register("scan.dir_all", actions_.dir_all);
   r.Register("app.exit", actions_.exit);
   r.Register("edit.cut", actions_.cut);
   r.Register("edit.copy", actions_.copy);

@@ -60,8 +60,6 @@ bool HasFocusIn(const QWidget* focus, const QWidget* box) {
 
 void TForm1::RegisterKeyCommands() {
   CommandRegistry& r = commands_;
-  r.Register("scan.stop", actions_.stop);
-  r.Register("scan.dir_all", actions_.dir_all);
   r.Add("scan.rescan", "Scan", {}, [this] { RunScanCommand([this] { engine_.RescanCommand(); }); });
   r.Add("keys.no_function", "Key has no function", {},
         [this] { ShowStatus("Key has no function"); });
