@@ -53,7 +53,7 @@ Timing StartAndClose(const std::string& home) {
   BenchDialogs dialogs(home + "/out.txt");
   Timing t;
   auto at = std::chrono::steady_clock::now();
-  TForm1 form({"/opt/krellix/krellix"}, &prompter, &dialogs);
+  MainWindow form({"/opt/krellix/krellix"}, &prompter, &dialogs);
   QCoreApplication::processEvents();
   t.start = SecondsSince(at);
   at = std::chrono::steady_clock::now();

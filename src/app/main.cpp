@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
   }
   QApplication::setApplicationName(krellix::kApplicationTitle);
 
-  krellix::TForm1 form(args);
+  krellix::MainWindow form(args);
   form.show();
   if (splash) splash->finish(&form);
   splash.reset();

@@ -68,8 +68,8 @@ void PlaceWindow(QWidget* window, QSplitter* splitter, DirectoryPanel* panel,
 
 }  // namespace
 
-TForm1::TForm1(const std::vector<std::string>& args, Prompter* prompter,
-               OutputDialogs* output_dialogs, QWidget* parent)
+MainWindow::MainWindow(const std::vector<std::string>& args, Prompter* prompter,
+                       OutputDialogs* output_dialogs, QWidget* parent)
     : QMainWindow(parent),
       own_prompter_(OwnPrompter(prompter, this)),
       prompter_(prompter != nullptr ? *prompter : *own_prompter_),
@@ -88,13 +88,13 @@ TForm1::TForm1(const std::vector<std::string>& args, Prompter* prompter,
   FormCreate(args);
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
   // The log may outlive no view: its hooks point into this window.
   log_.on_line_added = nullptr;
   log_.on_cleared = nullptr;
 }
 
-void TForm1::CreateItemCommands() {
+void MainWindow::CreateItemCommands() {
   item_commands_ =
       new krellix::ItemCommands({items_, state_, stats_, list_panel_->ItemView(), *this, prompter_,
                                  *this, [this] { return engine_.Running(); }, kCopyright},
@@ -102,7 +102,7 @@ void TForm1::CreateItemCommands() {
   item_commands_->Register(commands_);
 }
 
-void TForm1::CreateInfoCommands() {
+void MainWindow::CreateInfoCommands() {
   info_commands_ = new InfoCommands(
       {items_, state_, stats_, paths_, startup_, locale_, clock_, engine_.Volumes(), current_dir_,
        list_panel_->InfoView(),
@@ -120,7 +120,7 @@ void TForm1::CreateInfoCommands() {
   });
 }
 
-void TForm1::CreateOutputCommands(OutputDialogs* given) {
+void MainWindow::CreateOutputCommands(OutputDialogs* given) {
   output_commands_ = new OutputCommands(
       {settings_.output, Header1, paths_.LogName, items_, state_, stats_, prompter_, log_, clock_,
        locale_, *this, [this] { return criteria_.scan_text; }, std::string("Krellix ") + kVersion,
@@ -132,17 +132,17 @@ void TForm1::CreateOutputCommands(OutputDialogs* given) {
   output_commands_->Register(commands_);
 }
 
-ScanOutput* TForm1::Output() {
+ScanOutput* MainWindow::Output() {
   return state_.ScanToFile ? &output_commands_->ScanFileOutput() : nullptr;
 }
 
-void TForm1::FocusScanBoxIfShowing() {
+void MainWindow::FocusScanBoxIfShowing() {
   if (directory_panel_->ActivePane() == DirPane::kTree && criteria_panel_->ScanTabShown()) {
     criteria_panel_->ScanBox()->setFocus();
   }
 }
 
-void TForm1::CreateNavigationCommands() {
+void MainWindow::CreateNavigationCommands() {
   address_bar_ = new AddressBar(this);
   navigation_commands_ = new krellix::NavigationCommands(
       {current_dir_, addresses_, settings_.AddressSize, items_, log_, prompter_, *this,
@@ -151,7 +151,7 @@ void TForm1::CreateNavigationCommands() {
   navigation_commands_->Register(commands_);
 }
 
-void TForm1::AfterDirectoryChange() {
+void MainWindow::AfterDirectoryChange() {
   // A change while a run polls events must not touch that run's flags.
   if (state_.AutoScan && !engine_.Running()) {
     log_.AddLogLine("AutoScan=" + criteria_.scan_text);
@@ -163,7 +163,7 @@ void TForm1::AfterDirectoryChange() {
   }
 }
 
-void TForm1::ConnectDirectoryPane() {
+void MainWindow::ConnectDirectoryPane() {
   connect(directory_panel_, &QTabWidget::currentChanged, this, [this](int) {
     StopPreview();
     if (list_panel_->Showing(ListPanel::kItems)) {
@@ -191,7 +191,7 @@ void TForm1::ConnectDirectoryPane() {
   });
 }
 
-void TForm1::CreateBookmarkCommands() {
+void MainWindow::CreateBookmarkCommands() {
   bookmark_commands_ =
       new BookmarkCommands({bookmarks_, settings_.FavouritesSize, current_dir_, items_,
                             settings_.Form10, settings_.SaveWin, log_, *this, prompter_,
@@ -201,7 +201,7 @@ void TForm1::CreateBookmarkCommands() {
   bookmark_commands_->Register(commands_);
 }
 
-void TForm1::CreatePanels() {
+void MainWindow::CreatePanels() {
   directory_panel_ = new DirectoryPanel(include_list_, exclude_list_);
   criteria_panel_ = new CriteriaPanel(criteria_, clock_);
   list_panel_ = new ListPanel(items_);
@@ -240,12 +240,12 @@ void TForm1::CreatePanels() {
   ResetWindowSize();
 }
 
-void TForm1::ResetWindowSize() {
+void MainWindow::ResetWindowSize() {
   resize(kWindowWidth, kWindowHeight);
   splitter_->setSizes({kDirPaneWidth, kWindowWidth - kDirPaneWidth});
 }
 
-void TForm1::FormCreate(const std::vector<std::string>& args) {
+void MainWindow::FormCreate(const std::vector<std::string>& args) {
   CloseDown = false;
   setWindowTitle(QString("Krellix ") + kVersion);
   log_.Clear();
@@ -293,7 +293,7 @@ void TForm1::FormCreate(const std::vector<std::string>& args) {
   }
 }
 
-void TForm1::ApplyScanToFileMode() {
+void MainWindow::ApplyScanToFileMode() {
   actions_.items_menu->menuAction()->setEnabled(false);
   state_.SortOutput = '-';
   items_.SetSorted(false);
@@ -304,7 +304,7 @@ void TForm1::ApplyScanToFileMode() {
   criteria_panel_->AppendBox()->setEnabled(false);
 }
 
-void TForm1::SetDefaults(bool create, const std::string& file_name) {
+void MainWindow::SetDefaults(bool create, const std::string& file_name) {
   SetScanText("*.*");
   ShowStatus(kCopyright);
   items_.SetSorted(true);
@@ -340,7 +340,7 @@ void TForm1::SetDefaults(bool create, const std::string& file_name) {
   if (!state_.ScanToFile) actions_.auto_scan->setChecked(!settings_.tempAutoScan);
 }
 
-void TForm1::ApplyPreferences() {
+void MainWindow::ApplyPreferences() {
   criteria_panel_->SetAutoComplete(settings_.ComboComp);
   ShowScanHistory();
   actions_.show_hints->setChecked(settings_.ShowHints);
@@ -356,7 +356,7 @@ void TForm1::ApplyPreferences() {
     actions_.confirm[i]->setChecked(marks[i]);
 }
 
-void TForm1::CreateSettingsCommands() {
+void MainWindow::CreateSettingsCommands() {
   settings_commands_ = new SettingsCommands(
       {
           .settings = settings_,
@@ -419,14 +419,14 @@ void TForm1::CreateSettingsCommands() {
   settings_commands_->Register(commands_);
 }
 
-void TForm1::ShowScanHistory() {
+void MainWindow::ShowScanHistory() {
   if (settings_.ComboSort) history_.SortEntries();
   criteria_panel_->SetHistory(history_.Entries());
 }
 
-QString TForm1::StatusText() const { return status_->text(); }
+QString MainWindow::StatusText() const { return status_->text(); }
 
-void TForm1::FormCloseQuery() {
+void MainWindow::FormCloseQuery() {
   CloseDown = true;
   state_.CancelStopEsc = true;
   StopPreview();
@@ -449,7 +449,7 @@ void TForm1::FormCloseQuery() {
   if (settings_.LogSave) SaveLogfile(output_commands_->LogSaver(), LogSaveKind::kSilent);
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
   if (engine_.Running()) {
     // The run polls events from inside this window's code; it ends first, then the window.
     state_.CancelStopEsc = true;

@@ -50,7 +50,7 @@ class CriteriaPanel;
 class ListCommands;
 class ProfileFile;
 class SettingsCommands;
-class TForm10;
+class BookmarksDialog;
 class DirectoryPanel;
 class ListPanel;
 
@@ -90,7 +90,7 @@ struct MainActions {
 
 // The main window. It owns the program's run-time state (preferences, criteria, the item list,
 // the lists, the log) and is the ScanHost of every scan it starts.
-class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
+class MainWindow final : public QMainWindow, public ScanHost, public ItemClickSink {
   Q_OBJECT
 
  public:
@@ -98,9 +98,9 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
   // is on. `args` is the command line with args[0] the program's full path. Questions and
   // messages go to `prompter` when given (tests), else to message boxes.
   // `output_dialogs` stands in for the "Save as..." dialog and the "Saving file" prompt (tests).
-  explicit TForm1(const std::vector<std::string>& args, Prompter* prompter = nullptr,
-                  OutputDialogs* output_dialogs = nullptr, QWidget* parent = nullptr);
-  ~TForm1() override;
+  explicit MainWindow(const std::vector<std::string>& args, Prompter* prompter = nullptr,
+                      OutputDialogs* output_dialogs = nullptr, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // The one entry point for changing the current directory (the tree's directory, where scans
   // start). Setting it to exactly the current text is no change. False when the directory
@@ -230,7 +230,7 @@ class TForm1 final : public QMainWindow, public ScanHost, public ItemClickSink {
  public:
   const NavigationActions& NavigationCommands() const { return navigation_commands_->Actions(); }
   AddressBar* AddressField() const { return address_bar_; }
-  TForm10* BookmarksWindow() const { return bookmark_commands_->Window(); }
+  BookmarksDialog* BookmarksWindow() const { return bookmark_commands_->Window(); }
 
   // The address history, and its restoring by the settings load: `entries` newest first,
   // the position back at 0, `address_text` in the address field.

@@ -119,7 +119,7 @@ QAction* NewAction(QObject* owner, const QString& text, const char* keys = "") {
 
 }  // namespace
 
-void TForm1::CreateActions() {
+void MainWindow::CreateActions() {
   QStyle* s = style();
   actions_.scan = new QAction(s->standardIcon(QStyle::SP_MediaPlay), "Scan", this);
   actions_.scan->setToolTip("Scan the directory with the scan string (Enter)");
@@ -152,7 +152,7 @@ void TForm1::CreateActions() {
   CreateListCommands();
 }
 
-void TForm1::CreateEditActions() {
+void MainWindow::CreateEditActions() {
   actions_.cut = NewAction(this, "Cut", "Ctrl+X");
   actions_.copy = NewAction(this, "Copy", "Ctrl+C");
   actions_.paste = NewAction(this, "Paste", "Ctrl+V");
@@ -179,7 +179,7 @@ void TForm1::CreateEditActions() {
           [edit_command] { edit_command([](QLineEdit* f) { f->paste(); }, false, true); });
 }
 
-void TForm1::CreateViewAndOptionActions() {
+void MainWindow::CreateViewAndOptionActions() {
   actions_.show_hints = NewAction(this, "Show Hints", "Ctrl+Alt+H");
   actions_.show_hints->setCheckable(true);
   connect(actions_.show_hints, &QAction::toggled, this,
@@ -212,7 +212,7 @@ void TForm1::CreateViewAndOptionActions() {
   });
 }
 
-void TForm1::RegisterCommands() {
+void MainWindow::RegisterCommands() {
   CommandRegistry& r = commands_;
   r.Register("scan.scan", actions_.scan);
   r.Register("scan.stop", actions_.stop);
@@ -238,7 +238,7 @@ void TForm1::RegisterCommands() {
   r.Register("tree.scan", actions_.tree_scan);
 }
 
-void TForm1::CreateMenus() {
+void MainWindow::CreateMenus() {
   QMenuBar* bar = menuBar();
   CommandRegistry& r = commands_;
   const auto fill = [&](const char* title, std::span<const MenuEntry> entries) {
@@ -260,7 +260,7 @@ void TForm1::CreateMenus() {
   item_commands_->Connect(r, {actions_.items_menu, list_panel_->ItemMenu()});
 }
 
-void TForm1::CreateToolBar() {
+void MainWindow::CreateToolBar() {
   tool_bar_ = addToolBar("Tools");
   tool_bar_->setObjectName("toolBar");
   tool_bar_->setMovable(false);
@@ -296,7 +296,7 @@ void TForm1::CreateToolBar() {
   addToolBar(address_bar_);
 }
 
-void TForm1::CreateListCommands() {
+void MainWindow::CreateListCommands() {
   const ListCommandContext shared{
       log_, prompter_, *this,
       [this]() -> SavingFileQuestion& { return output_commands_->Dialogs(); },

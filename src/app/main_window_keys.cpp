@@ -58,7 +58,7 @@ bool HasFocusIn(const QWidget* focus, const QWidget* box) {
 
 }  // namespace
 
-void TForm1::RegisterKeyCommands() {
+void MainWindow::RegisterKeyCommands() {
   CommandRegistry& r = commands_;
   r.Add("scan.rescan", "Scan", {}, [this] { RunScanCommand([this] { engine_.RescanCommand(); }); });
   r.Add("keys.no_function", "Key has no function", {},
@@ -68,7 +68,7 @@ void TForm1::RegisterKeyCommands() {
   r.Add("pane.skip", "Skip", {}, [this] { directory_panel_->ShowPane(DirPane::kSkip); });
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   // Hints of every window show only while "Show Hints" is on.
   if (event->type() == QEvent::ToolTip && !settings_.ShowHints) return true;
   if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
@@ -106,16 +106,16 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-bool TForm1::ScanBoxHasFocus() const {
+bool MainWindow::ScanBoxHasFocus() const {
   return HasFocusIn(focusWidget(), criteria_panel_->ScanBox());
 }
 
-bool TForm1::TextEntryHasFocus() const {
+bool MainWindow::TextEntryHasFocus() const {
   QWidget* focus = focusWidget();
   return HasFocusIn(focus, criteria_panel_->ScanBox()) || HasFocusIn(focus, address_bar_->Field());
 }
 
-bool TForm1::HandleKeyUp(QKeyEvent* key) {
+bool MainWindow::HandleKeyUp(QKeyEvent* key) {
   KeyFocus focus;
   focus.in_text_entry = TextEntryHasFocus();
   focus.in_item_list = focusWidget() == list_panel_->ItemView();

@@ -17,7 +17,7 @@
 
 namespace krellix {
 
-void TForm1::ConnectScanCommands() {
+void MainWindow::ConnectScanCommands() {
   connect(actions_.scan, &QAction::triggered, this,
           [this] { RunScanCommand([this] { engine_.ScanCommand(); }); });
   connect(criteria_panel_, &CriteriaPanel::enterPressed, this,
@@ -39,7 +39,7 @@ void TForm1::ConnectScanCommands() {
           [this](bool pressed) { state_.AutoScan = !pressed; });
 }
 
-void TForm1::RunScanCommand(const std::function<void()>& command) {
+void MainWindow::RunScanCommand(const std::function<void()>& command) {
   // A command that arrives while a run polls events would run inside it; it is dropped.
   if (engine_.Running()) return;
   command();
@@ -51,7 +51,7 @@ void TForm1::RunScanCommand(const std::function<void()>& command) {
   }
 }
 
-void TForm1::SetScanCommandsEnabled(bool on) {
+void MainWindow::SetScanCommandsEnabled(bool on) {
   for (QAction* action : {actions_.scan, actions_.dir_all, actions_.tree_scan}) {
     action->setEnabled(on);
   }
@@ -59,11 +59,11 @@ void TForm1::SetScanCommandsEnabled(bool on) {
   actions_.reset_criteria->setEnabled(on);
 }
 
-void TForm1::ShowStatus(const std::string& text) { status_->setText(ToQt(text)); }
+void MainWindow::ShowStatus(const std::string& text) { status_->setText(ToQt(text)); }
 
-DirPane TForm1::ActiveDirPane() { return directory_panel_->ActivePane(); }
+DirPane MainWindow::ActiveDirPane() { return directory_panel_->ActivePane(); }
 
-void TForm1::AddToHistory(const std::string& scan_text) {
+void MainWindow::AddToHistory(const std::string& scan_text) {
   ScanHistory::Added added = history_.Add(scan_text, settings_.HistorySize);
   if (added.changed) {
     ShowScanHistory();
@@ -79,25 +79,25 @@ void TForm1::AddToHistory(const std::string& scan_text) {
   }
 }
 
-void TForm1::ShowItemsTab() { list_panel_->Show(ListPanel::kItems); }
+void MainWindow::ShowItemsTab() { list_panel_->Show(ListPanel::kItems); }
 
-void TForm1::ShowLogTab() { list_panel_->Show(ListPanel::kLog); }
+void MainWindow::ShowLogTab() { list_panel_->Show(ListPanel::kLog); }
 
-void TForm1::BeginBusy() {
+void MainWindow::BeginBusy() {
   QApplication::setOverrideCursor(Qt::BusyCursor);
   list_panel_->ItemView()->BeginBusy();
   SetScanCommandsEnabled(false);
 }
 
-void TForm1::EndBusy() {
+void MainWindow::EndBusy() {
   list_panel_->ItemView()->EndBusy();
   QApplication::restoreOverrideCursor();
   SetScanCommandsEnabled(true);
 }
 
-int TForm1::ItemListWidth() { return list_panel_->ItemView()->viewport()->width(); }
+int MainWindow::ItemListWidth() { return list_panel_->ItemView()->viewport()->width(); }
 
-int TForm1::TextWidthBound(const std::string& line) {
+int MainWindow::TextWidthBound(const std::string& line) {
   const QFont font = list_panel_->ItemView()->font();
   if (font != advances_font_ || advances_.empty()) {
     // The advance of every ASCII character, and for anything else the font's widest.
@@ -117,11 +117,11 @@ int TForm1::TextWidthBound(const std::string& line) {
   return sum > INT_MAX ? INT_MAX : static_cast<int>(sum);
 }
 
-int TForm1::TextWidth(const std::string& line) {
+int MainWindow::TextWidth(const std::string& line) {
   return list_panel_->ItemView()->fontMetrics().horizontalAdvance(ToQt(line));
 }
 
-void TForm1::FinishRun(int scroll_width) {
+void MainWindow::FinishRun(int scroll_width) {
   list_panel_->ItemView()->SetScrollWidth(scroll_width);
   if (ActiveDirPane() == DirPane::kTree && criteria_panel_->ScanTabShown()) {
     criteria_panel_->ScanBox()->setFocus();
@@ -129,6 +129,6 @@ void TForm1::FinishRun(int scroll_width) {
   if (list_panel_->Showing(ListPanel::kItems)) list_panel_->ItemView()->setFocus();
 }
 
-void TForm1::SetScanText(const std::string& text) { criteria_panel_->SetScanText(text); }
+void MainWindow::SetScanText(const std::string& text) { criteria_panel_->SetScanText(text); }
 
 }  // namespace krellix

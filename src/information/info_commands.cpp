@@ -46,13 +46,13 @@ void InfoCommands::ShowInformation() {
 }
 
 void InfoCommands::FileInfo() {
-  TForm12 window(FileInformation(TotalsOfSelection(ctx_.items), ctx_.locale), parent_);
+  FileInfoWindow window(FileInformation(TotalsOfSelection(ctx_.items), ctx_.locale), parent_);
   window.exec();
 }
 
 void InfoCommands::DriveInfo() {
   const DriveFacts drive = ReadDriveFacts(ctx_.drive_mount(), ctx_.current_dir, ctx_.volumes);
-  TForm7 window(DriveInformation(drive, ctx_.locale), parent_);
+  DriveInfoWindow window(DriveInformation(drive, ctx_.locale), parent_);
   window.exec();
 }
 

@@ -34,20 +34,20 @@ class InfoWindow : public QDialog {
 };
 
 // "File info": the number and total size of the selected items.
-class TForm12 final : public InfoWindow {
+class FileInfoWindow final : public InfoWindow {
   Q_OBJECT
 
  public:
-  TForm12(const std::vector<InfoLine>& lines, QWidget* parent)
+  FileInfoWindow(const std::vector<InfoLine>& lines, QWidget* parent)
       : InfoWindow("File info", lines, CloseOn::kKeyPress, parent) {}
 };
 
 // "Drive info": the label, total and free space of the current drive.
-class TForm7 final : public InfoWindow {
+class DriveInfoWindow final : public InfoWindow {
   Q_OBJECT
 
  public:
-  TForm7(const std::vector<InfoLine>& lines, QWidget* parent)
+  DriveInfoWindow(const std::vector<InfoLine>& lines, QWidget* parent)
       : InfoWindow("Drive info", lines, CloseOn::kKeyRelease, parent) {}
 };
 

@@ -17,7 +17,9 @@
 namespace krellix {
 
 BookmarkCommands::BookmarkCommands(Context context, QWidget* parent)
-    : QObject(parent), ctx_(std::move(context)), window_(new TForm10(ctx_.prompter, parent)) {}
+    : QObject(parent),
+      ctx_(std::move(context)),
+      window_(new BookmarksDialog(ctx_.prompter, parent)) {}
 
 void BookmarkCommands::Register(CommandRegistry& r) {
   r.Add("bookmarks.add_current", "Bookmark current directory", QKeySequence("Ctrl+B"),

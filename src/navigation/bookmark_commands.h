@@ -16,7 +16,7 @@ class Bookmarks;
 class CommandRegistry;
 class ItemList;
 class ScanHost;
-class TForm10;
+class BookmarksDialog;
 class Prompter;
 struct WindowPlace;
 
@@ -51,7 +51,7 @@ class BookmarkCommands final : public QObject {
   void SetBookmarks(std::vector<std::string> entries);
   // Adds a directory: "Bookmark=" + dir (shown and logged), or "Bookmark exists for: " + dir.
   void BookmarkDirectory(std::string dir);
-  TForm10* Window() const { return window_; }
+  BookmarksDialog* Window() const { return window_; }
 
  private:
   void ShowBookmarksMenu();
@@ -60,7 +60,7 @@ class BookmarkCommands final : public QObject {
   void ManageBookmarks();
 
   Context ctx_;
-  TForm10* window_ = nullptr;
+  BookmarksDialog* window_ = nullptr;
   QMenu* menu_ = nullptr;
   QAction* last_fixed_ = nullptr;
 };

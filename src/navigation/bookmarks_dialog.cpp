@@ -15,7 +15,8 @@
 
 namespace krellix {
 
-TForm10::TForm10(Prompter& prompter, QWidget* parent) : QDialog(parent), prompter_(prompter) {
+BookmarksDialog::BookmarksDialog(Prompter& prompter, QWidget* parent)
+    : QDialog(parent), prompter_(prompter) {
   setWindowTitle("Bookmarks");
   setObjectName("bookmarksWindow");
   auto* layout = new QVBoxLayout(this);
@@ -73,15 +74,15 @@ TForm10::TForm10(Prompter& prompter, QWidget* parent) : QDialog(parent), prompte
   });
 }
 
-QPushButton* TForm10::Button(const char* caption, const char* name) {
+QPushButton* BookmarksDialog::Button(const char* caption, const char* name) {
   auto* button = new QPushButton(caption);
   button->setObjectName(name);
   button->setAutoDefault(false);
   return button;
 }
 
-void TForm10::Fill(const std::string& current_dir, const std::vector<std::string>& bookmarks,
-                   int favourites_size) {
+void BookmarksDialog::Fill(const std::string& current_dir,
+                           const std::vector<std::string>& bookmarks, int favourites_size) {
   current_dir_ = current_dir;
   entries_ = bookmarks;
   favourites_size_ = favourites_size;
@@ -90,30 +91,30 @@ void TForm10::Fill(const std::string& current_dir, const std::vector<std::string
   dir_->setFocus();
 }
 
-std::optional<std::vector<std::string>> TForm10::Edit(const std::string& current_dir,
-                                                      const std::vector<std::string>& bookmarks,
-                                                      int favourites_size) {
+std::optional<std::vector<std::string>> BookmarksDialog::Edit(
+    const std::string& current_dir, const std::vector<std::string>& bookmarks,
+    int favourites_size) {
   Fill(current_dir, bookmarks, favourites_size);
   if (exec() != QDialog::Accepted) return std::nullopt;
   return ConfirmedEntries();
 }
 
-int TForm10::Selected() const {
+int BookmarksDialog::Selected() const {
   const int row = list_->currentRow();
   return list_->currentItem() != nullptr && list_->currentItem()->isSelected() ? row : -1;
 }
 
-std::string TForm10::FieldText() const {
+std::string BookmarksDialog::FieldText() const {
   std::vector<std::string> known = entries_;
   known.push_back(current_dir_);
   return BytesOfShown(dir_->text(), known);
 }
 
-std::vector<std::string> TForm10::ConfirmedEntries() const {
+std::vector<std::string> BookmarksDialog::ConfirmedEntries() const {
   return bookmark_edit::Confirmed(entries_);
 }
 
-void TForm10::ShowEntries(int selected) {
+void BookmarksDialog::ShowEntries(int selected) {
   showing_ = true;
   list_->clear();
   for (const std::string& entry : entries_) list_->addItem(PathToQt(entry));
@@ -125,19 +126,19 @@ void TForm10::ShowEntries(int selected) {
   showing_ = false;
 }
 
-void TForm10::BrowseClick() {
+void BookmarksDialog::BrowseClick() {
   const std::optional<std::string> chosen = prompter_.PickDirectory("", FieldText());
   if (chosen) dir_->setText(PathToQt(*chosen));
 }
 
-void TForm10::AddClick() {
+void BookmarksDialog::AddClick() {
   const std::string text = FieldText();
   if (text.empty()) return;
   bookmark_edit::Add(entries_, text, favourites_size_);
   ShowEntries(0);
 }
 
-void TForm10::ReplaceClick() {
+void BookmarksDialog::ReplaceClick() {
   const std::string text = FieldText();
   const int selected = Selected();
   if (text.empty() || selected < 0) return;
@@ -145,25 +146,25 @@ void TForm10::ReplaceClick() {
   ShowEntries(selected);
 }
 
-void TForm10::MoveClick(bool up) {
+void BookmarksDialog::MoveClick(bool up) {
   const int selected = Selected();
   if (selected < 0) return;
   ShowEntries(up ? bookmark_edit::Up(entries_, selected) : bookmark_edit::Down(entries_, selected));
 }
 
-void TForm10::DeleteClick() {
+void BookmarksDialog::DeleteClick() {
   const int selected = Selected();
   if (selected < 0) return;
   entries_.erase(entries_.begin() + selected);
   ShowEntries(-1);
 }
 
-void TForm10::ClearAllClick() {
+void BookmarksDialog::ClearAllClick() {
   entries_.clear();
   ShowEntries(-1);
 }
 
-void TForm10::SortClick() {
+void BookmarksDialog::SortClick() {
   bookmark_edit::Sort(entries_);
   ShowEntries(-1);
 }

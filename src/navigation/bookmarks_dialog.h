@@ -16,12 +16,12 @@ class Prompter;
 // The "Bookmarks" window: "Current directory:" above a text field, "Current bookmarks:" above
 // the list, and "Browse", "Add", "Replace", "Up", "Down", "Delete", "Clear All", "Sort", "OK"
 // and "Cancel". The buttons edit the window's own copy of the list; only "OK" hands it back.
-class TForm10 final : public QDialog {
+class BookmarksDialog final : public QDialog {
   Q_OBJECT
 
  public:
   // `prompter` gives the directory picker of "Browse".
-  explicit TForm10(Prompter& prompter, QWidget* parent = nullptr);
+  explicit BookmarksDialog(Prompter& prompter, QWidget* parent = nullptr);
 
   // Fills the window: the text field with `current_dir` (and the focus), the list with
   // `bookmarks`; "Add" keeps at most `favourites_size` entries.

@@ -9,7 +9,7 @@
 
 namespace krellix {
 
-TForm6::TForm6(QWidget* parent) : QDialog(parent) {
+EditListDialog::EditListDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Edit");
   setObjectName("editWindow");
   auto* layout = new QVBoxLayout(this);
@@ -26,7 +26,7 @@ TForm6::TForm6(QWidget* parent) : QDialog(parent) {
   resize(560, 400);
 }
 
-void TForm6::SetLines(const std::vector<std::string>& lines) {
+void EditListDialog::SetLines(const std::vector<std::string>& lines) {
   original_ = lines;
   QStringList shown;
   for (const std::string& line : lines) shown << PathToQt(line);
@@ -34,7 +34,7 @@ void TForm6::SetLines(const std::vector<std::string>& lines) {
   editor_->setFocus();
 }
 
-std::vector<std::string> TForm6::Lines() const {
+std::vector<std::string> EditListDialog::Lines() const {
   QStringList shown = editor_->toPlainText().split('\n');
   if (!shown.isEmpty() && shown.back().isEmpty()) shown.removeLast();
   // A list can be long: each shown line finds its original by hash, not by search.
@@ -49,7 +49,8 @@ std::vector<std::string> TForm6::Lines() const {
   return lines;
 }
 
-std::optional<std::vector<std::string>> TForm6::Edit(const std::vector<std::string>& lines) {
+std::optional<std::vector<std::string>> EditListDialog::Edit(
+    const std::vector<std::string>& lines) {
   SetLines(lines);
   if (exec() != QDialog::Accepted) return std::nullopt;
   return Lines();

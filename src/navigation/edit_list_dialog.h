@@ -11,11 +11,11 @@ namespace krellix {
 
 // The "Edit" window: the file list as lines of a plain editor (both scroll bars, no word
 // wrap), with "OK" and "Cancel".
-class TForm6 final : public QDialog {
+class EditListDialog final : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm6(QWidget* parent = nullptr);
+  explicit EditListDialog(QWidget* parent = nullptr);
 
   void SetLines(const std::vector<std::string>& lines);
   // The edited lines. A line left as it was keeps its bytes, even when they are not UTF-8. A

@@ -40,7 +40,7 @@ void FileListCommands::Register(CommandRegistry& r) {
   auto* del = new QShortcut(QKeySequence(Qt::Key_Delete), view);
   del->setContext(Qt::WidgetShortcut);
   connect(del, &QShortcut::activated, this, [this] { RemoveEntry(); });
-  edit_window_ = new TForm6(ctx_.window);
+  edit_window_ = new EditListDialog(ctx_.window);
 }
 
 std::string FileListCommands::Reload() {

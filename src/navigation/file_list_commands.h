@@ -15,7 +15,7 @@ namespace krellix {
 
 class CommandRegistry;
 class ItemList;
-class TForm6;
+class EditListDialog;
 
 // The commands of the file list ("Files" tab): its menu, the double click and Delete on it,
 // "Add file to Files list" of the item list, and its own file.
@@ -59,7 +59,7 @@ class FileListCommands final : public QObject {
 
   ListCommandContext shared_;
   Context ctx_;
-  TForm6* edit_window_ = nullptr;  // owned by the window
+  EditListDialog* edit_window_ = nullptr;  // owned by the window
 };
 
 }  // namespace krellix

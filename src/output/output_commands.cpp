@@ -24,8 +24,8 @@ namespace krellix {
 OutputCommands::OutputCommands(Context context, OutputDialogs* dialogs, QWidget* parent)
     : QObject(parent),
       ctx_(std::move(context)),
-      save_as_(new TForm2(parent)),
-      saving_file_(new TForm5(parent)) {
+      save_as_(new SaveAsDialog(parent)),
+      saving_file_(new SavingFilePrompt(parent)) {
   if (dialogs == nullptr) {
     own_dialogs_ = std::make_unique<OutputWindows>(*save_as_, *saving_file_);
     dialogs = own_dialogs_.get();

@@ -21,8 +21,8 @@ class Prompter;
 class ScanHost;
 class ScanOutput;
 class ScanOutputFile;
-class TForm2;
-class TForm5;
+class SaveAsDialog;
+class SavingFilePrompt;
 class WriteOutputFile;
 struct LocaleFormat;
 struct OutputOptions;
@@ -79,8 +79,8 @@ class OutputCommands final : public QObject {
   void ScantoFile1Click();
 
   Context ctx_;
-  TForm2* save_as_;
-  TForm5* saving_file_;
+  SaveAsDialog* save_as_;
+  SavingFilePrompt* saving_file_;
   std::unique_ptr<OutputDialogs> own_dialogs_;
   OutputDialogs* dialogs_;
   std::unique_ptr<WriteOutputFile> writer_;

@@ -31,7 +31,7 @@ QCheckBox* NewCheck(const char* caption, const char* name, QWidget* parent) {
 
 }  // namespace
 
-TForm2::TForm2(QWidget* parent) : QDialog(parent) {
+SaveAsDialog::SaveAsDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Save as..."));
   pick_file = [this](const QString& title, const QString& folder, const QString& name,
                      const QString& filter) {
@@ -139,14 +139,14 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
 }
 
-bool TForm2::Execute(OutputOptions& options) {
+bool SaveAsDialog::Execute(OutputOptions& options) {
   Load(options);
   if (exec() != QDialog::Accepted) return false;
   Store(options);
   return true;
 }
 
-void TForm2::Load(const OutputOptions& o) {
+void SaveAsDialog::Load(const OutputOptions& o) {
   invalid_bar_->hide();
   SetName(o.SaveName);
   separator_.Show(delimiter_, o.OutputSep);
@@ -172,7 +172,7 @@ void TForm2::Load(const OutputOptions& o) {
   csv_->setChecked(o.SaveCSV);
 }
 
-void TForm2::Store(OutputOptions& o) const {
+void SaveAsDialog::Store(OutputOptions& o) const {
   o.SaveName = NameBytes();
   o.OutputSep = separator_.Separator(delimiter_);
   o.Quotes = quotes_->isChecked();
@@ -191,14 +191,14 @@ void TForm2::Store(OutputOptions& o) const {
   o.OutFilePrompt = prompt_->isChecked();
 }
 
-void TForm2::ApplyCsvRule(bool checked) {
+void SaveAsDialog::ApplyCsvRule(bool checked) {
   ApplyCsvSettingsRule(
       {quotes_, titles_, headers_, statistics_, delimiter_, [this] { return NameBytes(); },
        [this](std::string name) { SetName(std::move(name)); }},
       checked);
 }
 
-void TForm2::BrowseClicked() {
+void SaveAsDialog::BrowseClicked() {
   const std::string name = NameBytes();
   const QString filter = csv_->isChecked() ? QStringLiteral("Text files (*.csv);;All files (*)")
                                            : QStringLiteral("Text files (*.txt);;All files (*)");
@@ -207,7 +207,7 @@ void TForm2::BrowseClicked() {
   if (!chosen.isEmpty()) SetName(PathFromQt(chosen));
 }
 
-void TForm2::SaveClicked() {
+void SaveAsDialog::SaveClicked() {
   invalid_bar_->hide();
   if (!ValidFilename(NameBytes())) {
     invalid_bar_->show();
@@ -216,12 +216,14 @@ void TForm2::SaveClicked() {
   accept();
 }
 
-std::string TForm2::NameBytes() const { return name_bytes_.From(name_->text()); }
+std::string SaveAsDialog::NameBytes() const { return name_bytes_.From(name_->text()); }
 
-void TForm2::SetName(std::string bytes) { name_->setText(name_bytes_.Show(std::move(bytes))); }
+void SaveAsDialog::SetName(std::string bytes) {
+  name_->setText(name_bytes_.Show(std::move(bytes)));
+}
 
-QString TForm2::DefaultPickFile(const QString& title, const QString& folder, const QString& name,
-                                const QString& filter) {
+QString SaveAsDialog::DefaultPickFile(const QString& title, const QString& folder,
+                                      const QString& name, const QString& filter) {
   QFileDialog dialog(this, title, folder, filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);

@@ -26,11 +26,11 @@ namespace krellix {
 //
 // The name and the delimiter are kept as bytes beside the shown text, so a name that is not
 // UTF-8 comes back unchanged unless it was edited.
-class TForm2 : public QDialog {
+class SaveAsDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm2(QWidget* parent = nullptr);
+  explicit SaveAsDialog(QWidget* parent = nullptr);
 
   // Runs the dialog modally; on "Save" stores the controls into `options` and returns true.
   bool Execute(OutputOptions& options);

@@ -8,7 +8,7 @@
 
 namespace krellix {
 
-TForm5::TForm5(QWidget* parent)
+SavingFilePrompt::SavingFilePrompt(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
   setWindowTitle(QStringLiteral("Saving file"));
 
@@ -44,13 +44,13 @@ TForm5::TForm5(QWidget* parent)
   connect(cancel, &QPushButton::clicked, this, [this] { reject(); });
 }
 
-SaveMode TForm5::Ask(const std::string& path) {
+SaveMode SavingFilePrompt::Ask(const std::string& path) {
   SetPath(path);
   exec();
   return answer_;
 }
 
-void TForm5::SetPath(const std::string& path) {
+void SavingFilePrompt::SetPath(const std::string& path) {
   answer_ = SaveMode::kCancel;
   QString shown = QFile::decodeName(QByteArray::fromStdString(path));
   // A zero-width space after each delimiter lets a long path wrap between its folders.
@@ -58,17 +58,17 @@ void TForm5::SetPath(const std::string& path) {
   path_label_->setText(shown);
 }
 
-void TForm5::reject() {
+void SavingFilePrompt::reject() {
   answer_ = SaveMode::kCancel;
   QDialog::reject();
 }
 
-void TForm5::showEvent(QShowEvent* event) {
+void SavingFilePrompt::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   replace_->setFocus();
 }
 
-void TForm5::Answered(SaveMode mode) {
+void SavingFilePrompt::Answered(SaveMode mode) {
   answer_ = mode;
   accept();
 }

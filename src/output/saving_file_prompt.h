@@ -13,11 +13,11 @@ namespace krellix {
 // The "Saving file" prompt: the path of an existing file, right-aligned and wrapped, and
 // " File exists ". "&Replace" is the default button (Enter), "&Cancel" also answers Esc. The
 // window has no close box; any other way of closing it answers Cancel.
-class TForm5 : public QDialog {
+class SavingFilePrompt : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm5(QWidget* parent = nullptr);
+  explicit SavingFilePrompt(QWidget* parent = nullptr);
 
   // Shows `path`, runs the prompt modally and returns the answer.
   SaveMode Ask(const std::string& path);

@@ -30,7 +30,7 @@ inline constexpr const char* kBytes = "bytes";
 
 // A line edit for bytes, such as a path, that may not be UTF-8. While its text is not edited
 // the bytes come back unchanged, so such a path survives a showing of the dialog.
-struct TForm4::BytesField {
+struct ConfigurationDialog::BytesField {
   QLineEdit* edit = nullptr;
   ShownBytes bytes;
 
@@ -38,7 +38,7 @@ struct TForm4::BytesField {
   std::string Get() const { return bytes.From(edit->text()); }
 };
 
-struct TForm4::Controls {
+struct ConfigurationDialog::Controls {
   // A check box and the member it maps to.
   struct CheckBinding {
     QCheckBox* box;

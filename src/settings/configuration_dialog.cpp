@@ -93,8 +93,8 @@ FontFace FromQFont(const QFont& font, FontFace face) {
 
 }  // namespace
 
-TForm4::TForm4(ConfigurationCommands commands, Prompter& prompter, bool scan_to_file,
-               QWidget* parent)
+ConfigurationDialog::ConfigurationDialog(ConfigurationCommands commands, Prompter& prompter,
+                                         bool scan_to_file, QWidget* parent)
     : QDialog(parent),
       commands_(std::move(commands)),
       prompter_(prompter),
@@ -149,9 +149,9 @@ TForm4::TForm4(ConfigurationCommands commands, Prompter& prompter, bool scan_to_
   connect(c.save, &QPushButton::clicked, this, [this] { SaveClicked(); });
 }
 
-TForm4::~TForm4() = default;
+ConfigurationDialog::~ConfigurationDialog() = default;
 
-void TForm4::FormActivate() {
+void ConfigurationDialog::FormActivate() {
   const ConfigValues v = commands_.current();
   Load(v);
   ShowIniState();
@@ -160,12 +160,12 @@ void TForm4::FormActivate() {
   }
 }
 
-int TForm4::exec() {
+int ConfigurationDialog::exec() {
   FormActivate();
   return QDialog::exec();
 }
 
-void TForm4::Load(const ConfigValues& v) {
+void ConfigurationDialog::Load(const ConfigValues& v) {
   Controls& c = *c_;
   ConfigValues in = v;
   for (const Controls::CheckBinding& b : c.checks) b.box->setChecked(b.member(in));
@@ -211,7 +211,7 @@ void TForm4::Load(const ConfigValues& v) {
   c.save_csv->setChecked(o.SaveCSV);
 }
 
-void TForm4::Store(ConfigValues& v) const {
+void ConfigurationDialog::Store(ConfigValues& v) const {
   const Controls& c = *c_;
   for (const Controls::CheckBinding& b : c.checks) b.member(v) = b.box->isChecked();
 
@@ -254,14 +254,14 @@ void TForm4::Store(ConfigValues& v) const {
   v.paths.OpenWithDir = c.open_with_dir.Get();
 }
 
-void TForm4::OkClicked() {
+void ConfigurationDialog::OkClicked() {
   if (RefuseEmptyEntries()) return;
   ConfigValues v = commands_.current();
   Store(v);
   if (commands_.apply(v)) accept();
 }
 
-void TForm4::SaveClicked() {
+void ConfigurationDialog::SaveClicked() {
   if (RefuseEmptyEntries()) return;
   ConfigValues v = commands_.current();
   Store(v);
@@ -270,7 +270,7 @@ void TForm4::SaveClicked() {
   accept();
 }
 
-void TForm4::ResetClicked() {
+void ConfigurationDialog::ResetClicked() {
   ConfigValues v = commands_.current();
   Store(v);
   ResetConfigValues(v, scan_to_file_);
@@ -278,7 +278,7 @@ void TForm4::ResetClicked() {
   commands_.log("Restore default configuration");
 }
 
-bool TForm4::eventFilter(QObject* watched, QEvent* event) {
+bool ConfigurationDialog::eventFilter(QObject* watched, QEvent* event) {
   const std::array<QLineEdit*, 3> entries = c_->Entries();
   const auto field_of = std::find(entries.begin(), entries.end(), watched);
   if (event->type() == QEvent::FocusOut && field_of != entries.end()) {
@@ -295,7 +295,7 @@ bool TForm4::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-void TForm4::RefuseEmpty(QLineEdit* field) {
+void ConfigurationDialog::RefuseEmpty(QLineEdit* field) {
   prompter_.ShowMessage(MessageKind::kError, kEntriesRefused);
   // The field may lie on a tab that is not shown ("OK" pressed on another tab); a hidden
   // field cannot take the focus.
@@ -305,7 +305,7 @@ void TForm4::RefuseEmpty(QLineEdit* field) {
   field->setFocus(Qt::OtherFocusReason);
 }
 
-bool TForm4::RefuseEmptyEntries() {
+bool ConfigurationDialog::RefuseEmptyEntries() {
   for (QLineEdit* field : c_->Entries()) {
     if (field->text().isEmpty()) {
       RefuseEmpty(field);
@@ -315,13 +315,13 @@ bool TForm4::RefuseEmptyEntries() {
   return false;
 }
 
-void TForm4::ShowIniState() {
+void ConfigurationDialog::ShowIniState() {
   c_->ini_name->setText(PathToQt(commands_.ini_name()));
   c_->created->setText(ToQt("Created: " + commands_.ini_created()));
   c_->modified->setText(ToQt("Modified: " + commands_.ini_modified()));
 }
 
-void TForm4::PickFolder(BytesField& field) {
+void ConfigurationDialog::PickFolder(BytesField& field) {
   const std::string current = field.Get();
   const std::optional<std::string> chosen =
       prompter_.PickDirectory("", DirectoryExists(current) ? current : "");
@@ -333,7 +333,7 @@ void TForm4::PickFolder(BytesField& field) {
   }
 }
 
-void TForm4::FontClicked() {
+void ConfigurationDialog::FontClicked() {
   const FontFace current = commands_.printer_font();
   bool ok = false;
   const QFont chosen =
@@ -341,7 +341,7 @@ void TForm4::FontClicked() {
   if (ok) commands_.set_printer_font(FromQFont(chosen, current));
 }
 
-void TForm4::CreateIniClicked() {
+void ConfigurationDialog::CreateIniClicked() {
   if (!commands_.create_ini()) return;
   c_->created->setText(ToQt("Created: " + commands_.ini_created()));
   if (!RefuseEmptyEntries()) {
@@ -353,7 +353,7 @@ void TForm4::CreateIniClicked() {
   prompter_.ShowMessage(MessageKind::kInformation, commands_.ini_name() + " - created");
 }
 
-void TForm4::SaveIniClicked() {
+void ConfigurationDialog::SaveIniClicked() {
   if (RefuseEmptyEntries()) return;
   const std::optional<std::string> chosen = prompter_.PickSaveFile(
       "Save .ini file", commands_.ini_name(), ".ini files|*.ini|All files |*.*", true);
@@ -363,7 +363,7 @@ void TForm4::SaveIniClicked() {
   commands_.save_to(WithIniExtension(*chosen), v);
 }
 
-void TForm4::LoadIniClicked() {
+void ConfigurationDialog::LoadIniClicked() {
   const std::optional<std::string> chosen =
       prompter_.PickOpenFile("Load .ini file", "", ".ini files|*.ini|All files|*.*");
   if (!chosen) return;

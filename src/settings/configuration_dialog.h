@@ -55,13 +55,13 @@ struct ConfigurationCommands {
 // settings file's maintenance buttons. It works on a copy: showing it fills the controls from
 // the program; "OK" and "Save" apply them back; "Cancel" drops them. The "Clear" buttons, "Font"
 // and the file buttons of the "Advanced" tab act at once.
-class TForm4 : public QDialog {
+class ConfigurationDialog : public QDialog {
   Q_OBJECT
 
  public:
-  TForm4(ConfigurationCommands commands, Prompter& prompter, bool scan_to_file,
-         QWidget* parent = nullptr);
-  ~TForm4() override;
+  ConfigurationDialog(ConfigurationCommands commands, Prompter& prompter, bool scan_to_file,
+                      QWidget* parent = nullptr);
+  ~ConfigurationDialog() override;
 
   // FormActivate: fills every control from the program's current values and shows the
   // settings file's stamps. exec() calls it too.

@@ -42,7 +42,7 @@ QGridLayout* Grid(const std::vector<QWidget*>& widgets, int rows) {
 }  // namespace
 
 template <typename W>
-W* TForm4::Controls::Named(W* w, const char* name, const char* hint, bool switched) {
+W* ConfigurationDialog::Controls::Named(W* w, const char* name, const char* hint, bool switched) {
   w->setObjectName(Q(name));
   if (hint != nullptr) {
     w->setToolTip(Q(hint));
@@ -51,8 +51,8 @@ W* TForm4::Controls::Named(W* w, const char* name, const char* hint, bool switch
   return w;
 }
 
-std::vector<QCheckBox*> TForm4::Controls::Checks(QWidget* parent,
-                                                 std::initializer_list<CheckRow> rows) {
+std::vector<QCheckBox*> ConfigurationDialog::Controls::Checks(
+    QWidget* parent, std::initializer_list<CheckRow> rows) {
   std::vector<QCheckBox*> boxes;
   for (const CheckRow& row : rows) {
     auto* box = Named(new QCheckBox(Q(row.caption), parent), row.name, row.hint, row.switched);
@@ -62,28 +62,30 @@ std::vector<QCheckBox*> TForm4::Controls::Checks(QWidget* parent,
   return boxes;
 }
 
-QRadioButton* TForm4::Controls::Radio(QWidget* parent, const char* caption, const char* name,
-                                      QButtonGroup* group) {
+QRadioButton* ConfigurationDialog::Controls::Radio(QWidget* parent, const char* caption,
+                                                   const char* name, QButtonGroup* group) {
   auto* radio = Named(new QRadioButton(Q(caption), parent), name);
   group->addButton(radio);
   return radio;
 }
 
-QPushButton* TForm4::Controls::Button(QWidget* parent, const char* caption, const char* name,
-                                      const char* hint, bool switched) {
+QPushButton* ConfigurationDialog::Controls::Button(QWidget* parent, const char* caption,
+                                                   const char* name, const char* hint,
+                                                   bool switched) {
   auto* button = Named(new QPushButton(Q(caption), parent), name, hint, switched);
   button->setAutoDefault(false);
   return button;
 }
 
-QLineEdit* TForm4::Controls::Edit(QWidget* parent, const char* name, const char* hint,
-                                  bool switched) {
+QLineEdit* ConfigurationDialog::Controls::Edit(QWidget* parent, const char* name, const char* hint,
+                                               bool switched) {
   return Named(new QLineEdit(parent), name, hint, switched);
 }
 
 // A history group of the "Misc" tab: its check boxes, "Entries" with its field, and "Clear".
-QLineEdit* TForm4::Controls::EntriesField(QGroupBox* group, const char* name, QPushButton* clear,
-                                          std::initializer_list<CheckRow> rows) {
+QLineEdit* ConfigurationDialog::Controls::EntriesField(QGroupBox* group, const char* name,
+                                                       QPushButton* clear,
+                                                       std::initializer_list<CheckRow> rows) {
   QLineEdit* field = Edit(group, name);
   // One or two digits; the dialog refuses to let the field be left empty.
   field->setValidator(
@@ -97,7 +99,7 @@ QLineEdit* TForm4::Controls::EntriesField(QGroupBox* group, const char* name, QP
   return field;
 }
 
-QWidget* TForm4::Controls::SelectTab(QWidget* owner) {
+QWidget* ConfigurationDialog::Controls::SelectTab(QWidget* owner) {
   auto* tab = new QWidget(owner);
 
   auto* scan = Group(tab, " scan ");
@@ -161,7 +163,7 @@ QWidget* TForm4::Controls::SelectTab(QWidget* owner) {
   return tab;
 }
 
-QWidget* TForm4::Controls::ScanTab(QWidget* owner) {
+QWidget* ConfigurationDialog::Controls::ScanTab(QWidget* owner) {
   auto* tab = new QWidget(owner);
   item_limit = Edit(tab, "ItemLimit", "Max. number of items in item list", true);
   stop_intvl = Edit(tab, "StopIntvl", "Check Stop interval count", true);
@@ -200,7 +202,7 @@ QWidget* TForm4::Controls::ScanTab(QWidget* owner) {
   return tab;
 }
 
-QWidget* TForm4::Controls::ViewTab(QWidget* owner) {
+QWidget* ConfigurationDialog::Controls::ViewTab(QWidget* owner) {
   auto* tab = new QWidget(owner);
   tab->setLayout(Column(Checks(
       tab,
@@ -219,7 +221,7 @@ QWidget* TForm4::Controls::ViewTab(QWidget* owner) {
   return tab;
 }
 
-QWidget* TForm4::Controls::OutputTab(QWidget* owner) {
+QWidget* ConfigurationDialog::Controls::OutputTab(QWidget* owner) {
   auto* tab = new QWidget(owner);
 
   auto* file = Group(tab, " File ");
@@ -293,7 +295,7 @@ QWidget* TForm4::Controls::OutputTab(QWidget* owner) {
   return tab;
 }
 
-QWidget* TForm4::Controls::MiscTab(QWidget* owner) {
+QWidget* ConfigurationDialog::Controls::MiscTab(QWidget* owner) {
   auto* tab = new QWidget(owner);
   const std::vector<QCheckBox*> confirmations =
       Checks(tab, {{"Confirm Delete file", "ConfirmDeleteFile",
@@ -348,7 +350,7 @@ QWidget* TForm4::Controls::MiscTab(QWidget* owner) {
   return tab;
 }
 
-QWidget* TForm4::Controls::AdvancedTab(QWidget* owner) {
+QWidget* ConfigurationDialog::Controls::AdvancedTab(QWidget* owner) {
   auto* tab = new QWidget(owner);
   ini_name = Edit(tab, "IniName");
   ini_name->setReadOnly(true);
@@ -385,7 +387,7 @@ QWidget* TForm4::Controls::AdvancedTab(QWidget* owner) {
   return tab;
 }
 
-QHBoxLayout* TForm4::Controls::ButtonRow(QWidget* owner) {
+QHBoxLayout* ConfigurationDialog::Controls::ButtonRow(QWidget* owner) {
   help = Button(owner, "&Help", "HelpButton");
   cancel = Button(owner, "Cancel", "CancelButton", "Cancel configuration changes", true);
   ok = Button(owner, "OK", "OkButton",
@@ -400,7 +402,7 @@ QHBoxLayout* TForm4::Controls::ButtonRow(QWidget* owner) {
   return row;
 }
 
-QTabWidget* TForm4::Controls::Build(QDialog* dialog) {
+QTabWidget* ConfigurationDialog::Controls::Build(QDialog* dialog) {
   auto* tabs = new QTabWidget(dialog);
   tabs->setObjectName(QStringLiteral("Tabs"));
   tabs->setToolTip(QStringLiteral("Select configuration options"));

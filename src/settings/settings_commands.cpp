@@ -73,7 +73,8 @@ void SettingsCommands::CreateDialog() {
   c.log = [this](const std::string& line) { ctx_.log.AddLogLine(line); };
   c.printer_font = [this] { return ctx_.settings.PrinterFont; };
   c.set_printer_font = [this](const FontFace& font) { ctx_.settings.PrinterFont = font; };
-  dialog_ = new TForm4(std::move(c), ctx_.prompter, ctx_.state.ScanToFile, ctx_.window);
+  dialog_ =
+      new ConfigurationDialog(std::move(c), ctx_.prompter, ctx_.state.ScanToFile, ctx_.window);
 }
 
 void SettingsCommands::ConfigurationCommand() {

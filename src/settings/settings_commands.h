@@ -20,7 +20,7 @@ class ItemList;
 class Prompter;
 class ScanHistory;
 class ScanHost;
-class TForm4;
+class ConfigurationDialog;
 struct FileError;
 struct LocaleFormat;
 
@@ -89,7 +89,7 @@ class SettingsCommands final : public QObject {
   void Register(CommandRegistry& commands);
   // Builds the configuration dialog; the start-up does so once the settings are read.
   void CreateDialog();
-  TForm4* Dialog() const { return dialog_; }
+  ConfigurationDialog* Dialog() const { return dialog_; }
 
   // "&Configuration": shows the dialog and, when it closes with OK, follows up on the window:
   // a new item order clears the list, then the panes, hints and custom scan strings.
@@ -126,7 +126,7 @@ class SettingsCommands final : public QObject {
   void BackupIniCommand();
 
   Context ctx_;
-  TForm4* dialog_ = nullptr;  // owned by the window
+  ConfigurationDialog* dialog_ = nullptr;  // owned by the window
   // The settings file's stamps, shown by the dialog.
   std::string ini_created_ = "not found";
   std::string ini_modified_ = "not found";

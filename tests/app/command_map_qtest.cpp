@@ -63,7 +63,7 @@ void DumpMenu(QMenu* menu, const QString& indent, QStringList& out) {
   emit menu->aboutToHide();
 }
 
-QString DumpCommands(TForm1& form) {
+QString DumpCommands(MainWindow& form) {
   QStringList out;
   out << "menu bar";
   QList<QMenu*> in_bar;
@@ -108,7 +108,7 @@ QString DumpCommands(TForm1& form) {
 // What one key did: the log keys it wrote, the status text, the directory pane, the right tab,
 // and the dialogs and messages it showed.
 struct KeyProbe {
-  TForm1& form;
+  MainWindow& form;
   ScriptedPrompter& prompter;
   QStringList dialogs;
 
@@ -152,7 +152,7 @@ struct KeyProbe {
   }
 };
 
-QString DumpKeys(TForm1& form, ScriptedPrompter& prompter) {
+QString DumpKeys(MainWindow& form, ScriptedPrompter& prompter) {
   KeyProbe probe{form, prompter, {}};
   // Dialogs a key opens are closed as soon as they show.
   QTimer closer;
@@ -215,7 +215,7 @@ void CommandMapTest::menusToolBarsAndKeysMatchTheMap() {
   TempHome home;
   home.tree.File("a.txt");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
 

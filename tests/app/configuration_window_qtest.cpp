@@ -25,16 +25,16 @@ namespace {
 const char* kProgram = "/opt/krellix/krellix";
 
 template <typename T>
-T* Control(TForm1& form, const char* name) {
+T* Control(MainWindow& form, const char* name) {
   T* control = form.Configuration().Dialog()->findChild<T*>(name);
   if (control == nullptr) qFatal("no control %s", name);
   return control;
 }
 
-void Click(TForm1& form, const char* name) { Control<QAbstractButton>(form, name)->click(); }
+void Click(MainWindow& form, const char* name) { Control<QAbstractButton>(form, name)->click(); }
 
 // Runs "&Configuration" with `steps` done on the open dialog, which they must close.
-void Configure(TForm1& form, const std::function<void()>& steps) {
+void Configure(MainWindow& form, const std::function<void()>& steps) {
   bool shown = false;
   QTimer::singleShot(0, [&] {
     shown = form.Configuration().Dialog()->isVisible();
@@ -66,7 +66,7 @@ void ConfigurationWindowTest::newItemOrderAsksAndClearsTheList() {
   home.tree.File("b.txt", 4);
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
   const std::size_t lines = form.Items().Count();
   QVERIFY(lines > 0);
 
@@ -103,7 +103,7 @@ void ConfigurationWindowTest::okTakesTheCustomStringsAndTrimsBookmarks() {
   TempHome home;
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
   std::vector<std::string> marks;
   for (int i = 0; i < 16; ++i) marks.push_back("/mark" + std::to_string(i) + "/");
   form.SetBookmarks(marks);
@@ -141,7 +141,7 @@ void ConfigurationWindowTest::clearedScanHistoryThenCancel() {
       "Scan1=*.rs\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow form({kProgram}, &prompter, &dialogs);
   Configure(form, [&] {
     Click(form, "ClearScan");
     Click(form, "ClearAddress");
@@ -167,7 +167,7 @@ void ConfigurationWindowTest::deletedFileCannotBeSaved() {
   test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow form({kProgram}, &prompter, &dialogs);
   prompter.answers = {Answer::kOk};
   Configure(form, [&] {
     Click(form, "DeleteIni");
@@ -186,7 +186,7 @@ void ConfigurationWindowTest::createInARunWithoutSettingsFile() {
   home.tree.Dir(".config/Krellix");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
   QVERIFY(!FileExists(test::SettingsFilePath(home)));
   Configure(form, [&] {
     Click(form, "Hidden");  // a change of the dialog's own, saved with the new file
@@ -213,7 +213,7 @@ void ConfigurationWindowTest::backupLiesBesideTheFile() {
   test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow form({kProgram}, &prompter, &dialogs);
   Configure(form, [&] {
     Click(form, "BackupIni");
     Click(form, "CancelButton");
@@ -238,7 +238,7 @@ void ConfigurationWindowTest::saveToAnotherFileThenLoadADisabledOne() {
   std::ofstream(disabled, std::ios::binary) << "[Init]\r\nDisable=1\r\n[Attr]\r\nY=0\r\n";
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow form({kProgram}, &prompter, &dialogs);
   prompter.picks = {other, disabled};
   Configure(form, [&] {
     Click(form, "Normal");  // unconfirmed: saved from the dialog all the same
@@ -267,7 +267,7 @@ void ConfigurationWindowTest::functionKeyOpensTheDialog() {
   TempHome home;
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   bool shown = false;

@@ -31,7 +31,7 @@ std::string Line(const std::string& dir, const std::string& name, const char* si
 }
 
 // Replaces the list's lines (kept in the given order) and shows them.
-void SetLines(TForm1& form, const std::vector<std::string>& lines) {
+void SetLines(MainWindow& form, const std::vector<std::string>& lines) {
   form.Items().Clear();
   form.Items().SetSorted(false);
   for (const std::string& line : lines) {
@@ -41,25 +41,25 @@ void SetLines(TForm1& form, const std::vector<std::string>& lines) {
   form.ListTabs()->ItemView()->Refresh();
 }
 
-std::vector<std::string> Lines(TForm1& form) {
+std::vector<std::string> Lines(MainWindow& form) {
   std::vector<std::string> out;
   for (std::size_t i = 0; i < form.Items().Count(); ++i) out.emplace_back(form.Items().Line(i));
   return out;
 }
 
-void ClickRow(TForm1& form, int row, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+void ClickRow(MainWindow& form, int row, Qt::KeyboardModifiers mods = Qt::NoModifier) {
   ItemListView* view = form.ListTabs()->ItemView();
   QTest::mouseClick(view->viewport(), Qt::LeftButton, mods,
                     view->visualRect(view->model()->index(row, 0)).center());
 }
 
-void ShowForm(TForm1& form) {
+void ShowForm(MainWindow& form) {
   form.show();
   form.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&form));
 }
 
-QString Info(TForm1& form, const char* caption) {
+QString Info(MainWindow& form, const char* caption) {
   return form.ListTabs()->InfoView()->Value(caption);
 }
 
@@ -136,7 +136,7 @@ void ItemCommandsTest::clickShowsNameAndAttributeLetters() {
   home.tree.File("plain.txt");
   QCOMPARE(::chmod(home.tree.File("locked.txt").c_str(), 0444), 0);
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   ShowForm(form);
   SetLines(form, {Line(root, "sub", "0", true), Line(root, "gone.txt"), Line(root, "locked.txt"),
                   Line(root, "plain.txt")});
@@ -151,7 +151,7 @@ void ItemCommandsTest::clickWithThreeSelectedCountsThem() {
   TempHome home;
   const std::string root = home.tree.Root();
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   ShowForm(form);
   SetLines(form, {Line(root, "a"), Line(root, "b"), Line(root, "c"), Line(root, "d")});
 
@@ -168,7 +168,7 @@ void ItemCommandsTest::doubleClickOpensTheFile() {
   const std::string root = home.tree.Root();
   home.tree.File("my file.txt");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   ShowForm(form);
   SetLines(form, {Line(root, "my file.txt")});
   UrlCatcher catcher;
@@ -188,7 +188,7 @@ void ItemCommandsTest::doubleClickOpensTheFile() {
 void ItemCommandsTest::selectSimilarUnderSizeOrder() {
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   form.State().SortOutput = 'S';
   SetLines(form, {Line("/d/", "a", "100", false, 'S'), Line("/e/", "b", "100", false, 'S'),
                   Line("/d/", "c", "200", false, 'S'), Line("/d/", "d", "300", false, 'S'),
@@ -204,7 +204,7 @@ void ItemCommandsTest::selectSimilarUnderSizeOrder() {
 void ItemCommandsTest::moveKeysAndSortUndoingThem() {
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   ShowForm(form);
   const std::string a = Line("/d/", "a"), b = Line("/d/", "b"), c = Line("/d/", "c");
   SetLines(form, {a, b, c});
@@ -236,7 +236,7 @@ void ItemCommandsTest::infoShowsSizesAndClearResetsIt() {
   TempHome home;
   const std::string file = home.tree.File("half.bin", 1536);
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   QCOMPARE(form.Items().Count(), std::size_t{1});  // the start-up scan found it
 
   QTest::keyClick(form.ListTabs()->ItemView(), Qt::Key_F12);
@@ -269,7 +269,7 @@ void ItemCommandsTest::infoShowsSizesAndClearResetsIt() {
 void ItemCommandsTest::clipboardNamesOrNothingSelected() {
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   ShowForm(form);
   SetLines(form, {Line("/d/", "a.txt"), Line("/e/", "b.txt"), Line("/f/", "c.txt")});
   QApplication::clipboard()->setText("before");
@@ -292,15 +292,15 @@ void ItemCommandsTest::fileInfoWithNothingSelected() {
   TempHome home;
   home.tree.File("a.txt", 4096);
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   QCOMPARE(form.Items().Count(), std::size_t{1});
 
   QString files, size;
-  const bool shown = CheckModal<TForm12>([&] { form.Command("items.file_info")->trigger(); },
-                                         [&](TForm12* window) {
-                                           files = window->LineText("Number of files = ");
-                                           size = window->LineText("Total filesize = ");
-                                         });
+  const bool shown = CheckModal<FileInfoWindow>([&] { form.Command("items.file_info")->trigger(); },
+                                                [&](FileInfoWindow* window) {
+                                                  files = window->LineText("Number of files = ");
+                                                  size = window->LineText("Total filesize = ");
+                                                });
   QVERIFY(shown);
   QCOMPARE(files, QString("Number of files = 0"));
   QCOMPARE(size, QString("Total filesize = 0 KBytes"));
@@ -310,19 +310,19 @@ void ItemCommandsTest::fileInfoWithNothingSelected() {
 void ItemCommandsTest::driveInfoClosesOnAKeyPressedInIt() {
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
 
   QString volume, total;
   bool open_after_lone_release = false;
-  const bool shown = CheckModal<TForm7>([&] { form.Command("info.drive")->trigger(); },
-                                        [&](TForm7* window) {
-                                          volume = window->LineText("Volume = ");
-                                          total = window->LineText("Total space = ");
-                                          // The release of a key pressed before the window opened
-                                          // leaves it open.
-                                          QTest::keyRelease(window, Qt::Key_Return);
-                                          open_after_lone_release = window->isVisible();
-                                        });
+  const bool shown = CheckModal<DriveInfoWindow>([&] { form.Command("info.drive")->trigger(); },
+                                                 [&](DriveInfoWindow* window) {
+                                                   volume = window->LineText("Volume = ");
+                                                   total = window->LineText("Total space = ");
+                                                   // The release of a key pressed before the window
+                                                   // opened leaves it open.
+                                                   QTest::keyRelease(window, Qt::Key_Return);
+                                                   open_after_lone_release = window->isVisible();
+                                                 });
   QVERIFY(shown);
   QVERIFY(open_after_lone_release);
   QVERIFY(volume.startsWith("Volume = "));
@@ -342,7 +342,7 @@ void ItemCommandsTest::menuEnablingFollowsTheSelection() {
   QFETCH(int, selected);
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   SetLines(form, {Line("/d/", "a"), Line("/d/", "b"), Line("/d/", "c")});
   for (int i = 0; i < selected; ++i) form.Items().SetSelected(i, true);
   const ItemActions& a = form.ItemCommands();

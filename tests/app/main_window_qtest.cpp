@@ -29,22 +29,24 @@ namespace {
 
 const char* kProgram = "/opt/krellix/krellix";
 
-std::vector<std::string> ItemLines(TForm1& form) {
+std::vector<std::string> ItemLines(MainWindow& form) {
   std::vector<std::string> lines;
   for (std::size_t i = 0; i < form.Items().Count(); ++i) lines.emplace_back(form.Items().Line(i));
   return lines;
 }
 
-bool AnyLineHas(TForm1& form, const std::string& text) {
+bool AnyLineHas(MainWindow& form, const std::string& text) {
   for (const std::string& line : ItemLines(form)) {
     if (line.find(text) != std::string::npos) return true;
   }
   return false;
 }
 
-QLineEdit* ScanField(TForm1& form) { return form.CriteriaTabs()->ScanBox()->lineEdit(); }
+QLineEdit* ScanField(MainWindow& form) { return form.CriteriaTabs()->ScanBox()->lineEdit(); }
 
-QToolButton* Button(TForm1& form, const char* name) { return form.findChild<QToolButton*>(name); }
+QToolButton* Button(MainWindow& form, const char* name) {
+  return form.findChild<QToolButton*>(name);
+}
 
 }  // namespace
 
@@ -79,7 +81,7 @@ void MainWindowTest::startupLogsInOrderWithScanToFile() {
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   dialogs.path = home.tree.Path("out.txt");
-  TForm1 form({kProgram, "-i", "-sf"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i", "-sf"}, &prompter, &dialogs);
 
   std::vector<std::string> keys;
   for (const std::string& text : LogTexts(form.Log().Lines())) {
@@ -127,7 +129,7 @@ void MainWindowTest::startupScanCoversTheTopLevelOnly() {
   home.tree.File("top2.doc");
   home.tree.File("sub/deep.txt");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
 
   QCOMPARE(form.Items().Count(), std::size_t{2});
   QVERIFY(AnyLineHas(form, "top1.txt"));
@@ -147,7 +149,7 @@ void MainWindowTest::enterInTheScanBoxLogsScanTwice() {
   home.tree.File("a.txt");
   home.tree.File("b.doc");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   const auto before = LogTexts(form.Log().Lines());
 
   form.CriteriaTabs()->SetScanText("*.doc");
@@ -168,7 +170,7 @@ void MainWindowTest::dirAllListsEverythingAndRestoresTheScanString() {
   home.tree.File("b.doc");
   home.tree.File("sub/c.txt");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
 
   form.CriteriaTabs()->SetScanText("*.doc");
   QTest::mouseClick(Button(form, "dirAllButton"), Qt::LeftButton);
@@ -185,7 +187,7 @@ void MainWindowTest::stopDuringARunEndsItWithAWarning() {
   TempHome home;
   for (int i = 0; i < 5; ++i) home.tree.File("d" + std::to_string(i) + "/f.txt");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   const std::size_t log_start = form.Log().Lines().size();
 
   bool pressed = false;
@@ -217,7 +219,7 @@ void MainWindowTest::decliningTheItemLimitKeepsThatManyLines() {
   TempHome home;
   for (int i = 0; i < 10; ++i) home.tree.File("f" + std::to_string(i) + ".txt");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   form.State().ItemLimit = 3;
   prompter.answers = {Answer::kYes, Answer::kNo};
 
@@ -245,7 +247,7 @@ void MainWindowTest::functionKeysNeedNoOrTwoModifiers() {
   QFETCH(bool, acts);
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   QWidget* list = form.ListTabs()->ItemView();
 
   QTest::keyClick(list, Qt::Key_F3, Qt::KeyboardModifiers(modifiers));
@@ -266,7 +268,7 @@ void MainWindowTest::functionKeysNeedNoOrTwoModifiers() {
 void MainWindowTest::shiftLettersSwitchPanesOutsideTheScanBox() {
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   DirectoryPanel* panes = form.DirectoryTabs();
@@ -291,7 +293,7 @@ void MainWindowTest::shiftLettersSwitchPanesOutsideTheScanBox() {
 void MainWindowTest::shiftLettersTypeInTheAddressBar() {
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   QLineEdit* address = form.AddressField()->Field()->lineEdit();
@@ -307,7 +309,7 @@ void MainWindowTest::f4ScansFromTheScanBoxWithHistory() {
   // The box's own use of F4 (opening its list) must not swallow the scan.
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   QComboBox* box = form.CriteriaTabs()->ScanBox();
@@ -325,7 +327,7 @@ void MainWindowTest::autoScanFollowsDirectoryChanges() {
   home.tree.File("sub/one.txt");
   home.tree.File("sub/deeper/two.txt");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   QVERIFY(form.State().AutoScan);
   const std::size_t log_start = form.Log().Lines().size();
 
@@ -359,7 +361,7 @@ void MainWindowTest::appendKeepsTheEarlierResults() {
   home.tree.File("a.txt");
   home.tree.File("b.doc");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   form.CriteriaTabs()->SetScanText("*.txt");
   form.Actions().scan->trigger();
   QCOMPARE(form.Items().Count(), std::size_t{1});
@@ -376,7 +378,7 @@ void MainWindowTest::appendKeepsTheEarlierResults() {
 void MainWindowTest::clearButtonEmptiesTheScanBox() {
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   form.CriteriaTabs()->SetScanText("*.txt");
@@ -394,7 +396,7 @@ void MainWindowTest::clearButtonEmptiesTheScanBox() {
 void MainWindowTest::hintsShowOnlyWhenSwitchedOn() {
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
   QToolButton* button = Button(form, "autoScanButton");
@@ -418,7 +420,7 @@ void MainWindowTest::customScanStringsRunFromTheScanButtonMenu() {
   home.tree.File("a.gif");
   home.tree.File("b.txt");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   const MainActions& actions = form.Actions();
   QCOMPARE(actions.custom[1]->text(), QString("*.gif *.bmp *.jpg *.png *.tif"));
   QCOMPARE(actions.custom_menu->actions().last()->text(), QString("Cancel"));
@@ -440,7 +442,7 @@ void MainWindowTest::scanCommandsWaitForTheRunningScan() {
   home.tree.File("a.txt");
   home.tree.File("sub/b.txt");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   QWidget* list = form.ListTabs()->ItemView();
 
   int polls = 0;
@@ -473,7 +475,7 @@ void MainWindowTest::resetSelectionCriteriaStartsAfresh() {
   home.tree.File("a.txt");
   home.tree.File("b.doc");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   QVERIFY(DirectoryExists(home.tree.Path(".config/Krellix")));
   form.Actions().auto_scan->trigger();
   QVERIFY(!form.State().AutoScan);
@@ -500,7 +502,7 @@ void MainWindowTest::widthBoundNeverUndercutsTheWidth() {
   TempHome home;
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
   const std::string lines[] = {
       "",
       "i",

@@ -42,7 +42,7 @@ void OutputCommandsTest::saveWritesTheWholeListWithHeaderAndStatistics() {
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   dialogs.path = home.tree.Path("saved.txt");
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
   QCOMPARE(form.Items().Count(), std::size_t{2});  // the start-up scan
 
   form.Command("output.save")->trigger();
@@ -68,7 +68,7 @@ void OutputCommandsTest::cancelledSaveWritesNothing() {
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   dialogs.save = false;
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
   form.Command("output.save")->trigger();
   QCOMPARE(LogTexts(form.Log().Lines()).back(), std::string("Save_file=cancelled"));
   QCOMPARE(form.StatusText(), QString("Save_file=cancelled"));
@@ -81,7 +81,7 @@ void OutputCommandsTest::scanToFileWritesMatchesForOneRun() {
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   dialogs.path = home.tree.Path("scan.txt");
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
 
   form.Command("scan.to_file")->trigger();
   const std::string file = ReadWholeFile(dialogs.path);
@@ -101,7 +101,7 @@ void OutputCommandsTest::cancelledScanToFileLeavesOneLine() {
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
   dialogs.save = false;
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
   form.Command("scan.to_file")->trigger();
   QCOMPARE(form.Items().Count(), std::size_t{1});
   QCOMPARE(form.Items().Line(0), std::string("Scan cancelled"));
@@ -112,7 +112,7 @@ void OutputCommandsTest::saveLogAndClearLog() {
   TempHome home;
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
   const std::size_t lines_before = form.Log().Lines().size();
   prompter.picks.push_back(home.tree.Path("k.log"));
   form.Command("log.save")->trigger();

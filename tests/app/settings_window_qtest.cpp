@@ -69,7 +69,7 @@ void SettingsWindowTest::firstStartCreatesTheFile() {
   TempHome home;
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow form({kProgram}, &prompter, &dialogs);
   const ProfileFile ini(test::SettingsFilePath(home));
   QCOMPARE(ini.Read("Init", "Version"), std::optional<std::string>("Krellix Version 1.2.2 "));
   QVERIFY(ini.Read("Init", "Created").has_value());
@@ -90,7 +90,7 @@ void SettingsWindowTest::storedSettingsComeBackAndDisableStopsReading() {
   {
     ScriptedPrompter prompter;
     test::FakeOutputDialogs dialogs;
-    TForm1 form({kProgram}, &prompter, &dialogs);
+    MainWindow form({kProgram}, &prompter, &dialogs);
     QVERIFY(!form.Criteria().any_file);
     QCOMPARE(form.State().SortOutput, 'S');
     QCOMPARE(form.Settings().output.OutputSep, std::string("  "));
@@ -103,7 +103,7 @@ void SettingsWindowTest::storedSettingsComeBackAndDisableStopsReading() {
   test::WriteSettingsFile(home, "[Init]\r\nDisable=1\r\n[Attr]\r\nY=0\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow form({kProgram}, &prompter, &dialogs);
   QVERIFY(form.Criteria().any_file);
   QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Config="), 0);
 }
@@ -114,7 +114,7 @@ void SettingsWindowTest::shutdownWritesListsHistoriesAndDirectory() {
   test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nShst=1\r\nSdir=1\r\nLogs=1\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow form({kProgram}, &prompter, &dialogs);
   QVERIFY(form.SetTreeDirectory(home.tree.Path("place")));
   form.close();
 
@@ -143,7 +143,7 @@ void SettingsWindowTest::skipIniWritesNothing() {
   const std::string before = test::ReadWholeFile(test::SettingsFilePath(home));
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
   form.close();
   QCOMPARE(test::ReadWholeFile(test::SettingsFilePath(home)), before);
   QCOMPARE(CountStarting(LogTexts(form.Log().Lines()), "Close_complete=Yes"), 1);
@@ -158,7 +158,7 @@ void SettingsWindowTest::listSavesFollowTheirOptions() {
       home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\nSinc=0\r\nSexc=1\r\nSflst=0\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow form({kProgram}, &prompter, &dialogs);
   form.close();
   const auto log = LogTexts(form.Log().Lines());
   QCOMPARE(CountStarting(log, "Include_list_saved="), 0);
@@ -180,7 +180,7 @@ void SettingsWindowTest::listsAndValuesAsStored() {
       "F1txt3=/a/\r\nF1txt4=\r\nF1txt5=/c/\r\nF1txt6=/d/\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow form({kProgram}, &prompter, &dialogs);
   QCOMPARE(form.Criteria().scan_text, std::string("*.*"));
   QCOMPARE(form.History().Entries().size(), std::size_t{10});
   QCOMPARE(form.Settings().output.OutputSep, std::string());
@@ -210,7 +210,7 @@ void SettingsWindowTest::storedGeometryComesBackOnScreen() {
                   "WinW=250\r\n[Prefs]\r\nAuto=0\r\n");
     ScriptedPrompter prompter;
     test::FakeOutputDialogs dialogs;
-    TForm1 form({kProgram}, &prompter, &dialogs);
+    MainWindow form({kProgram}, &prompter, &dialogs);
     QCOMPARE(form.geometry(), QRect(c.want_left, c.want_top, 400, 300));
     // The dialogs' places default to the main window's as stored; the "Form10" keys set theirs.
     QVERIFY((form.Settings().Form8 == WindowPlace{c.top, c.left, 300, 400}));
@@ -230,7 +230,7 @@ void SettingsWindowTest::absurdStoredSizesStayWithinTheDesktop() {
                           "WinW=100000000\r\nWinH=-5\r\n[Prefs]\r\nAuto=0\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow form({kProgram}, &prompter, &dialogs);
   QVERIFY(form.width() <= desktop.width());
   QVERIFY(form.height() > 0 && form.height() <= desktop.height());
 }
@@ -247,8 +247,8 @@ void SettingsWindowTest::placesOutOfRangeTakeTheDefaultAndAreLogged() {
                               "Limit=2147483648\r\nAddressSize=100\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 unplaced({kProgram, "-i"}, &prompter, &dialogs);  // where a window goes by default
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow unplaced({kProgram, "-i"}, &prompter, &dialogs);  // where a window goes by default
+  MainWindow form({kProgram}, &prompter, &dialogs);
   // Each damaged value took its default: the window is as high as by default, at the
   // default top, and the "Bookmarks" dialog's left is the main window's.
   QCOMPARE(form.geometry(), QRect(30, unplaced.geometry().top(), 400, unplaced.height()));
@@ -275,7 +275,7 @@ void SettingsWindowTest::resetCriteriaReadsTheFileWhileEnabled() {
     test::FakeOutputDialogs dialogs;
     std::vector<std::string> args{kProgram};
     if (!enabled) args.push_back("-i");
-    TForm1 form(args, &prompter, &dialogs);
+    MainWindow form(args, &prompter, &dialogs);
     form.Criteria().hidden = !form.Criteria().hidden;
     form.Criteria().use_path = true;
     form.Actions().reset_criteria->trigger();
@@ -296,7 +296,7 @@ void SettingsWindowTest::damagedFileReadsWhatItCan() {
   test::WriteSettingsFile(home, text);
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow form({kProgram}, &prompter, &dialogs);
   QVERIFY(!form.Criteria().any_file);       // the first of duplicate keys
   QCOMPARE(form.State().ItemLimit, 10000);  // not a number: the default
   QCOMPARE(form.State().StopIntvl, 1000);
@@ -313,7 +313,7 @@ void SettingsWindowTest::unwritableFolderDisablesTheFile() {
   std::ofstream(home.tree.Path(".config/Krellix"), std::ios::binary) << "in the way";
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow form({kProgram}, &prompter, &dialogs);
   const std::string ini = form.Paths().IniName;
   QVERIFY(form.Startup().SkipIni);
   QVERIFY(!prompter.messages.empty());
@@ -334,7 +334,7 @@ void SettingsWindowTest::savedConfigurationComesBackOnTheNextStart() {
   {
     ScriptedPrompter prompter;
     test::FakeOutputDialogs dialogs;
-    TForm1 form({kProgram}, &prompter, &dialogs);
+    MainWindow form({kProgram}, &prompter, &dialogs);
     AppSettings& a = form.Settings();
     a.HistorySize = 9;
     a.FavouritesSize = 12;
@@ -384,7 +384,7 @@ void SettingsWindowTest::savedConfigurationComesBackOnTheNextStart() {
   }
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow form({kProgram}, &prompter, &dialogs);
   ConfigValues loaded = form.Configuration().CurrentValues();
   // What the file never keeps starts afresh in every run.
   loaded.app.tempAutoScan = saved.app.tempAutoScan;
@@ -408,7 +408,7 @@ void SettingsWindowTest::closeDuringAScanWaitsForItsEnd() {
   for (int i = 0; i < 5; ++i) home.tree.File("d" + std::to_string(i) + "/f.txt");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
   form.show();
   form.State().StopIntvl = 1;
   bool closed_during_run = false;
@@ -452,7 +452,7 @@ void SettingsWindowTest::shutdownWritesOnlyUnderItsFlags() {
                                       flag("SaveAddr") + flag("Sdir"));
     ScriptedPrompter prompter;
     test::FakeOutputDialogs dialogs;
-    TForm1 form({kProgram}, &prompter, &dialogs);
+    MainWindow form({kProgram}, &prompter, &dialogs);
     form.close();
     const std::string text = test::ReadWholeFile(test::SettingsFilePath(home));
     const auto log = LogTexts(form.Log().Lines());
@@ -465,13 +465,13 @@ void SettingsWindowTest::shutdownWritesOnlyUnderItsFlags() {
 }
 
 void SettingsWindowTest::everyWayToCloseRunsTheSequence() {
-  const std::vector<std::pair<const char*, std::function<void(TForm1&)>>> ways = {
-      {"close box", [](TForm1& f) { f.close(); }},
-      {"E&xit", [](TForm1& f) { f.Actions().exit->trigger(); }},
-      {"Exit (Alt+F4)", [](TForm1& f) { f.Actions().exit_button->trigger(); }},
-      {"Alt+F4", [](TForm1& f) { QTest::keyClick(&f, Qt::Key_F4, Qt::AltModifier); }},
+  const std::vector<std::pair<const char*, std::function<void(MainWindow&)>>> ways = {
+      {"close box", [](MainWindow& f) { f.close(); }},
+      {"E&xit", [](MainWindow& f) { f.Actions().exit->trigger(); }},
+      {"Exit (Alt+F4)", [](MainWindow& f) { f.Actions().exit_button->trigger(); }},
+      {"Alt+F4", [](MainWindow& f) { QTest::keyClick(&f, Qt::Key_F4, Qt::AltModifier); }},
       {"tray Exit",
-       [](TForm1& f) {
+       [](MainWindow& f) {
          for (QAction* a : f.TrayMenu()->actions()) {
            if (a->text() == "Exit") a->trigger();
          }
@@ -481,7 +481,7 @@ void SettingsWindowTest::everyWayToCloseRunsTheSequence() {
     TempHome home;
     ScriptedPrompter prompter;
     test::FakeOutputDialogs dialogs;
-    TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+    MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     way(form);
@@ -494,7 +494,7 @@ void SettingsWindowTest::minimisingWithoutATrayKeepsTheWindow() {
   TempHome home;
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
   form.Settings().SysTray = true;
   form.show();
   QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -513,7 +513,7 @@ void SettingsWindowTest::readOnlySettingsFileAtTheClose() {
   test::WriteSettingsFile(home, "[Init]\r\nCreated=x\r\n[Prefs]\r\nAuto=0\r\n");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram}, &prompter, &dialogs);
+  MainWindow form({kProgram}, &prompter, &dialogs);
   const std::string folder = home.tree.Path(".config/Krellix");
   const std::string before = test::ReadWholeFile(test::SettingsFilePath(home));
   QCOMPARE(::chmod(test::SettingsFilePath(home).c_str(), 0444), 0);

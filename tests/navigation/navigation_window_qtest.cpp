@@ -36,7 +36,7 @@ namespace {
 const char* kProgram = "/opt/krellix/krellix";
 
 // The log texts added since `from` lines.
-std::vector<std::string> LogSince(const TForm1& form, std::size_t from) {
+std::vector<std::string> LogSince(const MainWindow& form, std::size_t from) {
   const std::vector<std::string>& lines = form.Log().Lines();
   return LogTexts(std::vector<std::string>(lines.begin() + static_cast<long>(from), lines.end()));
 }
@@ -68,9 +68,9 @@ QStringList MenuTexts(QMenu* menu) {
 }
 
 // Runs `steps` on the "Bookmarks" window once it is up, modal.
-void OnBookmarksWindow(const std::function<void(TForm10*)>& steps) {
+void OnBookmarksWindow(const std::function<void(BookmarksDialog*)>& steps) {
   QTimer::singleShot(0, [steps] {
-    auto* window = qobject_cast<TForm10*>(QApplication::activeModalWidget());
+    auto* window = qobject_cast<BookmarksDialog*>(QApplication::activeModalWidget());
     QVERIFY(window != nullptr);
     steps(window);
   });
@@ -103,7 +103,7 @@ class NavigationWindowTest : public QObject {
 void NavigationWindowTest::refusedChangeChangesNothing() {
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   const std::string start = form.TreeDirectory();
   const std::vector<std::string> history = form.Addresses().Entries();
   const std::size_t log_size = form.Log().Lines().size();
@@ -122,7 +122,7 @@ void NavigationWindowTest::enterInTheAddressFieldAppendsTheDelimiter() {
   TempHome home;
   home.tree.Dir("data");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   const std::size_t log_start = form.Log().Lines().size();
   form.AddressField()->SetText(home.tree.Path("data"));
   QTest::keyClick(form.AddressField()->Field(), Qt::Key_Return);
@@ -143,7 +143,7 @@ void NavigationWindowTest::previousAndNextWalkTheHistoryWithAutoScan() {
   TempHome home;
   for (const char* file : {"A/a.txt", "B/b.txt", "B/deep/d.txt", "C/c.txt"}) home.tree.File(file);
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   QVERIFY(form.State().AutoScan);
   for (const char* dir : {"A", "B", "C"}) QVERIFY(form.SetTreeDirectory(home.tree.Path(dir)));
   const std::vector<std::string> history = form.Addresses().Entries();
@@ -188,7 +188,7 @@ void NavigationWindowTest::upRootAndGotoFromTheItemList() {
   TempHome home;
   home.tree.File("top/sub/item.txt");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   QVERIFY(form.SetTreeDirectory(home.tree.Path("top/sub")));
   QCOMPARE(form.Items().Count(), std::size_t{1});
 
@@ -217,7 +217,7 @@ void NavigationWindowTest::startUpLoadReadsTheListFiles() {
   WriteFile(folder + "exclist.txt", "*/exc/old/\r\n");
   WriteFile(folder + "filelist.txt", "/files/a.txt\r\n/files/b\xff.txt\r\n");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
 
   QCOMPARE(Marked(form.IncludeList()),
            (std::vector<std::string>{"+/inc/one/", "*/inc/two/", "-/inc/three/"}));
@@ -231,7 +231,7 @@ void NavigationWindowTest::listSaveAndLoadRoundTrip() {
   TempHome home;
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
   form.IncludeList().entries = {
       {"/x/on/", true, true}, {"/x/off/", false, true}, {"/x/grey/", false, false}};
   const ListTabControls& controls = form.DirectoryTabs()->IncludeControls();
@@ -277,7 +277,7 @@ void NavigationWindowTest::listSaveIntoAMissingFolderFails() {
   TempHome home;
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
   form.ExcludeList().entries = {{"/x/", true, true}};
   const std::size_t log_size = form.Log().Lines().size();
 
@@ -306,7 +306,7 @@ void NavigationWindowTest::fileListCollectsGoesToAndEdits() {
   home.tree.File("docs/two.txt");
   ScriptedPrompter prompter;
   test::FakeOutputDialogs dialogs;
-  TForm1 form({kProgram, "-i"}, &prompter, &dialogs);
+  MainWindow form({kProgram, "-i"}, &prompter, &dialogs);
 
   form.Command("items.add_to_files")->trigger();
   QCOMPARE(form.StatusText(), QString("Add failed: no item selected"));
@@ -351,11 +351,11 @@ void NavigationWindowTest::editWindowReplacesTheFileListOnlyOnOk() {
   TempHome home;
   WriteFile(home.tree.Path(".config/Krellix/filelist.txt"), "/f/a\xff.txt\r\n/f/b.txt\r\n");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   QAction* edit = form.Command("files.edit");
   auto on_edit_window = [](bool ok) {
     QTimer::singleShot(0, [ok] {
-      auto* window = qobject_cast<TForm6*>(QApplication::activeModalWidget());
+      auto* window = qobject_cast<EditListDialog*>(QApplication::activeModalWidget());
       QVERIFY(window != nullptr);
       window->Editor()->appendPlainText("/f/c.txt");
       ok ? window->accept() : window->reject();
@@ -376,7 +376,7 @@ void NavigationWindowTest::clipboardTakesTheDriveAndAtMost255Characters() {
   TempHome home;
   const std::string deep = home.tree.Dir(std::string(200, 'd') + "/" + std::string(100, 'e'));
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   QVERIFY(form.SetTreeDirectory(deep));
   form.NavigationCommands().dir_to_clipboard->trigger();
   QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(deep).left(255));
@@ -389,7 +389,7 @@ void NavigationWindowTest::bookmarksAddExistAndJump() {
   TempHome home;
   home.tree.Dir("Data");
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   const std::string data = home.tree.Path("Data/");
 
   QVERIFY(form.SetTreeDirectory(home.tree.Path("Data")));
@@ -418,12 +418,12 @@ void NavigationWindowTest::bookmarksAddExistAndJump() {
 void NavigationWindowTest::bookmarksWindowAppliesOnlyOnOk() {
   TempHome home;
   ScriptedPrompter prompter;
-  TForm1 form({kProgram, "-i"}, &prompter);
+  MainWindow form({kProgram, "-i"}, &prompter);
   form.SetBookmarks({"/b/", "/a/"});
   QAction* manage = form.Command("bookmarks.manage");
 
   // Cancel drops every edit.
-  OnBookmarksWindow([](TForm10* window) {
+  OnBookmarksWindow([](BookmarksDialog* window) {
     Click(window, "clearAll");
     QVERIFY(window->Entries().empty());
     Click(window, "cancel");
@@ -434,7 +434,7 @@ void NavigationWindowTest::bookmarksWindowAppliesOnlyOnOk() {
   // OK keeps them: the current directory added at the head, "/a/" moved up, "/c" replacing
   // "/b/" gets its delimiter.
   const std::string current = form.TreeDirectory();
-  OnBookmarksWindow([current](TForm10* window) {
+  OnBookmarksWindow([current](BookmarksDialog* window) {
     QCOMPARE(window->FieldText(), current);
     Click(window, "add");
     window->findChild<QListWidget*>("bookmarkList")->setCurrentRow(2);

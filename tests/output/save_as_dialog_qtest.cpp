@@ -16,7 +16,7 @@ class SaveAsDialogTest : public QObject {
 
  private:
   template <typename T>
-  static T* Child(TForm2& dialog, const char* name) {
+  static T* Child(SaveAsDialog& dialog, const char* name) {
     T* child = dialog.findChild<T*>(QString::fromLatin1(name));
     if (child == nullptr) qFatal("no control %s", name);
     return child;
@@ -24,7 +24,7 @@ class SaveAsDialogTest : public QObject {
 
  private slots:
   void csvRuleOnClick() {
-    TForm2 dialog;
+    SaveAsDialog dialog;
     OutputOptions o;
     o.SaveName = "/out/list.txt";
     o.OutputSep = ";";
@@ -56,7 +56,7 @@ class SaveAsDialogTest : public QObject {
   }
 
   void csvRuleRunsWhenOpeningChangesTheBox() {
-    TForm2 dialog;
+    SaveAsDialog dialog;
     OutputOptions o;
     o.SaveName = "/out/list";
     o.SaveCSV = true;
@@ -88,7 +88,7 @@ class SaveAsDialogTest : public QObject {
     QFETCH(int, entry);
     QFETCH(QString, typed);
     QFETCH(QString, stored);
-    TForm2 dialog;
+    SaveAsDialog dialog;
     OutputOptions o;
     o.SaveName = "/out/list.txt";
     o.OutputSep = loaded.toStdString();
@@ -115,7 +115,7 @@ class SaveAsDialogTest : public QObject {
   void invalidNameShowsTheRedBar() {
     QFETCH(QString, name);
     QFETCH(bool, valid);
-    TForm2 dialog;
+    SaveAsDialog dialog;
     dialog.Load(OutputOptions{});
     auto* bar = Child<QLabel>(dialog, "InvalidBar");
     QCOMPARE(bar->text(), QStringLiteral(" Invalid File name: re-enter "));
@@ -129,7 +129,7 @@ class SaveAsDialogTest : public QObject {
   }
 
   void saveStoresAndCancelKeepsTheOptions() {
-    TForm2 dialog;
+    SaveAsDialog dialog;
     OutputOptions o;
     o.SaveName = "/out/list.txt";
     const OutputOptions original = o;
@@ -149,7 +149,7 @@ class SaveAsDialogTest : public QObject {
   }
 
   void nameBytesSurviveUnlessEdited() {
-    TForm2 dialog;
+    SaveAsDialog dialog;
     OutputOptions o;
     o.SaveName = "/tmp/\xFF\xFE.txt";
     dialog.Load(o);
@@ -159,7 +159,7 @@ class SaveAsDialogTest : public QObject {
   }
 
   void browsePicksTheName() {
-    TForm2 dialog;
+    SaveAsDialog dialog;
     OutputOptions o;
     o.SaveName = "/out/list.txt";
     dialog.Load(o);

@@ -25,7 +25,7 @@ class SavingFilePromptTest : public QObject {
     QFETCH(int, key);
     QFETCH(int, modifiers);
     QFETCH(int, answer);
-    TForm5 prompt;
+    SavingFilePrompt prompt;
     prompt.SetPath("/home/user/scanlist.txt");
     prompt.open();
     QVERIFY(QTest::qWaitForWindowActive(&prompt));
@@ -36,7 +36,7 @@ class SavingFilePromptTest : public QObject {
   }
 
   void showsThePathWithoutCloseBox() {
-    TForm5 prompt;
+    SavingFilePrompt prompt;
     prompt.SetPath("/a/long/folder/name.txt");
     QCOMPARE(prompt.windowTitle(), QStringLiteral("Saving file"));
     QVERIFY(!(prompt.windowFlags() & Qt::WindowCloseButtonHint));

@@ -359,7 +359,7 @@ class ConfigurationDialogTest : public QObject {
   void loadThenStoreKeepsEveryMappedMember() {
     FakeProgram program;
     ScriptedPrompter prompter;
-    TForm4 dialog(program.Commands(), prompter, false);
+    ConfigurationDialog dialog(program.Commands(), prompter, false);
     const ConfigValues distinct = Distinct();
     const auto expected = MappedMembers(distinct);
     const auto defaults = MappedMembers(ConfigValues{});
@@ -383,7 +383,7 @@ class ConfigurationDialogTest : public QObject {
   void eachControlShowsItsOwnMember() {
     FakeProgram program;
     ScriptedPrompter prompter;
-    TForm4 dialog(program.Commands(), prompter, false);
+    ConfigurationDialog dialog(program.Commands(), prompter, false);
     // Every check box but ".CSV settings" is in the table.
     QCOMPARE(dialog.findChildren<QCheckBox*>().size(), qsizetype(std::size(kCheckRows) + 1));
     const ConfigValues base;
@@ -412,7 +412,7 @@ class ConfigurationDialogTest : public QObject {
   void csvRuleRunsWhenLoadingChangesTheBox() {
     FakeProgram program;
     ScriptedPrompter prompter;
-    TForm4 dialog(program.Commands(), prompter, false);
+    ConfigurationDialog dialog(program.Commands(), prompter, false);
     ConfigValues v;
     v.app.output.SaveName = "/out/list.txt";
     v.app.output.OutputSep = ";";
@@ -472,7 +472,7 @@ class ConfigurationDialogTest : public QObject {
     FakeProgram program;
     program.apply_result = apply_result;
     ScriptedPrompter prompter;
-    TForm4 dialog(program.Commands(), prompter, false);
+    ConfigurationDialog dialog(program.Commands(), prompter, false);
     dialog.FormActivate();
     dialog.open();
     program.calls.clear();
@@ -501,7 +501,7 @@ class ConfigurationDialogTest : public QObject {
     FakeProgram program;
     program.current = Distinct();
     ScriptedPrompter prompter;
-    TForm4 dialog(program.Commands(), prompter, scan_to_file);
+    ConfigurationDialog dialog(program.Commands(), prompter, scan_to_file);
     dialog.FormActivate();
     ConfigValues expected = program.current;
     ResetConfigValues(expected, scan_to_file);
@@ -535,7 +535,7 @@ class ConfigurationDialogTest : public QObject {
     FakeProgram program;
     ScriptedPrompter prompter;
     prompter.picks.push_back(pick.toStdString());
-    TForm4 dialog(program.Commands(), prompter, false);
+    ConfigurationDialog dialog(program.Commands(), prompter, false);
     dialog.FormActivate();
     dialog.open();
     Child<QLineEdit>(dialog, "Header2")->setText("edited");
@@ -563,7 +563,7 @@ class ConfigurationDialogTest : public QObject {
     QFETCH(bool, refused);
     FakeProgram program;
     ScriptedPrompter prompter;
-    TForm4 dialog(program.Commands(), prompter, false);
+    ConfigurationDialog dialog(program.Commands(), prompter, false);
     dialog.FormActivate();
     dialog.show();
     auto* entries = Child<QLineEdit>(dialog, field.toLatin1().constData());
@@ -602,7 +602,7 @@ class ConfigurationDialogTest : public QObject {
     QFETCH(int, state);
     FakeProgram program;
     ScriptedPrompter prompter;
-    TForm4 dialog(program.Commands(), prompter, false);
+    ConfigurationDialog dialog(program.Commands(), prompter, false);
     for (const char* name : {"HistorySize", "AddressSize", "FavouritesSize"}) {
       const QValidator* validator = Child<QLineEdit>(dialog, name)->validator();
       QVERIFY(validator != nullptr);
@@ -621,7 +621,7 @@ class ConfigurationDialogTest : public QObject {
     QFETCH(bool, scan_to_file);
     FakeProgram program;
     ScriptedPrompter prompter;
-    TForm4 dialog(program.Commands(), prompter, scan_to_file);
+    ConfigurationDialog dialog(program.Commands(), prompter, scan_to_file);
     for (const char* name : {"AutoScan", "SortF", "SortP", "SortS", "SortD", "SortNone"}) {
       QVERIFY2(Child<QAbstractButton>(dialog, name)->isEnabled() == !scan_to_file, name);
     }
@@ -632,7 +632,7 @@ class ConfigurationDialogTest : public QObject {
   void unitButtonsToggleTheirCaption() {
     FakeProgram program;
     ScriptedPrompter prompter;
-    TForm4 dialog(program.Commands(), prompter, false);
+    ConfigurationDialog dialog(program.Commands(), prompter, false);
     dialog.Load(ConfigValues{});
     auto* min_unit = Child<QPushButton>(dialog, "MinUnit");
     auto* max_unit = Child<QPushButton>(dialog, "MaxUnit");
@@ -659,7 +659,7 @@ class ConfigurationDialogTest : public QObject {
     FakeProgram program;
     program.current.app.ShowHints = hints;
     ScriptedPrompter prompter;
-    TForm4 dialog(program.Commands(), prompter, false);
+    ConfigurationDialog dialog(program.Commands(), prompter, false);
     dialog.FormActivate();
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Krellix - Configuration"));
     QCOMPARE(Child<QLineEdit>(dialog, "IniName")->text(), QStringLiteral("/cfg/krellix.ini"));
@@ -686,7 +686,7 @@ class ConfigurationDialogTest : public QObject {
     program.current.scan_list = {"*.a", "*.b"};
     ScriptedPrompter prompter;
     prompter.picks = {"/srv/folder", "/tmp/other"};
-    TForm4 dialog(program.Commands(), prompter, false);
+    ConfigurationDialog dialog(program.Commands(), prompter, false);
     dialog.FormActivate();
     dialog.open();
     const auto step = [&](const char* button) {
