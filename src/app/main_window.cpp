@@ -1,6 +1,5 @@
 #include "app/main_window.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -11,6 +10,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -19,21 +19,28 @@
 #include "app/list_panel.h"
 #include "app/qt_prompter.h"
 #include "app/startup_defaults.h"
+#include "app/window_commands.h"
 #include "information/info_commands.h"
 #include "information/information.h"
+#include "itemlist/item_commands.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/address_bar.h"
+#include "navigation/bookmark_commands.h"
 #include "navigation/check_list_widget.h"
 #include "navigation/directory_panel.h"
 #include "navigation/directory_path.h"
 #include "navigation/list_commands.h"
 #include "navigation/navigation_commands.h"
+#include "output/log_saver.h"
 #include "output/output_commands.h"
+#include "output/output_dialogs.h"
 #include "output/qt_locale_format.h"
 #include "platform/file_system.h"
 #include "settings/settings_commands.h"
+#include "widgets/key_map_filter.h"
 #include "widgets/qt_text.h"
 #include "widgets/screen_fit.h"
+#include "widgets/tray_icon.h"
 
 namespace krellix {
 namespace {
@@ -72,139 +79,75 @@ MainWindow::MainWindow(const std::vector<std::string>& args, Prompter* prompter,
                        OutputDialogs* output_dialogs, QWidget* parent)
     : QMainWindow(parent),
       own_prompter_(OwnPrompter(prompter, this)),
-      prompter_(prompter != nullptr ? *prompter : *own_prompter_),
-      engine_({criteria_, state_, stats_, items_, include_list_, exclude_list_, *this, prompter_,
-               log_, clock_}),
-      current_dir_(TreeForm(CurrentDirectory(), "/")) {
-  locale_ = LocaleFormatOf(QLocale());
+      prompter_(prompter != nullptr ? *prompter : *own_prompter_) {
+  session_.current_dir = TreeForm(CurrentDirectory(), "/");
+  session_.locale = LocaleFormatOf(QLocale());
   CreatePanels();
-  CreateOutputCommands(output_dialogs);
-  CreateActions();
-  CreateMenus();
-  CreateToolBar();
-  ConnectScanCommands();
-  RegisterKeyCommands();
-  qApp->installEventFilter(this);
+  CreateCommandGroups(output_dialogs);
+  ConnectPanels();
+  BuildMenus(this, commands_, list_panel_->ItemMenu(), directory_panel_->TreeMenu(), actions_);
+  bookmark_commands_->ShowIn(actions_.bookmarks_menu,
+                             actions_.bookmarks_menu->actions().constLast());
+  item_commands_->Connect(commands_, {actions_.items_menu, list_panel_->ItemMenu()});
+  BuildToolBar(this, commands_, actions_.custom_menu, address_bar_);
+  qApp->installEventFilter(new HintSwitch([this] { return session_.settings.ShowHints; }, this));
+  qApp->installEventFilter(new KeyMapFilter(this, MainKeyMap(), commands_, [this] {
+    return KeyFocus{services_->TextEntryHasFocus(address_bar_->Field()),
+                    focusWidget() == list_panel_->ItemView()};
+  }));
   FormCreate(args);
 }
 
 MainWindow::~MainWindow() {
   // The log may outlive no view: its hooks point into this window.
-  log_.on_line_added = nullptr;
-  log_.on_cleared = nullptr;
+  session_.log.on_line_added = nullptr;
+  session_.log.on_cleared = nullptr;
 }
 
-void MainWindow::CreateItemCommands() {
-  item_commands_ =
-      new krellix::ItemCommands({items_, state_, stats_, list_panel_->ItemView(), *this, prompter_,
-                                 *this, [this] { return engine_.Running(); }, kCopyright},
-                                this);
-  item_commands_->Register(commands_);
+bool MainWindow::SetTreeDirectory(const std::string& path) {
+  return navigation_commands_->SetTreeDirectory(path);
 }
 
-void MainWindow::CreateInfoCommands() {
-  info_commands_ = new InfoCommands(
-      {items_, state_, stats_, paths_, startup_, locale_, clock_, engine_.Volumes(), current_dir_,
-       list_panel_->InfoView(),
-       [this] {
-         return OutputNames{Header1, settings_.output.Header2, settings_.output.SaveName};
-       },
-       [this] { return list_panel_->Showing(ListPanel::kInfo); },
-       [this] { list_panel_->Show(ListPanel::kInfo); },
-       [this] { return directory_panel_->DriveBoxMount(); }},
-      this);
-  info_commands_->Register(commands_);
-  directory_panel_->DriveBox()->addAction(commands_.ActionFor("info.drive"));
-  connect(list_panel_, &QTabWidget::currentChanged, this, [this](int tab) {
-    if (tab == ListPanel::kInfo) info_commands_->FillTab();
-  });
+bool MainWindow::GotoDirectory(const std::string& path) {
+  return navigation_commands_->GotoDirectory(path);
 }
 
-void MainWindow::CreateOutputCommands(OutputDialogs* given) {
-  output_commands_ = new OutputCommands(
-      {settings_.output, Header1, paths_.LogName, items_, state_, stats_, prompter_, log_, clock_,
-       locale_, *this, [this] { return criteria_.scan_text; }, std::string("Krellix ") + kVersion,
-       kCopyright, [this] { return engine_.Running(); },
-       [this] { list_panel_->ItemView()->Refresh(); },
-       [this] { RunScanCommand([this] { engine_.DisplaySelectedItems(); }); },
-       [this] { FocusScanBoxIfShowing(); }, list_panel_->LogView()},
-      given, this);
-  output_commands_->Register(commands_);
+ScanEngine& MainWindow::Engine() { return scan_commands_->Engine(); }
+
+QString MainWindow::StatusText() const { return status_->text(); }
+
+QMenu* MainWindow::TrayMenu() const { return tray_->Menu(); }
+
+const ItemActions& MainWindow::ItemCommands() const { return item_commands_->Actions(); }
+
+const NavigationActions& MainWindow::NavigationCommands() const {
+  return navigation_commands_->Actions();
 }
 
-ScanOutput* MainWindow::Output() {
-  return state_.ScanToFile ? &output_commands_->ScanFileOutput() : nullptr;
+BookmarksDialog* MainWindow::BookmarksWindow() const { return bookmark_commands_->Window(); }
+
+void MainWindow::RestoreAddresses(std::vector<std::string> entries,
+                                  const std::string& address_text) {
+  navigation_commands_->RestoreAddresses(std::move(entries), address_text);
 }
 
-void MainWindow::FocusScanBoxIfShowing() {
-  if (directory_panel_->ActivePane() == DirPane::kTree && criteria_panel_->ScanTabShown()) {
-    criteria_panel_->ScanBox()->setFocus();
-  }
+std::string MainWindow::AddressText() const { return navigation_commands_->AddressText(); }
+
+void MainWindow::SetBookmarks(std::vector<std::string> entries) {
+  bookmark_commands_->SetBookmarks(std::move(entries));
 }
 
-void MainWindow::CreateNavigationCommands() {
-  address_bar_ = new AddressBar(this);
-  navigation_commands_ = new krellix::NavigationCommands(
-      {current_dir_, addresses_, settings_.AddressSize, items_, log_, prompter_, *this,
-       engine_.Volumes(), directory_panel_, address_bar_, [this] { AfterDirectoryChange(); }},
-      this);
-  navigation_commands_->Register(commands_);
+void MainWindow::BookmarkDirectory(std::string dir) {
+  bookmark_commands_->BookmarkDirectory(std::move(dir));
 }
 
-void MainWindow::AfterDirectoryChange() {
-  // A change while a run polls events must not touch that run's flags.
-  if (state_.AutoScan && !engine_.Running()) {
-    log_.AddLogLine("AutoScan=" + criteria_.scan_text);
-    state_.SkipSubDir = true;
-    RunScanCommand([this] { engine_.ScanCommand(); });
-  }
-  if (ActiveDirPane() == DirPane::kTree && list_panel_->Showing(ListPanel::kItems)) {
-    directory_panel_->Tree()->setFocus();
-  }
-}
-
-void MainWindow::ConnectDirectoryPane() {
-  connect(directory_panel_, &QTabWidget::currentChanged, this, [this](int) {
-    StopPreview();
-    if (list_panel_->Showing(ListPanel::kItems)) {
-      list_panel_->ItemView()->setFocus();
-      return;
-    }
-    switch (ActiveDirPane()) {
-      case DirPane::kTree:
-        directory_panel_->Tree()->setFocus();
-        break;
-      case DirPane::kList:
-        directory_panel_->IncludeView()->setFocus();
-        break;
-      case DirPane::kSkip:
-        directory_panel_->ExcludeView()->setFocus();
-        break;
-    }
-  });
-  connect(directory_panel_, &DirectoryPanel::driveChosen, this, [this](const std::string& dir) {
-    // A refused drive leaves the box showing the drive of the current directory.
-    if (!GotoDirectory(dir)) directory_panel_->ShowDirectory(current_dir_);
-    if (ActiveDirPane() == DirPane::kTree && criteria_panel_->ScanTabShown()) {
-      criteria_panel_->ScanBox()->setFocus();
-    }
-  });
-}
-
-void MainWindow::CreateBookmarkCommands() {
-  bookmark_commands_ =
-      new BookmarkCommands({bookmarks_, settings_.FavouritesSize, current_dir_, items_,
-                            settings_.Form10, settings_.SaveWin, log_, *this, prompter_,
-                            [this](const std::string& dir) { return GotoDirectory(dir); },
-                            [this] { return directory_panel_->MarkedDirectory(); }},
-                           this);
-  bookmark_commands_->Register(commands_);
-}
+void MainWindow::Information2Click() { info_commands_->FillTab(); }
 
 void MainWindow::CreatePanels() {
-  directory_panel_ = new DirectoryPanel(include_list_, exclude_list_);
-  criteria_panel_ = new CriteriaPanel(criteria_, clock_);
-  list_panel_ = new ListPanel(items_);
+  Session& s = session_;
+  directory_panel_ = new DirectoryPanel(s.include_list, s.exclude_list);
+  criteria_panel_ = new CriteriaPanel(s.criteria, s.clock);
+  list_panel_ = new ListPanel(s.items);
 
   auto* right = new QWidget;
   auto* right_layout = new QVBoxLayout(right);
@@ -225,178 +168,215 @@ void MainWindow::CreatePanels() {
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   statusBar()->addWidget(status_, 1);
 
-  log_.on_line_added = [this](const std::string& line) { list_panel_->AppendLogLine(line); };
-  log_.on_cleared = [this] { list_panel_->ClearLog(); };
+  s.log.on_line_added = [this](const std::string& line) { list_panel_->AppendLogLine(line); };
+  s.log.on_cleared = [this] { list_panel_->ClearLog(); };
 
-  ConnectDirectoryPane();
-  // Lines wider than the list stay reachable whatever its width becomes.
-  connect(list_panel_->ItemView(), &ItemListView::resized, this, [this] {
-    if (state_.MaxListWidth > ItemListWidth()) {
-      list_panel_->ItemView()->SetScrollWidth(state_.MaxListWidth + 8);
+  services_ = std::make_unique<WindowServices>(WindowServices::Parts{
+      s, this, criteria_panel_, directory_panel_, list_panel_, status_,
+      [this]() -> ScanOutput* {
+        return session_.state.ScanToFile ? &output_commands_->ScanFileOutput() : nullptr;
+      },
+      [this](bool on) { scan_commands_->SetEnabled(on); }, [this] { ShowScanHistory(); }});
+}
+
+void MainWindow::ConnectPanels() {
+  connect(criteria_panel_, &CriteriaPanel::enterPressed, scan_commands_,
+          [this] { scan_commands_->ScanEnterKey(); });
+  connect(directory_panel_, &QTabWidget::currentChanged, this, [this](int) {
+    services_->StopPreview();
+    if (list_panel_->Showing(ListPanel::kItems)) {
+      list_panel_->ItemView()->setFocus();
+      return;
+    }
+    switch (directory_panel_->ActivePane()) {
+      case DirPane::kTree:
+        directory_panel_->Tree()->setFocus();
+        break;
+      case DirPane::kList:
+        directory_panel_->IncludeView()->setFocus();
+        break;
+      case DirPane::kSkip:
+        directory_panel_->ExcludeView()->setFocus();
+        break;
     }
   });
-  directory_panel_->RebuildDrives(engine_.Volumes());
-  directory_panel_->ShowDirectory(current_dir_);
+  connect(directory_panel_, &DirectoryPanel::driveChosen, this, [this](const std::string& dir) {
+    // A refused drive leaves the box showing the drive of the current directory.
+    if (!GotoDirectory(dir)) directory_panel_->ShowDirectory(session_.current_dir);
+    services_->FocusScanBoxIfShowing();
+  });
+  // Lines wider than the list stay reachable whatever its width becomes.
+  connect(list_panel_->ItemView(), &ItemListView::resized, this, [this] {
+    if (session_.state.MaxListWidth > services_->ItemListWidth()) {
+      list_panel_->ItemView()->SetScrollWidth(session_.state.MaxListWidth + 8);
+    }
+  });
+  directory_panel_->RebuildDrives(Engine().Volumes());
+  directory_panel_->ShowDirectory(session_.current_dir);
   ResetWindowSize();
 }
 
-void MainWindow::ResetWindowSize() {
-  resize(kWindowWidth, kWindowHeight);
-  splitter_->setSizes({kDirPaneWidth, kWindowWidth - kDirPaneWidth});
+void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
+  Session& s = session_;
+  WindowServices& host = *services_;
+  scan_commands_ = new ScanCommands({{s.criteria, s.state, s.stats, s.items, s.include_list,
+                                      s.exclude_list, host, prompter_, s.log, s.clock},
+                                     this,
+                                     s.settings.CustOpt,
+                                     [this] {
+                                       // Lines a run adds after its busy spell ("Scan cancelled",
+                                       // "Scan stopped at user request").
+                                       list_panel_->ItemView()->Refresh();
+                                       if (close_pending_) {
+                                         close_pending_ = false;
+                                         QTimer::singleShot(0, this, &QWidget::close);
+                                       }
+                                     },
+                                     [this] { SetDefaults(false, ""); }},
+                                    this);
+  scan_commands_->Register(commands_);
+  static_cast<ScanActions&>(actions_) = scan_commands_->Actions();
+
+  output_commands_ = new OutputCommands(
+      {s.settings.output, s.Header1, s.paths.LogName, s.items, s.state, s.stats, prompter_, s.log,
+       s.clock, s.locale, host, [this] { return session_.criteria.scan_text; },
+       std::string("Krellix ") + kVersion, kCopyright, [this] { return scan_commands_->Running(); },
+       [this] { list_panel_->ItemView()->Refresh(); },
+       [this] { scan_commands_->Run([this] { Engine().DisplaySelectedItems(); }); },
+       [this] { services_->FocusScanBoxIfShowing(); }, list_panel_->LogView()},
+      output_dialogs, this);
+  output_commands_->Register(commands_);
+
+  window_commands_ = new WindowCommands(
+      {s.settings, host, criteria_panel_, directory_panel_, this, [this] { ResetWindowSize(); }},
+      this);
+  window_commands_->Register(commands_);
+
+  CreateNavigationCommands();
+  bookmark_commands_ =
+      new BookmarkCommands({s.bookmarks, s.settings.FavouritesSize, s.current_dir, s.items,
+                            s.settings.Form10, s.settings.SaveWin, s.log, host, prompter_,
+                            [this](const std::string& dir) { return GotoDirectory(dir); },
+                            [this] { return directory_panel_->MarkedDirectory(); }},
+                           this);
+  bookmark_commands_->Register(commands_);
+
+  item_commands_ = new krellix::ItemCommands(
+      {s.items, s.state, s.stats, list_panel_->ItemView(), host, prompter_, host,
+       [this] { return scan_commands_->Running(); }, kCopyright},
+      this);
+  item_commands_->Register(commands_);
+  CreateInfoCommands();
+  CreateSettingsCommands();
+  CreateListCommands();
 }
 
-void MainWindow::FormCreate(const std::vector<std::string>& args) {
-  CloseDown = false;
-  setWindowTitle(QString("Krellix ") + kVersion);
-  log_.Clear();
-  log_.AddLogLine(std::string("Krellix=") + kVersion + " - " + kCopyright);
+void MainWindow::CreateNavigationCommands() {
+  Session& s = session_;
+  address_bar_ = new AddressBar(this);
+  navigation_commands_ = new krellix::NavigationCommands(
+      {s.current_dir, s.addresses, s.settings.AddressSize, s.items, s.log, prompter_, *services_,
+       Engine().Volumes(), directory_panel_, address_bar_, [this] { AfterDirectoryChange(); }},
+      this);
+  navigation_commands_->Register(commands_);
+}
 
-  state_.AutoScan = false;
-  state_.ScanToFile = false;
-  state_.ScanIncList = false;
-  state_.RetrieveVolumename = true;
-  startup_ = ParseCommandLine(args);
-  for (const std::string& line : startup_.log_lines) log_.AddLogLine(line);
-  if (startup_.ScanToFile) {
-    state_.ScanToFile = true;
-    ApplyScanToFileMode();
+void MainWindow::AfterDirectoryChange() {
+  Session& s = session_;
+  // A change while a run polls events must not touch that run's flags.
+  if (s.state.AutoScan && !scan_commands_->Running()) {
+    s.log.AddLogLine("AutoScan=" + s.criteria.scan_text);
+    s.state.SkipSubDir = true;
+    scan_commands_->Run([this] { Engine().ScanCommand(); });
   }
-
-  criteria_panel_->ShowScanTab();
-  directory_panel_->ShowPane(DirPane::kTree);
-  list_panel_->Show(ListPanel::kItems);
-  criteria_panel_->ScanBox()->setFocus();
-
-  paths_ = ResolveEnvironmentPaths(startup_.StartUpDir, GetSpecialFolders());
-  ApplyBuiltInDefaults(settings_, state_);
-  settings_.output.SaveName = paths_.SaveName;
-
-  SetScanText("*.*");
-  history_.Assign(DefaultScanStrings());
-  criteria_panel_->SetHistory(history_.Entries());
-
-  SetDefaults(true, "");
-  settings_commands_->CreateDialog();
-  tray_ = new TrayIcon(this, [this] { return settings_.SysTray; });
-
-  // The preview pane is as high as the panel is wide, plus its button strip; collapsed to the
-  // strip while previews are off.
-  directory_panel_->SetPreviewHeight(settings_.ShowPreview ? kDirPaneWidth + kPreviewBar
-                                                           : kPreviewBar);
-
-  log_.AddLogLine("Initialization=Complete");
-  log_.AddLogLine("Initial_directory=" + TreeDirectory());
-  if (state_.AutoScan) {
-    log_.AddLogLine("Initial_autoScan=" + criteria_.scan_text);
-    state_.SkipSubDir = true;
-    RunScanCommand([this] { engine_.ScanCommand(); });
+  if (directory_panel_->ActivePane() == DirPane::kTree && list_panel_->Showing(ListPanel::kItems)) {
+    directory_panel_->Tree()->setFocus();
   }
 }
 
-void MainWindow::ApplyScanToFileMode() {
-  actions_.items_menu->menuAction()->setEnabled(false);
-  state_.SortOutput = '-';
-  items_.SetSorted(false);
-  list_panel_->SetItemMenuEnabled(false);
-  actions_.auto_scan->setChecked(false);
-  actions_.auto_scan->setEnabled(false);
-  criteria_panel_->AppendBox()->setChecked(false);
-  criteria_panel_->AppendBox()->setEnabled(false);
+void MainWindow::CreateListCommands() {
+  Session& s = session_;
+  const ListCommandContext shared{
+      s.log, prompter_, *services_,
+      [this]() -> SavingFileQuestion& { return output_commands_->Dialogs(); },
+      [this](const std::string& dir) { return GotoDirectory(dir); }};
+  const auto marked = [this] { return directory_panel_->MarkedDirectory(); };
+  const auto show_selection = [this](std::int64_t first) {
+    ItemListView* view = list_panel_->ItemView();
+    view->RefreshSelection();
+    if (first >= 0) {
+      view->scrollTo(view->model()->index(static_cast<int>(first), 0),
+                     QAbstractItemView::PositionAtTop);
+    }
+  };
+  list_commands_ = new ListCommands(
+      {shared,
+       {kIncludeListKind, s.include_list, s.paths.IncListName, directory_panel_->IncludeView(),
+        directory_panel_->IncludeControls(), marked},
+       {kExcludeListKind, s.exclude_list, s.paths.ExcListname, directory_panel_->ExcludeView(),
+        directory_panel_->ExcludeControls(), marked},
+       {s.file_list, s.paths.FileListName, s.items, list_panel_->FileView(), this, show_selection}},
+      this);
+  list_commands_->Register(commands_);
 }
 
-void MainWindow::SetDefaults(bool create, const std::string& file_name) {
-  SetScanText("*.*");
-  ShowStatus(kCopyright);
-  items_.SetSorted(true);
-  items_.Clear();
-  list_panel_->ItemView()->Refresh();
-  ClearRenameBox();
-  stats_ = ScanStatistics();
-  stats_.YoungestDate = FormatIsoDate(clock_.Now());
-  state_.MaxListLength = 0;
-  state_.MaxListWidth = ItemListWidth();
-  state_.MaxItems = state_.ItemLimit;
-
-  ResetSelectionCriteria(criteria_, clock_.Now());
-  criteria_panel_->Refresh();
-  state_.ScanString = false;
-  state_.SkipSubDir = false;
-  state_.ScanFolderAll = false;
-  if (!state_.ScanToFile) state_.SortOutput = 'P';
-  if (state_.SortOutput == '-') items_.SetSorted(false);
-
-  if (!startup_.SkipIni) settings_commands_->ReadFile(create, file_name);
-  criteria_panel_->Refresh();
-  ApplyPreferences();
-  list_commands_->LoadListFiles();
-
-  const std::string start = settings_.SaveDir ? paths_.mruDir : paths_.DefaultDir;
-  if (!SetTreeDirectory(start) && !SetTreeDirectory(paths_.DefaultDir)) {
-    SetTreeDirectory(std::string(1, kPathDelim));
-  }
-
-  state_.MaxListWidth = ItemListWidth();
-  state_.AutoScan = settings_.tempAutoScan;
-  if (!state_.ScanToFile) actions_.auto_scan->setChecked(!settings_.tempAutoScan);
-}
-
-void MainWindow::ApplyPreferences() {
-  criteria_panel_->SetAutoComplete(settings_.ComboComp);
-  ShowScanHistory();
-  actions_.show_hints->setChecked(settings_.ShowHints);
-  actions_.show_rename->setChecked(settings_.ShowRename);
-  actions_.show_preview->setChecked(settings_.ShowPreview);
-  for (std::size_t i = 0; i < actions_.custom.size(); ++i) {
-    actions_.custom[i]->setText(ToQt(settings_.CustOpt[i]));
-  }
-  const ConfirmOptions& c = settings_.confirm;
-  const bool marks[] = {c.delete_directory, c.rename_directory,    c.purge_file, c.delete_file,
-                        c.rename_file,      c.preview_rename_file, c.attrib_file};
-  for (std::size_t i = 0; i < actions_.confirm.size(); ++i)
-    actions_.confirm[i]->setChecked(marks[i]);
+void MainWindow::CreateInfoCommands() {
+  Session& s = session_;
+  info_commands_ =
+      new InfoCommands({s.items, s.state, s.stats, s.paths, s.startup, s.locale, s.clock,
+                        Engine().Volumes(), s.current_dir, list_panel_->InfoView(),
+                        [this] {
+                          const OutputOptions& output = session_.settings.output;
+                          return OutputNames{session_.Header1, output.Header2, output.SaveName};
+                        },
+                        [this] { return list_panel_->Showing(ListPanel::kInfo); },
+                        [this] { list_panel_->Show(ListPanel::kInfo); },
+                        [this] { return directory_panel_->DriveBoxMount(); }},
+                       this);
+  info_commands_->Register(commands_);
+  directory_panel_->DriveBox()->addAction(commands_.ActionFor("info.drive"));
+  connect(list_panel_, &QTabWidget::currentChanged, this, [this](int tab) {
+    if (tab == ListPanel::kInfo) info_commands_->FillTab();
+  });
 }
 
 void MainWindow::CreateSettingsCommands() {
+  Session& s = session_;
   settings_commands_ = new SettingsCommands(
       {
-          .settings = settings_,
-          .state = state_,
-          .criteria = criteria_,
-          .paths = paths_,
-          .history = history_,
-          .items = items_,
-          .skip_ini = startup_.SkipIni,
-          .log = log_,
+          .settings = s.settings,
+          .state = s.state,
+          .criteria = s.criteria,
+          .paths = s.paths,
+          .history = s.history,
+          .items = s.items,
+          .skip_ini = s.startup.SkipIni,
+          .log = s.log,
           .prompter = prompter_,
-          .clock = clock_,
-          .locale = locale_,
-          .host = *this,
+          .clock = s.clock,
+          .locale = s.locale,
+          .host = *services_,
           .window = this,
           .version_title = std::string("Krellix ") + kVersion,
-          .busy = [this] { return engine_.Running(); },
+          .busy = [this] { return scan_commands_->Running(); },
           .clear_items = [this] { item_commands_->Clear(); },
           .refresh_items = [this] { list_panel_->ItemView()->Refresh(); },
           .show_preferences = [this] { ApplyPreferences(); },
           .show_criteria = [this] { criteria_panel_->Refresh(); },
-          .show_custom_strings =
-              [this] {
-                for (std::size_t i = 0; i < actions_.custom.size(); ++i) {
-                  actions_.custom[i]->setText(ToQt(settings_.CustOpt[i]));
-                }
-              },
-          .show_auto_scan = [this](bool on) { actions_.auto_scan->setChecked(!on); },
+          .show_custom_strings = [this] { scan_commands_->ShowCustomStrings(); },
+          .show_auto_scan = [this](bool on) { scan_commands_->ShowAutoScan(on); },
           .show_scan_history = [this] { ShowScanHistory(); },
-          .list_scan_history = [this] { criteria_panel_->SetHistory(history_.Entries()); },
+          .list_scan_history = [this] { criteria_panel_->SetHistory(session_.history.Entries()); },
           .refresh_info =
               [this] {
                 if (list_panel_->Showing(ListPanel::kInfo)) Information2Click();
               },
           .set_defaults = [this](bool create,
                                  const std::string& file) { SetDefaults(create, file); },
-          .bookmarks = [this] { return bookmarks_.Entries(); },
+          .bookmarks = [this] { return session_.bookmarks.Entries(); },
           .set_bookmarks =
               [this](std::vector<std::string> entries) { SetBookmarks(std::move(entries)); },
-          .addresses = [this] { return addresses_.Entries(); },
+          .addresses = [this] { return session_.addresses.Entries(); },
           .address_text = [this] { return AddressText(); },
           .restore_addresses =
               [this](std::vector<std::string> entries, const std::string& text) {
@@ -419,45 +399,151 @@ void MainWindow::CreateSettingsCommands() {
   settings_commands_->Register(commands_);
 }
 
-void MainWindow::ShowScanHistory() {
-  if (settings_.ComboSort) history_.SortEntries();
-  criteria_panel_->SetHistory(history_.Entries());
+void MainWindow::ResetWindowSize() {
+  resize(kWindowWidth, kWindowHeight);
+  splitter_->setSizes({kDirPaneWidth, kWindowWidth - kDirPaneWidth});
 }
 
-QString MainWindow::StatusText() const { return status_->text(); }
+void MainWindow::FormCreate(const std::vector<std::string>& args) {
+  session_.CloseDown = false;
+  setWindowTitle(QString("Krellix ") + kVersion);
+  session_.log.Clear();
+  session_.log.AddLogLine(std::string("Krellix=") + kVersion + " - " + kCopyright);
+
+  session_.state.AutoScan = false;
+  session_.state.ScanToFile = false;
+  session_.state.ScanIncList = false;
+  session_.state.RetrieveVolumename = true;
+  session_.startup = ParseCommandLine(args);
+  for (const std::string& line : session_.startup.log_lines) session_.log.AddLogLine(line);
+  if (session_.startup.ScanToFile) {
+    session_.state.ScanToFile = true;
+    ApplyScanToFileMode();
+  }
+
+  criteria_panel_->ShowScanTab();
+  directory_panel_->ShowPane(DirPane::kTree);
+  list_panel_->Show(ListPanel::kItems);
+  criteria_panel_->ScanBox()->setFocus();
+
+  session_.paths = ResolveEnvironmentPaths(session_.startup.StartUpDir, GetSpecialFolders());
+  ApplyBuiltInDefaults(session_.settings, session_.state);
+  session_.settings.output.SaveName = session_.paths.SaveName;
+
+  services_->SetScanText("*.*");
+  session_.history.Assign(DefaultScanStrings());
+  criteria_panel_->SetHistory(session_.history.Entries());
+
+  SetDefaults(true, "");
+  settings_commands_->CreateDialog();
+  tray_ = new TrayIcon(this, [this] { return session_.settings.SysTray; });
+
+  // The preview pane is as high as the panel is wide, plus its button strip; collapsed to the
+  // strip while previews are off.
+  directory_panel_->SetPreviewHeight(session_.settings.ShowPreview ? kDirPaneWidth + kPreviewBar
+                                                                   : kPreviewBar);
+
+  session_.log.AddLogLine("Initialization=Complete");
+  session_.log.AddLogLine("Initial_directory=" + TreeDirectory());
+  if (session_.state.AutoScan) {
+    session_.log.AddLogLine("Initial_autoScan=" + session_.criteria.scan_text);
+    session_.state.SkipSubDir = true;
+    scan_commands_->Run([this] { Engine().ScanCommand(); });
+  }
+}
+
+void MainWindow::ApplyScanToFileMode() {
+  actions_.items_menu->menuAction()->setEnabled(false);
+  session_.state.SortOutput = '-';
+  session_.items.SetSorted(false);
+  list_panel_->SetItemMenuEnabled(false);
+  actions_.auto_scan->setChecked(false);
+  actions_.auto_scan->setEnabled(false);
+  criteria_panel_->AppendBox()->setChecked(false);
+  criteria_panel_->AppendBox()->setEnabled(false);
+}
+
+void MainWindow::SetDefaults(bool create, const std::string& file_name) {
+  services_->SetScanText("*.*");
+  ShowStatus(kCopyright);
+  session_.items.SetSorted(true);
+  session_.items.Clear();
+  list_panel_->ItemView()->Refresh();
+  services_->ClearRenameBox();
+  session_.stats = ScanStatistics();
+  session_.stats.YoungestDate = FormatIsoDate(session_.clock.Now());
+  session_.state.MaxListLength = 0;
+  session_.state.MaxListWidth = services_->ItemListWidth();
+  session_.state.MaxItems = session_.state.ItemLimit;
+
+  ResetSelectionCriteria(session_.criteria, session_.clock.Now());
+  criteria_panel_->Refresh();
+  session_.state.ScanString = false;
+  session_.state.SkipSubDir = false;
+  session_.state.ScanFolderAll = false;
+  if (!session_.state.ScanToFile) session_.state.SortOutput = 'P';
+  if (session_.state.SortOutput == '-') session_.items.SetSorted(false);
+
+  if (!session_.startup.SkipIni) settings_commands_->ReadFile(create, file_name);
+  criteria_panel_->Refresh();
+  ApplyPreferences();
+  list_commands_->LoadListFiles();
+
+  const std::string start =
+      session_.settings.SaveDir ? session_.paths.mruDir : session_.paths.DefaultDir;
+  if (!SetTreeDirectory(start) && !SetTreeDirectory(session_.paths.DefaultDir)) {
+    SetTreeDirectory(std::string(1, kPathDelim));
+  }
+
+  session_.state.MaxListWidth = services_->ItemListWidth();
+  session_.state.AutoScan = session_.settings.tempAutoScan;
+  if (!session_.state.ScanToFile) scan_commands_->ShowAutoScan(session_.settings.tempAutoScan);
+}
+
+void MainWindow::ApplyPreferences() {
+  criteria_panel_->SetAutoComplete(session_.settings.ComboComp);
+  ShowScanHistory();
+  window_commands_->ShowSettings();
+  scan_commands_->ShowCustomStrings();
+}
+
+void MainWindow::ShowScanHistory() {
+  if (session_.settings.ComboSort) session_.history.SortEntries();
+  criteria_panel_->SetHistory(session_.history.Entries());
+}
 
 void MainWindow::FormCloseQuery() {
-  CloseDown = true;
-  state_.CancelStopEsc = true;
-  StopPreview();
-  log_.AddLogLine("Closing_down=Yes");
-  if (settings_.SaveIncList) {
+  session_.CloseDown = true;
+  session_.state.CancelStopEsc = true;
+  services_->StopPreview();
+  session_.log.AddLogLine("Closing_down=Yes");
+  if (session_.settings.SaveIncList) {
     list_commands_->AutoSaveIncludeList();
-    log_.AddLogLine("Include_list_saved=Yes");
+    session_.log.AddLogLine("Include_list_saved=Yes");
   }
-  if (settings_.SaveExcList) {
+  if (session_.settings.SaveExcList) {
     list_commands_->AutoSaveExcludeList();
-    log_.AddLogLine("Exclude_list_saved=Yes");
+    session_.log.AddLogLine("Exclude_list_saved=Yes");
   }
   // "Save File list" is honoured like the other two list options.
-  if (settings_.SaveFileList) {
+  if (session_.settings.SaveFileList) {
     list_commands_->AutoSaveFileList();
-    log_.AddLogLine("File_list_saved=Yes");
+    session_.log.AddLogLine("File_list_saved=Yes");
   }
   settings_commands_->WriteAtClose();
-  log_.AddLogLine("Close_complete=Yes");
-  if (settings_.LogSave) SaveLogfile(output_commands_->LogSaver(), LogSaveKind::kSilent);
+  session_.log.AddLogLine("Close_complete=Yes");
+  if (session_.settings.LogSave) SaveLogfile(output_commands_->LogSaver(), LogSaveKind::kSilent);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (engine_.Running()) {
+  if (scan_commands_->Running()) {
     // The run polls events from inside this window's code; it ends first, then the window.
-    state_.CancelStopEsc = true;
+    session_.state.CancelStopEsc = true;
     close_pending_ = true;
     event->ignore();
     return;
   }
-  if (!CloseDown) FormCloseQuery();
+  if (!session_.CloseDown) FormCloseQuery();
   QMainWindow::closeEvent(event);
 }
 

@@ -514,7 +514,7 @@ void MainWindowTest::widthBoundNeverUndercutsTheWidth() {
       "\xFF\xFE not UTF-8",
   };
   for (const std::string& line : lines) {
-    QVERIFY2(form.TextWidthBound(line) >= form.TextWidth(line), line.c_str());
+    QVERIFY2(form.Services().TextWidthBound(line) >= form.Services().TextWidth(line), line.c_str());
   }
 }
 

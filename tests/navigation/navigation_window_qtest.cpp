@@ -21,6 +21,7 @@
 #include "navigation/directory_path.h"
 #include "navigation/edit_list_dialog.h"
 #include "navigation/list_commands.h"
+#include "navigation/navigation_actions.h"
 #include "platform/scripted_prompter.h"
 #include "support/fake_output_dialogs.h"
 #include "support/window_fixture.h"

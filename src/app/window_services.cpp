@@ -1,0 +1,113 @@
+#include "app/window_services.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <climits>
+
+#include "app/criteria_panel.h"
+#include "app/list_panel.h"
+#include "itemlist/item_list_view.h"
+#include "navigation/directory_panel.h"
+#include "session/session.h"
+#include "widgets/qt_text.h"
+
+namespace krellix {
+namespace {
+
+bool HasFocusIn(const QWidget* focus, const QWidget* box) {
+  return focus != nullptr && box != nullptr && (focus == box || box->isAncestorOf(focus));
+}
+
+}  // namespace
+
+void WindowServices::ShowStatus(const std::string& text) { p_.status->setText(ToQt(text)); }
+
+DirPane WindowServices::ActiveDirPane() { return p_.directories->ActivePane(); }
+
+std::string WindowServices::TreeDirectory() { return p_.session.current_dir; }
+
+void WindowServices::AddToHistory(const std::string& scan_text) {
+  Session& s = p_.session;
+  ScanHistory::Added added = s.history.Add(scan_text, s.settings.HistorySize);
+  if (added.changed) {
+    p_.show_scan_history();
+    if (added.selected >= 0) added.selected = s.history.IndexOf(scan_text);
+  }
+  if (added.selected < 0) return;
+  // The stored spelling stands in for the typed one only where case does not change what
+  // the scan finds.
+  const std::string& stored = s.history.Entries()[static_cast<std::size_t>(added.selected)];
+  if (stored == scan_text || s.criteria.ignore_case) {
+    p_.criteria->SelectHistoryEntry(added.selected);
+    s.criteria.scan_text = stored;
+  }
+}
+
+void WindowServices::ShowItemsTab() { p_.lists->Show(ListPanel::kItems); }
+
+void WindowServices::ShowLogTab() { p_.lists->Show(ListPanel::kLog); }
+
+void WindowServices::BeginBusy() {
+  QApplication::setOverrideCursor(Qt::BusyCursor);
+  p_.lists->ItemView()->BeginBusy();
+  p_.enable_scan_commands(false);
+}
+
+void WindowServices::EndBusy() {
+  p_.lists->ItemView()->EndBusy();
+  QApplication::restoreOverrideCursor();
+  p_.enable_scan_commands(true);
+}
+
+int WindowServices::ItemListWidth() { return p_.lists->ItemView()->viewport()->width(); }
+
+int WindowServices::TextWidthBound(const std::string& line) {
+  const QFont font = p_.lists->ItemView()->font();
+  if (font != advances_font_ || advances_.empty()) {
+    // The advance of every ASCII character, and for anything else the font's widest.
+    const QFontMetrics metrics(font);
+    advances_.assign(129, metrics.maxWidth());
+    for (int c = 32; c < 127; ++c) advances_[c] = metrics.horizontalAdvance(QChar(c));
+    advances_font_ = font;
+  }
+  long long sum = 0;
+  for (const unsigned char c : line) {
+    // Continuation bytes of a UTF-8 sequence add nothing; its lead byte counts as the widest.
+    if ((c & 0xC0) == 0x80) continue;
+    sum += advances_[c < 128 ? c : 128];
+  }
+  // Kerning only narrows a line; the margin covers rounding of the advances.
+  sum += sum / 8 + 2;
+  return sum > INT_MAX ? INT_MAX : static_cast<int>(sum);
+}
+
+int WindowServices::TextWidth(const std::string& line) {
+  return p_.lists->ItemView()->fontMetrics().horizontalAdvance(ToQt(line));
+}
+
+void WindowServices::FinishRun(int scroll_width) {
+  p_.lists->ItemView()->SetScrollWidth(scroll_width);
+  FocusScanBoxIfShowing();
+  if (p_.lists->Showing(ListPanel::kItems)) p_.lists->ItemView()->setFocus();
+}
+
+void WindowServices::SetScanText(const std::string& text) { p_.criteria->SetScanText(text); }
+
+bool WindowServices::ScanBoxHasFocus() const {
+  return HasFocusIn(p_.window->focusWidget(), p_.criteria->ScanBox());
+}
+
+bool WindowServices::TextEntryHasFocus(const QWidget* address_field) const {
+  const QWidget* focus = p_.window->focusWidget();
+  return HasFocusIn(focus, p_.criteria->ScanBox()) || HasFocusIn(focus, address_field);
+}
+
+void WindowServices::FocusScanBoxIfShowing() {
+  if (p_.directories->ActivePane() == DirPane::kTree && p_.criteria->ScanTabShown()) {
+    p_.criteria->ScanBox()->setFocus();
+  }
+}
+
+}  // namespace krellix

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QFont>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "itemlist/item_commands.h"
+#include "scan/scan_host.h"
+
+class QLabel;
+class QWidget;
+
+namespace krellix {
+
+class CriteriaPanel;
+class DirectoryPanel;
+class ListPanel;
+struct Session;
+
+// What scans and command groups ask of the main window: the status line, the busy state,
+// the panes and tabs, the item list's widths, the scan string box, the rename box and the
+// preview.
+class WindowServices final : public ScanHost, public ItemClickSink {
+ public:
+  struct Parts {
+    Session& session;
+    QWidget* window;
+    CriteriaPanel* criteria;
+    DirectoryPanel* directories;
+    ListPanel* lists;
+    QLabel* status;
+    // The scan output file while "Scan to File" is on, else nullptr.
+    std::function<ScanOutput*()> output;
+    // The commands that start a run are off while one is under way.
+    std::function<void(bool)> enable_scan_commands;
+    // Shows the scan history in the scan string box.
+    std::function<void()> show_scan_history;
+  };
+
+  explicit WindowServices(Parts parts) : p_(std::move(parts)) {}
+
+  // ScanHost
+  void ShowStatus(const std::string& text) override;
+  DirPane ActiveDirPane() override;
+  std::string TreeDirectory() override;
+  void AddToHistory(const std::string& scan_text) override;
+  void ShowItemsTab() override;
+  void ShowLogTab() override;
+  void BeginBusy() override;
+  void EndBusy() override;
+  // The window has no rename pane and no preview player yet, so there is nothing to empty or
+  // stop.
+  void ClearRenameBox() override {}
+  void StopPreview() override {}
+  ScanOutput* Output() override { return p_.output(); }
+  int ItemListWidth() override;
+  int TextWidth(const std::string& line) override;
+  int TextWidthBound(const std::string& line) override;
+  void FinishRun(int scroll_width) override;
+  void SetScanText(const std::string& text) override;
+
+  // ItemClickSink: the clicked item goes to the rename box and the preview; neither pane
+  // exists yet, and the rename and preview work fill these in.
+  void FillRenameBox(const std::string& /*full_name*/) override {}
+  void ViewFile(const std::string& /*full_name*/, bool /*force_text*/) override {}
+
+  // The scan string box has the focus (it takes and gives its whole text to the clipboard).
+  bool ScanBoxHasFocus() const;
+  // Where the focus is, for the key map.
+  bool TextEntryHasFocus(const QWidget* address_field) const;
+  // After saving or a drive change: the scan string box gets the focus when the Tree and
+  // Scan tabs show.
+  void FocusScanBoxIfShowing();
+
+ private:
+  Parts p_;
+  // The item list font's character advances, for TextWidthBound.
+  std::vector<int> advances_;
+  QFont advances_font_;
+};
+
+}  // namespace krellix
