@@ -5,18 +5,18 @@
 #include <functional>
 #include <string>
 
+#include "itemlist/item_entry.h"
 #include "itemlist/item_list.h"
 #include "itemlist/item_list_ops.h"
-#include "scan/item_entry.h"
-#include "scan/statistics.h"
+#include "itemlist/statistics.h"
 
 namespace {
 
 using namespace krellix;
 
-ItemList MakeList(long n, char order) {
+ItemList MakeList(long n, ItemOrder order) {
   ItemList items;
-  items.SetSorted(order != '-');
+  items.SetSorted(order != ItemOrder::kArrival);
   for (long i = 0; i < n; ++i) {
     ItemFields f{":",
                  "DATA",
@@ -44,18 +44,18 @@ double Time(const char* name, const std::function<void()>& work) {
 
 int main(int argc, char** argv) {
   const long n = argc > 1 ? std::atol(argv[1]) : 1'000'000;
-  ItemList items = MakeList(n, 'S');
+  ItemList items = MakeList(n, ItemOrder::kSize);
   double worst = 0;
   auto track = [&worst](double s) { worst = std::max(worst, s); };
   track(Time("select all", [&] { items.SetAllSelected(true); }));
   track(Time("select none", [&] { items.SetAllSelected(false); }));
-  track(Time("select similar (S)", [&] { SelectSimilar(items, 'S'); }));
+  track(Time("select similar (S)", [&] { SelectSimilar(items, ItemOrder::kSize); }));
   // "Sort" undoing manual moves.
   for (std::size_t i = 0; i + 1 < items.Count(); i += 1000) items.Swap(i, i + 1);
   track(Time("sort after moves", [&] { items.Sort(); }));
   {
     // Switching sorting on for a list kept in walk order (lines in memory as they came).
-    ItemList walk = MakeList(n, '-');
+    ItemList walk = MakeList(n, ItemOrder::kArrival);
     track(Time("sort from walk order", [&] { walk.SetSorted(true); }));
   }
   track(Time("calc stats", [&] { CalcStats(items, 0); }));

@@ -7,12 +7,12 @@
 
 #include "base/activity_log.h"
 #include "bench_support.h"
+#include "itemlist/item_entry.h"
 #include "itemlist/item_list.h"
 #include "output/output_writer.h"
 #include "output/save_item_list.h"
 #include "output/scan_output_file.h"
 #include "platform/scripted_prompter.h"
-#include "scan/item_entry.h"
 #include "scan/scan_engine.h"
 
 namespace {
@@ -50,7 +50,7 @@ struct Rig {
 double ScanSeconds(const std::string& tree, const std::string& out, bool to_file) {
   Rig rig(tree, out);
   rig.state.ScanToFile = to_file;
-  if (to_file) rig.state.SortOutput = '-';
+  if (to_file) rig.state.SortOutput = ItemOrder::kArrival;
   const auto start = std::chrono::steady_clock::now();
   rig.engine.StartScan();
   if (!rig.items.Empty()) rig.items.Line(0);  // the merge into sorted order counts
@@ -65,7 +65,7 @@ double SaveSeconds(const std::string& out, long lines) {
          "/home/user/projects/tree/d" + std::to_string(i % 1000) + "/s" + std::to_string(i / 1000) +
              "/",
          "file" + std::to_string(i) + ".txt", std::to_string(i * 37 % 100000), "2024-03-07 09:05"},
-        'P');
+        ItemOrder::kPath);
   }
   rig.items.Line(0);
   const auto start = std::chrono::steady_clock::now();

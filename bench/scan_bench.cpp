@@ -63,7 +63,7 @@ void MeasureItemListMemory() {
          "/home/user/projects/krellix/tree/d" + std::to_string(i % 1000) + "/s" +
              std::to_string(i / 1000) + "/",
          "file" + std::to_string(i) + ".txt", std::to_string(i * 37 % 100000), "2024-03-07 09:05"},
-        'P');
+        ItemOrder::kPath);
   }
   items.Line(0);
   const std::size_t after = mallinfo2().uordblks;

@@ -262,8 +262,12 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
   bookmark_commands_->Register(commands_);
 
   item_commands_ = new krellix::ItemCommands(
-      {s.items, s.state, s.stats, list_panel_->ItemView(), host, prompter_, host,
-       [this] { return scan_commands_->Running(); }, kCopyright},
+      {s.items, s.state.SortOutput, s.stats, list_panel_->ItemView(), host, prompter_,
+       [this] { return scan_commands_->Running(); }, kCopyright,
+       [this] {
+         session_.state.MaxListLength = 0;
+         session_.state.MaxListWidth = services_->ItemListWidth();
+       }},
       this);
   item_commands_->Register(commands_);
   CreateInfoCommands();
@@ -454,7 +458,7 @@ void MainWindow::FormCreate(const std::vector<std::string>& args) {
 
 void MainWindow::ApplyScanToFileMode() {
   actions_.items_menu->menuAction()->setEnabled(false);
-  session_.state.SortOutput = '-';
+  session_.state.SortOutput = ItemOrder::kArrival;
   session_.items.SetSorted(false);
   list_panel_->SetItemMenuEnabled(false);
   actions_.auto_scan->setChecked(false);
@@ -481,8 +485,8 @@ void MainWindow::SetDefaults(bool create, const std::string& file_name) {
   session_.state.ScanString = false;
   session_.state.SkipSubDir = false;
   session_.state.ScanFolderAll = false;
-  if (!session_.state.ScanToFile) session_.state.SortOutput = 'P';
-  if (session_.state.SortOutput == '-') session_.items.SetSorted(false);
+  if (!session_.state.ScanToFile) session_.state.SortOutput = ItemOrder::kPath;
+  if (session_.state.SortOutput == ItemOrder::kArrival) session_.items.SetSorted(false);
 
   if (!session_.startup.SkipIni) settings_commands_->ReadFile(create, file_name);
   criteria_panel_->Refresh();

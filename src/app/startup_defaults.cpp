@@ -44,7 +44,7 @@ void ApplyBuiltInDefaults(AppSettings& settings, ScanState& state) {
   fresh.ResetScanString = false;
   fresh.ScanString = false;
   fresh.AutoScan = false;
-  fresh.SortOutput = to_file ? '-' : 'P';
+  fresh.SortOutput = to_file ? ItemOrder::kArrival : ItemOrder::kPath;
   state = fresh;
 }
 

@@ -21,7 +21,7 @@ struct Session;
 // What scans and command groups ask of the main window: the status line, the busy state,
 // the panes and tabs, the item list's widths, the scan string box, the rename box and the
 // preview.
-class WindowServices final : public ScanHost, public ItemClickSink {
+class WindowServices final : public ScanHost, public ItemListHost {
  public:
   struct Parts {
     Session& session;
@@ -60,7 +60,7 @@ class WindowServices final : public ScanHost, public ItemClickSink {
   void FinishRun(int scroll_width) override;
   void SetScanText(const std::string& text) override;
 
-  // ItemClickSink: the clicked item goes to the rename box and the preview; neither pane
+  // ItemListHost: the clicked item goes to the rename box and the preview; neither pane
   // exists yet, and the rename and preview work fill these in.
   void FillRenameBox(const std::string& /*full_name*/) override {}
   void ViewFile(const std::string& /*full_name*/, bool /*force_text*/) override {}

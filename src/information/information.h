@@ -8,8 +8,8 @@
 #include "base/environment_paths.h"
 #include "base/startup_options.h"
 #include "itemlist/item_list_ops.h"
+#include "itemlist/statistics.h"
 #include "output/locale_format.h"
-#include "scan/statistics.h"
 
 namespace krellix {
 

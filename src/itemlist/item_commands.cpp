@@ -12,11 +12,9 @@
 #include "itemlist/item_list.h"
 #include "itemlist/item_list_ops.h"
 #include "itemlist/item_list_view.h"
+#include "itemlist/statistics.h"
 #include "platform/attributes.h"
 #include "platform/prompter.h"
-#include "scan/scan_host.h"
-#include "scan/scan_state.h"
-#include "scan/statistics.h"
 #include "widgets/command_registry.h"
 #include "widgets/qt_text.h"
 
@@ -55,7 +53,7 @@ void ItemCommands::Connect(CommandRegistry& commands, std::initializer_list<QMen
     connect(menu, &QMenu::aboutToShow, this, [this, &commands] {
       commands.ApplySelection(ctx_.items.SelectedCount(), true);
       // Lines in arrival order have no key to compare neighbours by.
-      actions_.select_similar->setEnabled(ctx_.state.SortOutput != '-');
+      actions_.select_similar->setEnabled(ctx_.order != ItemOrder::kArrival);
     });
     connect(menu, &QMenu::aboutToHide, this, [this, &commands] {
       commands.ApplySelection(0, false);
@@ -88,8 +86,8 @@ void ItemCommands::Click() {
     if (ReadAttributes(full_name, word)) attributes = word;
   }
   ctx_.host.ShowStatus(ClickStatusText(selected, full_name, attributes));
-  ctx_.sink.FillRenameBox(full_name);
-  ctx_.sink.ViewFile(full_name, false);
+  ctx_.host.FillRenameBox(full_name);
+  ctx_.host.ViewFile(full_name, false);
 }
 
 void ItemCommands::DoubleClick() {
@@ -116,7 +114,7 @@ void ItemCommands::SelectAll(bool on) {
 
 void ItemCommands::SelectSimilarLines() {
   if (ctx_.busy()) return;
-  SelectSimilar(ctx_.items, ctx_.state.SortOutput);
+  SelectSimilar(ctx_.items, ctx_.order);
   ctx_.view->RefreshSelection();
   ctx_.host.ClearRenameBox();
 }
@@ -136,8 +134,7 @@ void ItemCommands::Clear() {
   ctx_.view->Refresh();
   ctx_.host.ClearRenameBox();
   ctx_.stats.ResetSizes();
-  ctx_.state.MaxListLength = 0;
-  ctx_.state.MaxListWidth = ctx_.host.ItemListWidth();
+  ctx_.forget_widths();
   ctx_.view->SetScrollWidth(0);
   ctx_.host.ShowStatus(ctx_.copyright);
 }

@@ -16,14 +16,17 @@ class CommandRegistry;
 class ItemList;
 class ItemListView;
 class Prompter;
-class ScanHost;
-struct ScanState;
 struct ScanStatistics;
+enum class ItemOrder : char;
 
-// Where a clicked item goes besides the status line: the rename pane's box and the preview.
-class ItemClickSink {
+// What the item commands need of the window: the status line, the item list's width, and
+// where a clicked item goes besides the status line (the rename pane's box and the preview).
+class ItemListHost {
  public:
-  virtual ~ItemClickSink() = default;
+  virtual ~ItemListHost() = default;
+  virtual void ShowStatus(const std::string& text) = 0;
+  virtual int ItemListWidth() = 0;
+  virtual void ClearRenameBox() = 0;
   virtual void FillRenameBox(const std::string& full_name) = 0;
   virtual void ViewFile(const std::string& full_name, bool force_text) = 0;
 };
@@ -35,16 +38,17 @@ class ItemCommands final : public QObject {
  public:
   struct Context {
     ItemList& items;
-    ScanState& state;  // the item order and the widest line so far
+    const ItemOrder& order;  // the item order of the lines
     ScanStatistics& stats;
     ItemListView* view;
-    ScanHost& host;  // status line, rename box, list width
+    ItemListHost& host;
     Prompter& prompter;
-    ItemClickSink& sink;
     // True while a run polls events: the list must not change under it.
     std::function<bool()> busy;
     // The status line after "Clear".
     std::string copyright;
+    // "Clear" forgets the widest line so far.
+    std::function<void()> forget_widths;
   };
 
   ItemCommands(Context context, QObject* parent);

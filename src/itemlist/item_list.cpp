@@ -38,7 +38,7 @@ ItemList::Item::Item(std::string_view text, const ItemLayout* layout)
   char head[1 + 5 * 5];
   char* end = head;
   if (layout != nullptr) {
-    *end++ = layout->order;
+    *end++ = LetterOf(layout->order);
     for (std::uint32_t n : layout->lengths) end = PutNumber(end, n);
   }
   head_ = static_cast<std::uint8_t>(end - head);
@@ -51,7 +51,7 @@ ItemLayout ItemList::Item::Layout() const {
   ItemLayout layout;
   if (head_ == 0) return layout;
   const char* in = data_.get();
-  layout.order = *in++;
+  layout.order = static_cast<ItemOrder>(*in++);
   for (std::uint32_t& n : layout.lengths) in = GetNumber(in, &n);
   return layout;
 }
@@ -85,7 +85,7 @@ void ItemList::SetSorted(bool sorted) {
   if (sorted_) Sort();
 }
 
-void ItemList::AddItem(const ItemFields& fields, char order) {
+void ItemList::AddItem(const ItemFields& fields, ItemOrder order) {
   ItemLayout layout;
   const std::string line = BuildItemEntry(fields, order, &layout);
   Place(Item(line, &layout));

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "scan/item_entry.h"
+#include "itemlist/item_entry.h"
 
 namespace krellix {
 
@@ -37,7 +37,7 @@ class ItemList {
 
   // Adds an item line built from `fields` in the field order `order`, at its sorted place (or
   // at the end when unsorted), not selected.
-  void AddItem(const ItemFields& fields, char order);
+  void AddItem(const ItemFields& fields, ItemOrder order);
   // Adds a line that is no item (a message), placed like an item line.
   void Add(std::string_view line);
   // Adds `line`, an item line that BuildItemEntry made with `layout`.

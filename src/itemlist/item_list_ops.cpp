@@ -22,27 +22,29 @@ std::string NameFor(const ItemList& items, std::size_t i, bool full_path) {
 }
 
 // The key field of "Select Similar" under each order.
-std::string_view KeyField(const ItemFieldViews& f, char sort_output) {
-  switch (sort_output) {
-    case 'P':
+std::string_view KeyField(const ItemFieldViews& f, ItemOrder order) {
+  switch (order) {
+    case ItemOrder::kPath:
+    case ItemOrder::kArrival:
       return f.Path;
-    case 'F':
+    case ItemOrder::kFile:
       return f.File;
-    case 'S':
+    case ItemOrder::kSize:
       return f.Size;
-    default:
-      return f.Date;
+    case ItemOrder::kDate:
+      break;
   }
+  return f.Date;
 }
 
 }  // namespace
 
-void SelectSimilar(ItemList& items, char sort_output) {
-  if (sort_output == '-' || !IsItemOrder(sort_output)) return;
+void SelectSimilar(ItemList& items, ItemOrder order) {
+  if (order == ItemOrder::kArrival) return;
   for (std::size_t i = 1; i < items.Count(); ++i) {
     // Lines that are no items have no key to share.
     if (!items.IsItem(i) || !items.IsItem(i - 1)) continue;
-    if (KeyField(items.Fields(i), sort_output) == KeyField(items.Fields(i - 1), sort_output)) {
+    if (KeyField(items.Fields(i), order) == KeyField(items.Fields(i - 1), order)) {
       items.SetSelected(i - 1, true);
       items.SetSelected(i, true);
     }

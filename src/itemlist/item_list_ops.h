@@ -4,14 +4,15 @@
 #include <string>
 #include <string_view>
 
+#include "itemlist/item_entry.h"
+
 namespace krellix {
 
 class ItemList;
 
-// Selects every pair of neighbouring lines whose key field (Path for order 'P', File for 'F',
-// Size for 'S', Date for 'D') is the same text. Existing selections stay. Does nothing for an
-// unsorted list ('-').
-void SelectSimilar(ItemList& items, char sort_output);
+// Selects every pair of neighbouring lines whose key field (the field the order sorts by) is
+// the same text. Existing selections stay. Does nothing for a list in arrival order.
+void SelectSimilar(ItemList& items, ItemOrder order);
 
 // Moves the current line one place up or down and selects it; false at the ends.
 bool MoveCurrentUp(ItemList& items);

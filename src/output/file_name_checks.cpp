@@ -1,6 +1,6 @@
 #include "output/file_name_checks.h"
 
-#include "scan/item_entry.h"
+#include "itemlist/item_entry.h"
 
 namespace krellix {
 

@@ -8,6 +8,7 @@
 
 #include "base/activity_log.h"
 #include "itemlist/item_list.h"
+#include "itemlist/statistics.h"
 #include "output/output_windows.h"
 #include "output/output_writer.h"
 #include "output/save_as_dialog.h"
@@ -16,7 +17,6 @@
 #include "output/scan_output_file.h"
 #include "scan/scan_host.h"
 #include "scan/scan_state.h"
-#include "scan/statistics.h"
 #include "widgets/command_registry.h"
 
 namespace krellix {

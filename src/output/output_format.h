@@ -4,10 +4,10 @@
 #include <string_view>
 #include <vector>
 
+#include "itemlist/item_entry.h"
+#include "itemlist/statistics.h"
 #include "output/locale_format.h"
 #include "output/output_options.h"
-#include "scan/item_entry.h"
-#include "scan/statistics.h"
 
 namespace krellix {
 

@@ -2,12 +2,12 @@
 
 #include "base/activity_log.h"
 #include "itemlist/item_list.h"
+#include "itemlist/statistics.h"
 #include "output/output_format.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/prompter.h"
 #include "scan/scan_state.h"
-#include "scan/statistics.h"
 
 namespace krellix {
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "itemlist/item_entry.h"
 #include "output/locale_format.h"
 #include "output/output_dialogs.h"
 #include "output/output_options.h"
 #include "output/text_file.h"
-#include "scan/item_entry.h"
 
 namespace krellix {
 

@@ -1,8 +1,8 @@
 #include "output/save_target.h"
 
+#include "itemlist/item_entry.h"
 #include "output/output_dialogs.h"
 #include "platform/file_system.h"
-#include "scan/item_entry.h"
 
 namespace krellix {
 

@@ -3,11 +3,11 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "itemlist/item_entry.h"
 #include "itemlist/item_list.h"
 #include "platform/attributes.h"
 #include "platform/file_system.h"
 #include "platform/unicode_text.h"
-#include "scan/item_entry.h"
 #include "scan/scan_tokens.h"
 
 namespace krellix {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "scan/item_entry.h"
+#include "itemlist/item_entry.h"
 
 namespace krellix {
 

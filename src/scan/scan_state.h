@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "scan/statistics.h"
+#include "itemlist/item_entry.h"
+#include "itemlist/statistics.h"
 
 namespace krellix {
 
@@ -27,8 +28,8 @@ struct ScanState {
   bool ShowProgress = true;
   bool RetrieveVolumename = true;
   bool TrackHist = true;
-  // Field order of item lines: 'P', '-', 'F', 'S' or 'D'.
-  char SortOutput = 'P';
+  // Field order of item lines, and whether the list is kept sorted.
+  ItemOrder SortOutput = ItemOrder::kPath;
 
   std::int64_t FileCount = 0;
   std::int64_t MaxItems = 0;

@@ -7,6 +7,7 @@
 #include "base/environment_paths.h"
 #include "base/startup_options.h"
 #include "itemlist/item_list.h"
+#include "itemlist/statistics.h"
 #include "navigation/address_history.h"
 #include "navigation/bookmarks.h"
 #include "navigation/list_files.h"
@@ -15,7 +16,6 @@
 #include "platform/clock.h"
 #include "scan/scan_state.h"
 #include "scan/selection_criteria.h"
-#include "scan/statistics.h"
 #include "settings/app_settings.h"
 
 namespace krellix {

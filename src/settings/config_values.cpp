@@ -62,7 +62,7 @@ void ResetConfigValues(ConfigValues& v, bool scan_to_file) {
   v.app.PrintReport = true;
   v.app.PrintList = false;
   c.logic = ScanLogic::kOr;
-  v.scan.SortOutput = scan_to_file ? '-' : 'P';
+  v.scan.SortOutput = scan_to_file ? ItemOrder::kArrival : ItemOrder::kPath;
   o.OutFilePrompt = true;
   o.OutFileAppend = o.OutFileReplace = false;
   o.Quotes = o.Titles = false;
@@ -174,7 +174,7 @@ bool ApplyConfigValues(const ConfigValues& v, ConfigTargets& t) {
   if (t.trim_bookmarks) t.trim_bookmarks(std::max(0, a.FavouritesSize - 3));
 
   // 8. The item order; a list with lines is cleared by a new order, so ask first.
-  const char order = v.scan.SortOutput;
+  const ItemOrder order = v.scan.SortOutput;
   if (t.items_empty) {
     t.scan.SortOutput = order;
   } else if (order != t.scan.SortOutput && t.ask_warning && t.ask_warning(kSortChangeWarning)) {

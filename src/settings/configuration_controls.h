@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "itemlist/item_entry.h"
 #include "output/delimiter_box.h"
 #include "settings/configuration_dialog.h"
 #include "widgets/qt_text.h"
@@ -55,7 +56,8 @@ struct ConfigurationDialog::Controls {
   };
 
   // The item orders of the five sort choices, in their order on the tab.
-  static constexpr std::array<char, 5> kSortOrders = {'F', 'P', 'S', 'D', '-'};
+  static constexpr std::array<ItemOrder, 5> kSortOrders = {
+      ItemOrder::kFile, ItemOrder::kPath, ItemOrder::kSize, ItemOrder::kDate, ItemOrder::kArrival};
 
   // Builds the tabs and the buttons below them into `dialog`; returns the tab widget.
   QTabWidget* Build(QDialog* dialog);

@@ -79,11 +79,11 @@ void SettingsCommands::CreateDialog() {
 
 void SettingsCommands::ConfigurationCommand() {
   if (ctx_.busy()) return;
-  const char sort_before = ctx_.state.SortOutput;
+  const ItemOrder sort_before = ctx_.state.SortOutput;
   if (dialog_->exec() != QDialog::Accepted) return;
   if (ctx_.state.SortOutput != sort_before) ctx_.clear_items();
   ctx_.show_preferences();
-  ctx_.items.SetSorted(ctx_.state.SortOutput != '-');
+  ctx_.items.SetSorted(ctx_.state.SortOutput != ItemOrder::kArrival);
   ctx_.refresh_items();
   ctx_.settings.CustOpt = applied_custom_;
   ctx_.show_custom_strings();
@@ -298,7 +298,7 @@ void SettingsCommands::ReadFile(bool create, const std::string& file_name) {
   };
   ReadSettingsKeys(file, targets, between, report);
   ShowAutoScan(settings.tempAutoScan);
-  ctx_.items.SetSorted(ctx_.state.SortOutput != '-');
+  ctx_.items.SetSorted(ctx_.state.SortOutput != ItemOrder::kArrival);
   ctx_.log.AddLogLine("Config=" + path);
 }
 

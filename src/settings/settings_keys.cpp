@@ -3,8 +3,8 @@
 #include <array>
 
 #include "base/environment_paths.h"
+#include "itemlist/item_entry.h"
 #include "platform/profile_file.h"
-#include "scan/item_entry.h"
 #include "scan/scan_state.h"
 #include "scan/selection_criteria.h"
 #include "settings/app_settings.h"
@@ -197,8 +197,8 @@ void ReadSettingsKeys(const ProfileFile& file, SettingsTargets& t,
       case Kind::kOrder: {
         // Only an order the item lines know is taken; anything else would empty every field.
         const auto value = file.Read(k.section, k.name);
-        if (value && value->size() == 1 && IsItemOrder((*value)[0])) {
-          t.scan.SortOutput = (*value)[0];
+        if (value && value->size() == 1 && ItemOrderOf((*value)[0])) {
+          t.scan.SortOutput = *ItemOrderOf((*value)[0]);
         }
         break;
       }
@@ -231,7 +231,7 @@ void WriteSettingsKeys(ProfileFile& file, const SettingsTargets& fields,
         file.WriteBool(k.section, k.name, t.criteria.logic == k.logic);
         break;
       case Kind::kOrder:
-        file.Write(k.section, k.name, std::string(1, t.scan.SortOutput));
+        file.Write(k.section, k.name, std::string(1, LetterOf(t.scan.SortOutput)));
         break;
     }
   }

@@ -224,7 +224,8 @@ void CommandMapTest::menusToolBarsAndKeysMatchTheMap() {
     form.Items().Clear();
     for (const char* name : {"a", "b", "c"}) {
       test::AddTestLine(form.Items(),
-                        std::string(": |  | /d/ | ") + name + " | 1 | 2024-01-02 03:04", 'P');
+                        std::string(": |  | /d/ | ") + name + " | 1 | 2024-01-02 03:04",
+                        ItemOrder::kPath);
     }
     for (int i = 0; i < selected; ++i) form.Items().SetSelected(i, true);
     form.ListTabs()->ItemView()->Refresh();

@@ -75,7 +75,7 @@ void ConfigurationWindowTest::newItemOrderAsksAndClearsTheList() {
     Click(form, "SortF");
     Click(form, "CancelButton");
   });
-  QCOMPARE(form.State().SortOutput, 'P');
+  QCOMPARE(form.State().SortOutput, ItemOrder::kPath);
   QCOMPARE(form.Items().Count(), lines);
 
   // "&No" keeps the order and the list.
@@ -85,7 +85,7 @@ void ConfigurationWindowTest::newItemOrderAsksAndClearsTheList() {
     Click(form, "OkButton");
   });
   QCOMPARE(prompter.questions.back(), std::string(kSortChangeWarning));
-  QCOMPARE(form.State().SortOutput, 'P');
+  QCOMPARE(form.State().SortOutput, ItemOrder::kPath);
   QCOMPARE(form.Items().Count(), lines);
 
   // "&Yes" takes the new order, and the list is emptied for it.
@@ -94,7 +94,7 @@ void ConfigurationWindowTest::newItemOrderAsksAndClearsTheList() {
     Click(form, "SortNone");
     Click(form, "OkButton");
   });
-  QCOMPARE(form.State().SortOutput, '-');
+  QCOMPARE(form.State().SortOutput, ItemOrder::kArrival);
   QCOMPARE(form.Items().Count(), std::size_t{0});
   QVERIFY(!form.Items().Sorted());
 }

@@ -12,10 +12,10 @@
 #include "information/info_tab.h"
 #include "information/info_windows.h"
 #include "itemlist/item_actions.h"
+#include "itemlist/item_entry.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/navigation_actions.h"
 #include "platform/scripted_prompter.h"
-#include "scan/item_entry.h"
 #include "support/item_lines.h"
 #include "support/window_fixture.h"
 
@@ -28,7 +28,7 @@ const char* kProgram = "/opt/krellix/krellix";
 
 // An item line of `order` for `name` in `dir`; a directory when `is_dir`.
 std::string Line(const std::string& dir, const std::string& name, const char* size = "10",
-                 bool is_dir = false, char order = 'P') {
+                 bool is_dir = false, ItemOrder order = ItemOrder::kPath) {
   return BuildItemEntry({is_dir ? "." : ":", "", dir, name, size, "2024-01-02 03:04"}, order);
 }
 
@@ -39,7 +39,7 @@ void SetLines(MainWindow& form, const std::vector<std::string>& lines) {
   for (const std::string& line : lines) {
     krellix::test::AddTestLine(form.Items(), line, form.State().SortOutput);
   }
-  form.Items().SetSorted(form.State().SortOutput != '-');
+  form.Items().SetSorted(form.State().SortOutput != ItemOrder::kArrival);
   form.ListTabs()->ItemView()->Refresh();
 }
 
@@ -191,10 +191,12 @@ void ItemCommandsTest::selectSimilarUnderSizeOrder() {
   TempHome home;
   ScriptedPrompter prompter;
   MainWindow form({kProgram, "-i"}, &prompter);
-  form.State().SortOutput = 'S';
-  SetLines(form, {Line("/d/", "a", "100", false, 'S'), Line("/e/", "b", "100", false, 'S'),
-                  Line("/d/", "c", "200", false, 'S'), Line("/d/", "d", "300", false, 'S'),
-                  Line("/f/", "e", "300", false, 'S')});
+  form.State().SortOutput = ItemOrder::kSize;
+  SetLines(form, {Line("/d/", "a", "100", false, ItemOrder::kSize),
+                  Line("/e/", "b", "100", false, ItemOrder::kSize),
+                  Line("/d/", "c", "200", false, ItemOrder::kSize),
+                  Line("/d/", "d", "300", false, ItemOrder::kSize),
+                  Line("/f/", "e", "300", false, ItemOrder::kSize)});
 
   form.ItemCommands().select_similar->trigger();
 

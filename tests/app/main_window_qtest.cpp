@@ -114,7 +114,7 @@ void MainWindowTest::startupLogsInOrderWithScanToFile() {
 
   // Scan-to-file mode: no item commands, an unsorted list, AutoScan kept on, no "Append ".
   QVERIFY(!form.Actions().items_menu->menuAction()->isEnabled());
-  QCOMPARE(form.State().SortOutput, '-');
+  QCOMPARE(form.State().SortOutput, ItemOrder::kArrival);
   QVERIFY(!form.Items().Sorted());
   QCOMPARE(form.ListTabs()->ItemView()->contextMenuPolicy(), Qt::NoContextMenu);
   QVERIFY(!form.Actions().auto_scan->isChecked());

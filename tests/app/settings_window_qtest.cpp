@@ -92,7 +92,7 @@ void SettingsWindowTest::storedSettingsComeBackAndDisableStopsReading() {
     test::FakeOutputDialogs dialogs;
     MainWindow form({kProgram}, &prompter, &dialogs);
     QVERIFY(!form.Criteria().any_file);
-    QCOMPARE(form.State().SortOutput, 'S');
+    QCOMPARE(form.State().SortOutput, ItemOrder::kSize);
     QCOMPARE(form.Settings().output.OutputSep, std::string("  "));
     QVERIFY(!form.State().AutoScan);
     QCOMPARE(form.State().ItemLimit, 16);
@@ -184,7 +184,7 @@ void SettingsWindowTest::listsAndValuesAsStored() {
   QCOMPARE(form.Criteria().scan_text, std::string("*.*"));
   QCOMPARE(form.History().Entries().size(), std::size_t{10});
   QCOMPARE(form.Settings().output.OutputSep, std::string());
-  QCOMPARE(form.State().SortOutput, '-');
+  QCOMPARE(form.State().SortOutput, ItemOrder::kArrival);
   QVERIFY(!form.Items().Sorted());
   // The count is capped at the limit (5: indexes 3 to 7), and the empty entry is passed over.
   QCOMPARE(form.BookmarkList().Entries(), (std::vector<std::string>{"/a/", "/c/", "/d/"}));
@@ -368,7 +368,7 @@ void SettingsWindowTest::savedConfigurationComesBackOnTheNextStart() {
     s.StopIntvl = 5;
     s.ShowProgress = s.RetrieveVolumename = s.TrackHist = false;
     s.ResetScanString = true;
-    s.SortOutput = 'D';
+    s.SortOutput = ItemOrder::kDate;
     s.AutoScan = false;
     QVERIFY(form.SetTreeDirectory(home.tree.Path("start")));
     saved = form.Configuration().CurrentValues();
@@ -395,7 +395,7 @@ void SettingsWindowTest::savedConfigurationComesBackOnTheNextStart() {
   QVERIFY(loaded.criteria == saved.criteria);
   QCOMPARE(loaded.item_limit, std::string("77"));
   QCOMPARE(loaded.stop_intvl, std::string("5"));
-  QCOMPARE(loaded.scan.SortOutput, 'D');
+  QCOMPARE(loaded.scan.SortOutput, ItemOrder::kDate);
   QVERIFY(!loaded.scan.ShowProgress && !loaded.scan.RetrieveVolumename && !loaded.scan.TrackHist);
   QVERIFY(loaded.scan.ResetScanString && !loaded.scan.AutoScan);
   QCOMPARE(loaded.paths.DefaultDir, home.tree.Path("start/"));

@@ -16,7 +16,7 @@ TEST(ApplyBuiltInDefaults, RestoresEveryChangedPreference) {
   ScanState st;
   st.ItemLimit = 5;
   st.StopIntvl = 1;
-  st.SortOutput = 'D';
+  st.SortOutput = ItemOrder::kDate;
   st.AutoScan = true;
 
   ApplyBuiltInDefaults(s, st);
@@ -29,7 +29,7 @@ TEST(ApplyBuiltInDefaults, RestoresEveryChangedPreference) {
   EXPECT_EQ(s.CustOpt, DefaultCustomScanStrings());
   EXPECT_EQ(st.ItemLimit, 10000);
   EXPECT_EQ(st.StopIntvl, 1000);
-  EXPECT_EQ(st.SortOutput, 'P');
+  EXPECT_EQ(st.SortOutput, ItemOrder::kPath);
   // AutoScan comes on only once the settings are loaded.
   EXPECT_FALSE(st.AutoScan);
 }
@@ -40,7 +40,7 @@ TEST(ApplyBuiltInDefaults, ScanToFileModeKeepsTheListUnsorted) {
   st.ScanToFile = true;
   ApplyBuiltInDefaults(s, st);
   EXPECT_TRUE(st.ScanToFile);
-  EXPECT_EQ(st.SortOutput, '-');
+  EXPECT_EQ(st.SortOutput, ItemOrder::kArrival);
 }
 
 TEST(DefaultScanStrings, StartWithEverythingAndAreDistinct) {

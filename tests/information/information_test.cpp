@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "itemlist/item_entry.h"
 #include "itemlist/item_list.h"
 #include "platform/volume_labels.h"
-#include "scan/item_entry.h"
 #include "support/temp_tree.h"
 
 namespace krellix {
@@ -18,7 +18,7 @@ std::vector<std::string> Values(const std::vector<InfoLine>& lines) {
 
 ScanStatistics StatsOf(const std::vector<ItemFields>& fields) {
   ItemList items;
-  for (const ItemFields& f : fields) items.AddItem(f, 'P');
+  for (const ItemFields& f : fields) items.AddItem(f, ItemOrder::kPath);
   return CalcStats(items, FromCivil({2024, 6, 1, 12}));
 }
 

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "itemlist/item_entry.h"
 #include "itemlist/item_list.h"
-#include "scan/item_entry.h"
 
 namespace krellix {
 namespace {
 
-void AddLine(ItemList& items, char order, const char* path, const char* file, const char* size,
+void AddLine(ItemList& items, ItemOrder order, const char* path, const char* file, const char* size,
              const char* date = "2024-01-01 10:00") {
   items.AddItem({":", "", path, file, size, date}, order);
 }
@@ -21,16 +21,18 @@ std::vector<bool> Selection(const ItemList& items) {
 
 TEST(SelectSimilarTest, SelectsNeighboursSharingTheKeyOfEachOrder) {
   struct Row {
-    char order;
+    ItemOrder order;
     std::vector<bool> expected;
   };
   // The lines: two share a path, two a name, two a size, two a date.
-  for (const Row& row : {Row{'P', {true, true, false, false}}, Row{'F', {false, false, true, true}},
-                         Row{'S', {true, true, false, false}}, Row{'D', {false, false, true, true}},
-                         Row{'-', {false, false, false, false}}}) {
-    SCOPED_TRACE(row.order);
+  for (const Row& row : {Row{ItemOrder::kPath, {true, true, false, false}},
+                         Row{ItemOrder::kFile, {false, false, true, true}},
+                         Row{ItemOrder::kSize, {true, true, false, false}},
+                         Row{ItemOrder::kDate, {false, false, true, true}},
+                         Row{ItemOrder::kArrival, {false, false, false, false}}}) {
+    SCOPED_TRACE(LetterOf(row.order));
     ItemList items;
-    items.SetSorted(row.order != '-');
+    items.SetSorted(row.order != ItemOrder::kArrival);
     AddLine(items, row.order, "/a/", "x.txt", "100", "2024-01-01 10:00");
     AddLine(items, row.order, "/a/", "y.txt", "100", "2024-01-02 10:00");
     AddLine(items, row.order, "/b/", "z.txt", "200", "2024-01-03 10:00");
@@ -49,12 +51,12 @@ TEST(SelectSimilarTest, SelectsNeighboursSharingTheKeyOfEachOrder) {
 
 TEST(SelectSimilarTest, KeepsExistingSelectionsAndNeedsTwoLines) {
   ItemList items;
-  AddLine(items, 'P', "/a/", "x", "1");
+  AddLine(items, ItemOrder::kPath, "/a/", "x", "1");
   items.SetSelected(0, true);
-  SelectSimilar(items, 'P');
+  SelectSimilar(items, ItemOrder::kPath);
   EXPECT_EQ(Selection(items), (std::vector<bool>{true}));
-  AddLine(items, 'P', "/b/", "y", "1");
-  SelectSimilar(items, 'P');
+  AddLine(items, ItemOrder::kPath, "/b/", "y", "1");
+  SelectSimilar(items, ItemOrder::kPath);
   EXPECT_EQ(Selection(items), (std::vector<bool>{true, false}));
 }
 
@@ -92,7 +94,7 @@ TEST(ClipboardNamesTest, TruncatesAHundredThousandNames) {
   for (int i = 0; i < 100000; ++i) {
     char name[32];
     std::snprintf(name, sizeof name, "name%012d.txt", i);  // 20 characters
-    AddLine(items, 'P', "/d/", name, "1");
+    AddLine(items, ItemOrder::kPath, "/d/", name, "1");
   }
   items.SetAllSelected(true);
   const ClipboardNames names = BuildClipboardNames(items, false);
@@ -107,8 +109,8 @@ TEST(ClipboardNamesTest, TruncatesAHundredThousandNames) {
 
 TEST(ClipboardNamesTest, SingleAndNoSelection) {
   ItemList items;
-  AddLine(items, 'P', "/d/", "a.txt", "1");
-  AddLine(items, 'P', "/d/", "b.txt", "1");
+  AddLine(items, ItemOrder::kPath, "/d/", "a.txt", "1");
+  AddLine(items, ItemOrder::kPath, "/d/", "b.txt", "1");
   items.SetCurrent(1);
   EXPECT_FALSE(BuildClipboardNames(items, true).any);
   items.SetSelected(1, true);
@@ -127,8 +129,8 @@ TEST(AttributeLettersTest, InTheFixedLetterOrder) {
 
 TEST(SelectionTotalsTest, CountsSelectedOrCurrent) {
   ItemList items;
-  AddLine(items, 'S', "/d/", "a", "1536");
-  AddLine(items, 'S', "/d/", "b", "512");
+  AddLine(items, ItemOrder::kSize, "/d/", "a", "1536");
+  AddLine(items, ItemOrder::kSize, "/d/", "b", "512");
   EXPECT_EQ(TotalsOfSelection(items).count, 0);
   items.SetCurrent(0);
   items.SetSelected(0, true);
@@ -143,15 +145,16 @@ TEST(ItemFieldsTest, NamesHoldingTheSeparatorReadBackWhole) {
   // A name, a folder and a label may all hold " | ": every reader takes the fields from where
   // the line builder put them, in every order, and the shown text is the plain join.
   const ItemFields f{":", "L | 1", "/x | y/ | lead/", "a | b.txt", "12", "2024-01-01 10:00"};
-  for (const char order : {'P', '-', 'F', 'S', 'D'}) {
-    SCOPED_TRACE(order);
+  for (const ItemOrder order : {ItemOrder::kPath, ItemOrder::kArrival, ItemOrder::kFile,
+                                ItemOrder::kSize, ItemOrder::kDate}) {
+    SCOPED_TRACE(LetterOf(order));
     ItemList items;
     items.AddItem(f, order);
     items.Add("Scan cancelled");
     const std::size_t item = items.IsItem(0) ? 0 : 1;
     EXPECT_EQ(items.Line(item), BuildItemEntry(f, order));
     ItemFields back = GetItemListFields(items, item).ToFields();
-    if (order == 'S') {
+    if (order == ItemOrder::kSize) {
       EXPECT_EQ(back.Size, "000000000012");
     }
     back.Size = f.Size;
@@ -169,9 +172,10 @@ TEST(ItemFieldsTest, NamesHoldingTheSeparatorReadBackWhole) {
 TEST(ItemFieldsTest, CommandsReadTheExactNamesAndSkipMessageLines) {
   ItemList items;
   items.SetSorted(false);
-  items.AddItem({":", "V | W", "/d | e/", "a | b.txt", "2048", "2024-01-01 10:00"}, 'S');
+  items.AddItem({":", "V | W", "/d | e/", "a | b.txt", "2048", "2024-01-01 10:00"},
+                ItemOrder::kSize);
   items.Add("Scan stopped at user request");
-  items.AddItem({":", "", "/d/", "say \"hi\".txt", "1024", "2024-01-01 10:00"}, 'S');
+  items.AddItem({":", "", "/d/", "say \"hi\".txt", "1024", "2024-01-01 10:00"}, ItemOrder::kSize);
   items.SetAllSelected(true);
   EXPECT_EQ(BuildClipboardNames(items, true).text, "/d | e/a | b.txt\r\n/d/say \"hi\".txt\r\n");
   EXPECT_EQ(BuildClipboardNames(items, false).text, "a | b.txt\r\nsay \"hi\".txt\r\n");
@@ -193,7 +197,7 @@ TEST(ClipboardNamesTest, TheLimitCountsCharactersNotBytes) {
   for (int i = 0; i < 60000; ++i) {
     char name[32];
     std::snprintf(name, sizeof name, "caf\xc3\xa9%012d.txt", i);
-    AddLine(items, 'P', "/d/", name, "1");
+    AddLine(items, ItemOrder::kPath, "/d/", name, "1");
   }
   items.SetAllSelected(true);
   const ClipboardNames names = BuildClipboardNames(items, false);

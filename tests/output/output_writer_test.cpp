@@ -104,8 +104,8 @@ TEST_F(OutputWriterTest, EmptyListWithDefaultOptionsGetsHeaderAndStatistics) {
 }
 
 TEST_F(OutputWriterTest, SavesEveryItemAsARowUnderTheTitles) {
-  items.AddItem({":", "DATA", "/d/", "b.txt", "2048", "2024-01-02 03:04"}, 'P');
-  items.AddItem({".", "", "/d/", "sub", "0", "2023-12-31 23:59"}, 'P');
+  items.AddItem({":", "DATA", "/d/", "b.txt", "2048", "2024-01-02 03:04"}, ItemOrder::kPath);
+  items.AddItem({".", "", "/d/", "sub", "0", "2023-12-31 23:59"}, ItemOrder::kPath);
   items.SetSelected(1, true);
   options.Headers = options.Statistics = false;
   options.Titles = true;
@@ -121,8 +121,8 @@ TEST_F(OutputWriterTest, SavesEveryItemAsARowUnderTheTitles) {
 }
 
 TEST_F(OutputWriterTest, StatisticsCoverTheWholeList) {
-  items.AddItem({":", "", "/d/", "a", "1536", "2024-01-02 03:04"}, 'P');
-  items.AddItem({":", "", "/d/", "b", "512", "2020-05-06 07:08"}, 'P');
+  items.AddItem({":", "", "/d/", "a", "1536", "2024-01-02 03:04"}, ItemOrder::kPath);
+  items.AddItem({":", "", "/d/", "b", "512", "2020-05-06 07:08"}, ItemOrder::kPath);
   options.Headers = false;
   Save();
   const std::string text = test::ReadWholeFile(options.SaveName);
@@ -217,7 +217,7 @@ TEST_F(OutputWriterTest, FileThatCannotBeOpenedIsReportedAndNothingIsWritten) {
   EXPECT_TRUE(statuses.empty());
   EXPECT_FALSE(DirectoryExists(tree.Path("missing")));
 
-  items.AddItem({":", "", "/d/", "a", "1", "2024-01-01 00:00"}, 'P');
+  items.AddItem({":", "", "/d/", "a", "1", "2024-01-01 00:00"}, ItemOrder::kPath);
   EXPECT_EQ(Save(), "Saved_Item_count=0");
 }
 
@@ -226,7 +226,7 @@ TEST_F(OutputWriterTest, FullDiskIsReportedAsCloseFailure) {
   options.SaveName = "/dev/full";
   options.OutFilePrompt = false;
   options.OutFileReplace = true;
-  items.AddItem({":", "", "/d/", "a", "1", "2024-01-01 00:00"}, 'P');
+  items.AddItem({":", "", "/d/", "a", "1", "2024-01-01 00:00"}, ItemOrder::kPath);
   EXPECT_EQ(Save(), "Saved_Item_count=0");
   ASSERT_EQ(prompter.messages.size(), 1u);
   EXPECT_EQ(prompter.messages[0].text, "Close failed for: /dev/full (No space left on device)");
@@ -247,8 +247,8 @@ TEST_F(OutputWriterTest, TheOldFileStaysWholeUntilTheNewOneIsComplete) {
   // says why, and the old file is still there, whole.
   const std::string saved = test::ReadWholeFile(options.SaveName);
   for (int i = 0; i < 2000; ++i) {
-    items.Add(
-        BuildItemEntry({":", "", "/d/", "f" + std::to_string(i), "1", "2024-01-01 00:00"}, 'P'));
+    items.Add(BuildItemEntry({":", "", "/d/", "f" + std::to_string(i), "1", "2024-01-01 00:00"},
+                             ItemOrder::kPath));
   }
   const pid_t pid = ::fork();
   if (pid == 0) {

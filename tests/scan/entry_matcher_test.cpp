@@ -242,7 +242,7 @@ TEST(ProcessFileErrors, MalformedSizeAndMaskEndTheRunWithTheirMessages) {
 
 TEST(ProcessFileEmission, BuildsTheLineInTheCurrentOrderAndTracksHistory) {
   Fixture fx;
-  fx.state.SortOutput = 'S';
+  fx.state.SortOutput = ItemOrder::kSize;
   fx.state.RetrieveVolumename = false;
   KnownEntryFacts f = File(1234);
   ASSERT_FALSE(fx.matcher.ProcessFile("/work/report.txt", f).has_value());

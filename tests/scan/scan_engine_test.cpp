@@ -72,8 +72,9 @@ TEST(ScanEngineTest, LinuxNamesAreFoundAndReadBackExactly) {
   const std::vector<std::string> names = {"a | b.txt",   " | lead/x.txt",   "v1.",
                                           "dir./in.txt", "caf\xc3\xa9.txt", "say \"hi\".txt"};
   for (const std::string& n : names) t.File(n);
-  for (const char order : {'P', 'F', 'S', 'D'}) {
-    SCOPED_TRACE(order);
+  for (const ItemOrder order :
+       {ItemOrder::kPath, ItemOrder::kFile, ItemOrder::kSize, ItemOrder::kDate}) {
+    SCOPED_TRACE(LetterOf(order));
     Engine e(t.Root());
     e.state.SortOutput = order;
     ASSERT_TRUE(e.engine.ScanCommand());
@@ -118,7 +119,7 @@ TEST(ScanEngineTest, SubDirectoryIsWalkedBeforeTheNextEntry) {
     t.File(std::string(d) + "/inner/f2");
   }
   Engine e(t.Root());
-  e.state.SortOutput = '-';
+  e.state.SortOutput = ItemOrder::kArrival;
   e.items.SetSorted(false);
   e.criteria.incl_dir_names = true;
   ASSERT_TRUE(e.engine.StartScan());

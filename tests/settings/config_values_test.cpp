@@ -47,7 +47,7 @@ ConfigValues Edited() {
   v.scan_text = "*.c";
   v.scan_list = {"a", "b", "c"};
   v.app.FavouritesSize = 17;
-  v.scan.SortOutput = 'S';
+  v.scan.SortOutput = ItemOrder::kSize;
   v.app.output.Quotes = true;
   v.app.output.OutputSep = ";";
   return v;
@@ -69,7 +69,7 @@ TEST(ApplyConfigValuesTest, AppliesEveryStepAndTrimsTheLists) {
   EXPECT_EQ(p.scan_list, (std::vector<std::string>{"a", "b"}));
   // 17 menu entries include the three fixed ones.
   EXPECT_EQ(p.kept_bookmarks, 14);
-  EXPECT_EQ(p.scan.SortOutput, 'S');  // an empty item list needs no question
+  EXPECT_EQ(p.scan.SortOutput, ItemOrder::kSize);  // an empty item list needs no question
   EXPECT_TRUE(p.warnings.empty());
   EXPECT_TRUE(p.app.output.Quotes);
   EXPECT_EQ(p.app.output.OutputSep, ";");
@@ -102,7 +102,7 @@ TEST(ApplyConfigValuesTest, AnInvalidNumberStopsAtItsField) {
     EXPECT_EQ(p.paths.DefaultDir, "/data/");
     EXPECT_EQ(p.scan.ItemLimit, c.item_limit_after);
     EXPECT_EQ(p.app.output.Header2, "- ");
-    EXPECT_EQ(p.scan.SortOutput, 'P');
+    EXPECT_EQ(p.scan.SortOutput, ItemOrder::kPath);
     EXPECT_EQ(p.kept_bookmarks, -1);
   }
 }
@@ -114,14 +114,14 @@ TEST(ApplyConfigValuesTest, ANewItemOrderAsksWhenTheListHasLines) {
     auto t = p.Targets(false);
     ASSERT_TRUE(ApplyConfigValues(Edited(), t));
     EXPECT_EQ(p.warnings, std::vector<std::string>{kSortChangeWarning});
-    EXPECT_EQ(p.scan.SortOutput, yes ? 'S' : 'P');
+    EXPECT_EQ(p.scan.SortOutput, yes ? ItemOrder::kSize : ItemOrder::kPath);
     // The steps after the question run either way.
     EXPECT_TRUE(p.app.output.Quotes);
   }
   // The same order asks nothing.
   Program p;
   ConfigValues v = Edited();
-  v.scan.SortOutput = 'P';
+  v.scan.SortOutput = ItemOrder::kPath;
   auto t = p.Targets(false);
   ASSERT_TRUE(ApplyConfigValues(v, t));
   EXPECT_TRUE(p.warnings.empty());
@@ -158,7 +158,7 @@ TEST(ResetConfigValuesTest, ResetsWhatTheButtonResetsAndKeepsTheRest) {
   EXPECT_EQ(v.app.HistorySize, 17);
   EXPECT_EQ(v.app.output.OutputSep, "\t");
   EXPECT_EQ(v.app.output.Header2, "- ");
-  EXPECT_EQ(v.scan.SortOutput, 'P');
+  EXPECT_EQ(v.scan.SortOutput, ItemOrder::kPath);
   EXPECT_EQ(v.scan_text, "*.*");
   ASSERT_EQ(v.scan_list.size(), 10u);
   EXPECT_EQ(v.scan_list[9], " ");
@@ -172,7 +172,7 @@ TEST(ResetConfigValuesTest, ResetsWhatTheButtonResetsAndKeepsTheRest) {
   EXPECT_EQ(v.paths.OpenWithDir, "/opt/");
 
   ResetConfigValues(v, true);
-  EXPECT_EQ(v.scan.SortOutput, '-');
+  EXPECT_EQ(v.scan.SortOutput, ItemOrder::kArrival);
 }
 
 }  // namespace

@@ -121,7 +121,7 @@ std::vector<std::pair<std::string, std::string>> MappedMembers(const ConfigValue
       {"ScanIncList", B(s.ScanIncList)},
       {"ShowProgress", B(s.ShowProgress)},
       {"TrackHist", B(s.TrackHist)},
-      {"SortOutput", std::string(1, s.SortOutput)},
+      {"SortOutput", std::string(1, LetterOf(s.SortOutput))},
       {"item_limit", v.item_limit},
       {"stop_intvl", v.stop_intvl},
       {"scan_text", v.scan_text},
@@ -191,7 +191,7 @@ ConfigValues Distinct() {
                   &s.ShowProgress, &s.TrackHist}) {
     *b = !*b;
   }
-  s.SortOutput = 'D';
+  s.SortOutput = ItemOrder::kDate;
   v.item_limit = "123";
   v.stop_intvl = "45";
   v.scan_text = "*.c";
@@ -314,11 +314,11 @@ const RadioRow kRadioRows[] = {
     {"LogicOr", "Or", [](V& v) { v.criteria.logic = ScanLogic::kOr; }},
     {"LogicAnd", "And", [](V& v) { v.criteria.logic = ScanLogic::kAnd; }},
     {"LogicNot", "Not", [](V& v) { v.criteria.logic = ScanLogic::kNot; }},
-    {"SortF", "Sort Filename", [](V& v) { v.scan.SortOutput = 'F'; }},
-    {"SortP", "Sort Pathname", [](V& v) { v.scan.SortOutput = 'P'; }},
-    {"SortS", "Sort FileSize", [](V& v) { v.scan.SortOutput = 'S'; }},
-    {"SortD", "Sort FileDate", [](V& v) { v.scan.SortOutput = 'D'; }},
-    {"SortNone", "NOT sorted", [](V& v) { v.scan.SortOutput = '-'; }},
+    {"SortF", "Sort Filename", [](V& v) { v.scan.SortOutput = ItemOrder::kFile; }},
+    {"SortP", "Sort Pathname", [](V& v) { v.scan.SortOutput = ItemOrder::kPath; }},
+    {"SortS", "Sort FileSize", [](V& v) { v.scan.SortOutput = ItemOrder::kSize; }},
+    {"SortD", "Sort FileDate", [](V& v) { v.scan.SortOutput = ItemOrder::kDate; }},
+    {"SortNone", "NOT sorted", [](V& v) { v.scan.SortOutput = ItemOrder::kArrival; }},
     {"PrintReport", "Report",
      [](V& v) {
        v.app.PrintReport = true;

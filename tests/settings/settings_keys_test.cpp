@@ -42,7 +42,7 @@ TEST(SettingsKeysTest, EveryWrittenKeyRoundTrips) {
   a.app.SkipIntro = true;
   a.scan.ItemLimit = 0x20;
   a.scan.StopIntvl = -1;
-  a.scan.SortOutput = 'D';
+  a.scan.SortOutput = ItemOrder::kDate;
   a.paths.DefaultDir = "/data/";
   ProfileFile file(t.Path("w.ini"));
   WriteSettingsKeys(file, a.targets);
@@ -65,7 +65,7 @@ TEST(SettingsKeysTest, EveryWrittenKeyRoundTrips) {
   EXPECT_TRUE(b.app.SkipIntro);
   EXPECT_EQ(b.scan.ItemLimit, 32);
   EXPECT_EQ(b.scan.StopIntvl, -1);
-  EXPECT_EQ(b.scan.SortOutput, 'D');
+  EXPECT_EQ(b.scan.SortOutput, ItemOrder::kDate);
   EXPECT_EQ(b.paths.DefaultDir, "/data/");
   // Keys the program only reads are never written.
   EXPECT_FALSE(file.Read("Attr", "O").has_value());
@@ -76,10 +76,10 @@ TEST(SettingsKeysTest, ScanToFileModeLeavesAutoSortAndAppendAlone) {
   test::TempTree t;
   State s;
   s.scan.ScanToFile = true;
-  s.scan.SortOutput = '-';
+  s.scan.SortOutput = ItemOrder::kArrival;
   ReadSettingsKeys(FileWith(t, "[Prefs]\nAuto=0\nIncrScan=1\n[Output]\nSort=S\n"), s.targets);
   EXPECT_TRUE(s.app.tempAutoScan);
-  EXPECT_EQ(s.scan.SortOutput, '-');
+  EXPECT_EQ(s.scan.SortOutput, ItemOrder::kArrival);
   EXPECT_FALSE(s.criteria.append);
   ProfileFile out(t.Path("o.ini"));
   WriteSettingsKeys(out, s.targets);
@@ -100,7 +100,7 @@ TEST(SettingsKeysTest, BadValuesKeepTheirTargets) {
   EXPECT_EQ(s.paths.DefaultDir, "/docs/");  // an empty dDir is ignored
   EXPECT_EQ(s.paths.mruDir, "/mru/");       // mDir is read only with SaveDir on
   EXPECT_EQ(s.criteria.logic, ScanLogic::kOr);
-  EXPECT_EQ(s.scan.SortOutput, 'P');
+  EXPECT_EQ(s.scan.SortOutput, ItemOrder::kPath);
   EXPECT_EQ(s.app.output.OutputSep, "");  // present and empty reads as empty
 }
 

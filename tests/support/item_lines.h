@@ -3,15 +3,15 @@
 #include <string>
 #include <string_view>
 
+#include "itemlist/item_entry.h"
 #include "itemlist/item_list.h"
-#include "scan/item_entry.h"
 
 namespace krellix::test {
 
 // Adds a line written out in a test as an item line of `order`: its layout is found by
 // splitting at " | ", which the test's own names never hold. Lines without the five
 // separators are added as lines that are no items.
-inline void AddTestLine(ItemList& items, std::string_view line, char order) {
+inline void AddTestLine(ItemList& items, std::string_view line, ItemOrder order) {
   ItemLayout layout;
   layout.order = order;
   std::string_view rest = line;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,14 +23,25 @@ struct ItemFields {
   bool operator==(const ItemFields&) const = default;
 };
 
-// True for the orders an item line can have: 'P', '-', 'F', 'S', 'D'.
-bool IsItemOrder(char sort_output);
+// The field order of item lines, which is also the order the item list keeps them in. The
+// letters are what the settings file stores.
+enum class ItemOrder : char {
+  kPath = 'P',     // Attr Vol Path File Size Date, sorted
+  kArrival = '-',  // as kPath, lines kept in the order they arrive
+  kFile = 'F',     // Attr Vol File Size Date Path
+  kSize = 'S',     // Attr Vol Size Path File Date (size zero-padded to 12)
+  kDate = 'D',     // Attr Vol Date Path File Size
+};
+
+// The order stored as `letter`, or nothing for a letter that is no order.
+std::optional<ItemOrder> ItemOrderOf(char letter);
+constexpr char LetterOf(ItemOrder order) { return static_cast<char>(order); }
 
 // Where the fields of an item line lie: the order the line was built in and the byte lengths
 // of its first five fields (the sixth is the rest of the line). Only the line builder knows
 // them: a name or a label may itself hold " | ", so a line is never split by searching it.
 struct ItemLayout {
-  char order = 'P';
+  ItemOrder order = ItemOrder::kPath;
   std::array<std::uint32_t, 5> lengths{};
 
   bool operator==(const ItemLayout&) const = default;
@@ -44,12 +56,9 @@ struct ItemFieldViews {
   ItemFields ToFields() const;
 };
 
-// Joins the fields in the order `sort_output` gives:
-//   'P', '-': Attr Vol Path File Size Date     'F': Attr Vol File Size Date Path
-//   'S': Attr Vol Size Path File Date            'D': Attr Vol Date Path File Size
-// Under 'S' the size is left-padded with "0" to at least 12 characters. Any other order gives
-// the 'P' line. `layout`, when given, receives where the fields lie in the line.
-std::string BuildItemEntry(const ItemFields& f, char sort_output, ItemLayout* layout = nullptr);
+// Joins the fields in the order `order` gives; under kSize the size is left-padded with "0" to
+// at least 12 characters. `layout`, when given, receives where the fields lie in the line.
+std::string BuildItemEntry(const ItemFields& f, ItemOrder order, ItemLayout* layout = nullptr);
 
 // The fields of `line`, a line built with `layout`. Lengths that overrun the line are cut to
 // it, so a damaged layout gives short fields, never a read past the end.

@@ -1,4 +1,4 @@
-#include "scan/item_entry.h"
+#include "itemlist/item_entry.h"
 
 #include <algorithm>
 #include <array>
@@ -11,24 +11,23 @@ namespace {
 enum FieldId { kAttr, kVol, kPath, kFile, kSize, kDate };
 using Order = std::array<FieldId, 6>;
 
-const Order* OrderOf(char sort_output) {
+const Order& FieldsOf(ItemOrder order) {
   static constexpr Order kP{kAttr, kVol, kPath, kFile, kSize, kDate};
   static constexpr Order kF{kAttr, kVol, kFile, kSize, kDate, kPath};
   static constexpr Order kS{kAttr, kVol, kSize, kPath, kFile, kDate};
   static constexpr Order kD{kAttr, kVol, kDate, kPath, kFile, kSize};
-  switch (sort_output) {
-    case 'P':
-    case '-':
-      return &kP;
-    case 'F':
-      return &kF;
-    case 'S':
-      return &kS;
-    case 'D':
-      return &kD;
-    default:
-      return nullptr;
+  switch (order) {
+    case ItemOrder::kPath:
+    case ItemOrder::kArrival:
+      break;
+    case ItemOrder::kFile:
+      return kF;
+    case ItemOrder::kSize:
+      return kS;
+    case ItemOrder::kDate:
+      return kD;
   }
+  return kP;
 }
 
 template <typename Fields>
@@ -52,23 +51,25 @@ auto& FieldRef(Fields& f, FieldId id) {
 
 }  // namespace
 
-bool IsItemOrder(char sort_output) { return OrderOf(sort_output) != nullptr; }
-
-std::string BuildItemEntry(const ItemFields& f, char sort_output, ItemLayout* layout) {
-  const Order* order = OrderOf(sort_output);
-  if (order == nullptr) {
-    order = OrderOf('P');
-    sort_output = 'P';
+std::optional<ItemOrder> ItemOrderOf(char letter) {
+  for (const ItemOrder order : {ItemOrder::kPath, ItemOrder::kArrival, ItemOrder::kFile,
+                                ItemOrder::kSize, ItemOrder::kDate}) {
+    if (LetterOf(order) == letter) return order;
   }
+  return std::nullopt;
+}
+
+std::string BuildItemEntry(const ItemFields& f, ItemOrder item_order, ItemLayout* layout) {
+  const Order* order = &FieldsOf(item_order);
   std::string padded;
-  if (sort_output == 'S' && f.Size.size() < 12) {
+  if (item_order == ItemOrder::kSize && f.Size.size() < 12) {
     padded.assign(12 - f.Size.size(), '0');
     padded += f.Size;
   }
   std::string line;
   line.reserve(f.Attr.size() + f.Vol.size() + f.Path.size() + f.File.size() + 12 + f.Date.size() +
                5 * kItemSep.size());
-  if (layout != nullptr) layout->order = sort_output;
+  if (layout != nullptr) layout->order = item_order;
   for (std::size_t i = 0; i < order->size(); ++i) {
     if (i > 0) line += kItemSep;
     const FieldId id = (*order)[i];
@@ -83,8 +84,7 @@ std::string BuildItemEntry(const ItemFields& f, char sort_output, ItemLayout* la
 
 ItemFieldViews ItemFieldsOf(std::string_view line, const ItemLayout& layout) {
   ItemFieldViews f;
-  const Order* order = OrderOf(layout.order);
-  if (order == nullptr) return f;
+  const Order* order = &FieldsOf(layout.order);
   std::string_view rest = line;
   for (std::size_t i = 0; i < order->size(); ++i) {
     std::string_view& out = FieldRef(f, (*order)[i]);

@@ -1,9 +1,9 @@
-#include "scan/statistics.h"
+#include "itemlist/statistics.h"
 
 #include <charconv>
 
+#include "itemlist/item_entry.h"
 #include "itemlist/item_list.h"
-#include "scan/item_entry.h"
 
 namespace krellix {
 

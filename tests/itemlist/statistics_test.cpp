@@ -1,9 +1,9 @@
-#include "scan/statistics.h"
+#include "itemlist/statistics.h"
 
 #include <gtest/gtest.h>
 
+#include "itemlist/item_entry.h"
 #include "itemlist/item_list.h"
-#include "scan/item_entry.h"
 
 namespace krellix {
 namespace {
@@ -22,7 +22,7 @@ TEST(CalcStatsTest, EmptyListKeepsTheStartValues) {
 
 TEST(CalcStatsTest, OneDirectoryLine) {
   ItemList items;
-  items.AddItem({".", "", "/d/", "sub", "0", "2024-01-01 10:00"}, 'P');
+  items.AddItem({".", "", "/d/", "sub", "0", "2024-01-01 10:00"}, ItemOrder::kPath);
   const ScanStatistics s = CalcStats(items, kToday);
   EXPECT_EQ(s.TotalFiles, 1);
   EXPECT_EQ(s.TotalSize, 0);
@@ -35,11 +35,11 @@ TEST(CalcStatsTest, OneDirectoryLine) {
 TEST(CalcStatsTest, ExtremesTiesAndNonNumericLines) {
   ItemList items;
   items.SetSorted(false);
-  items.AddItem({":", "", "/d/", "a", "1536", "2024-03-01 10:00"}, 'S');
+  items.AddItem({":", "", "/d/", "a", "1536", "2024-03-01 10:00"}, ItemOrder::kSize);
   items.Add("Scan stopped at user request");
-  items.AddItem({":", "", "/d/", "b", "1536", "2023-01-01 10:00"}, 'S');
-  items.AddItem({":", "", "/d/", "c", "512", "2024-06-01 08:00"}, 'S');
-  items.AddItem({":", "", "/d/", "d", "512", "2024-03-01 10:00"}, 'S');
+  items.AddItem({":", "", "/d/", "b", "1536", "2023-01-01 10:00"}, ItemOrder::kSize);
+  items.AddItem({":", "", "/d/", "c", "512", "2024-06-01 08:00"}, ItemOrder::kSize);
+  items.AddItem({":", "", "/d/", "d", "512", "2024-03-01 10:00"}, ItemOrder::kSize);
   const ScanStatistics s = CalcStats(items, kToday);
   EXPECT_EQ(s.TotalFiles, 4);
   EXPECT_DOUBLE_EQ(s.TotalSize, 4.0);
@@ -55,7 +55,7 @@ TEST(CalcStatsTest, ExtremesTiesAndNonNumericLines) {
 
 TEST(CalcStatsTest, ALineDatedTodayIsNeverTheOldest) {
   ItemList items;
-  items.AddItem({":", "", "/d/", "a", "1", "2024-06-01 00:01"}, 'P');
+  items.AddItem({":", "", "/d/", "a", "1", "2024-06-01 00:01"}, ItemOrder::kPath);
   const ScanStatistics s = CalcStats(items, kToday);
   EXPECT_EQ(s.OldestDate, "2024-06-01");
   EXPECT_EQ(s.OldestName, "");
