@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/confirm_options.h"
 #include "base/window_place.h"
 #include "output/output_options.h"
 
@@ -17,19 +18,6 @@ struct FontFace {
   std::uint32_t rgb = 0x000000;
 
   bool operator==(const FontFace&) const = default;
-};
-
-// The seven check items of the "Options" menu.
-struct ConfirmOptions {
-  bool delete_directory = true;
-  bool rename_directory = true;
-  bool purge_file = true;
-  bool delete_file = true;
-  bool rename_file = true;
-  bool preview_rename_file = true;
-  bool attrib_file = true;
-
-  bool operator==(const ConfirmOptions&) const = default;
 };
 
 // The preferences the main window holds besides the scan's run-time fields (ScanState). Every
