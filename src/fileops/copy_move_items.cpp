@@ -104,8 +104,13 @@ class CopyMoveRun {
     Answer answer = Answer::kYes;
     const int poll = std::max(1, ctx_.state.StopIntvl);
 
+    int polled = -1;
     for (std::size_t i = 0; i < items.Count(); ++i) {
-      if (run_.total % poll == 0) Poll();
+      // Once per count reached, not again at every unselected line while the count stands.
+      if (run_.total % poll == 0 && run_.total != polled) {
+        polled = run_.total;
+        Poll();
+      }
       if (ctx_.state.CancelStopEsc) answer = Answer::kCancel;
       if (answer == Answer::kCancel || !items.Selected(i)) continue;
       ++run_.total;

@@ -64,9 +64,12 @@ void DeleteSelectedItems(FileOpsContext& ctx, DeleteMode mode) {
     bool err_msg = true;
     bool dir_seen = false;
     const int step = std::max(1, ctx.state.StopIntvl);
+    int polled = -1;
     // Last line first; a removed line is only marked, so no index moves during the run.
     for (std::size_t i = items.Count(); i-- > 0;) {
-      if (total % step == 0) {
+      // Once per count reached, not again at every unselected line while the count stands.
+      if (total % step == 0 && total != polled) {
+        polled = total;
         ctx.host.ShowStatus("Deleted: " + std::to_string(total) + " items.");
         ctx.prompter.ProcessEvents();
       }

@@ -416,7 +416,8 @@ CopyResult CopyEngine::Entry(const std::string& source, const std::string& targe
 }
 
 CopyResult CopyEngine::Contents(const std::string& source_dir, const std::string& target_dir) {
-  UniqueFd src(OpenDir(AT_FDCWD, source_dir));
+  // The folder named may be a link to one; the entries inside are taken as they are.
+  UniqueFd src(::open(source_dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!src.ok()) return Finish(ErrnoError(source_dir, errno), "");
   if (IsInside(target_dir, source_dir, false)) {
     return Finish(FileError{target_dir, "Cannot copy a directory into itself", EINVAL}, "");

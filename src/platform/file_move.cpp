@@ -113,6 +113,12 @@ class Mover {
     if (S_ISDIR(st.st_mode) && IsInside(target, source, true)) {
       return FileError{target, "Cannot move a directory into itself", EINVAL};
     }
+    struct stat there {};
+    if (::lstat(target.c_str(), &there) == 0 && there.st_dev == st.st_dev &&
+        there.st_ino == st.st_ino) {
+      // Onto itself (or another name of the same file): a rename would do nothing, or drop a name.
+      return FileError{target, "The source and the target are the same file", EINVAL};
+    }
     if (replace_) return MoveReplacing(source, target, st, moved_to);
     std::string name = target;
     for (int n = 2;; ++n) {

@@ -111,6 +111,12 @@ TEST(CopyDirectoryContentsTest, CollisionsReplaceAndSelfCopies) {
   EXPECT_EQ(fs::file_size(t.Path("dst/sub/b.txt")), 2u);
   EXPECT_EQ(fs::file_size(t.Path("dst/sub/keep.txt")), 9u);
 
+  // Through a link to the folder: its entries, not the link.
+  t.Link("via_link", t.Path("src"));
+  r = CopyDirectoryContents(t.Path("via_link"), t.Path("linked"), false);
+  ASSERT_TRUE(r.Ok());
+  EXPECT_EQ(Tree(t.Path("linked")), (std::vector<std::string>{"a.txt", "sub", "sub/b.txt"}));
+
   // Into itself: free names, never its own copies again.
   r = CopyDirectoryContents(t.Path("src"), t.Path("src/"), false);
   ASSERT_TRUE(r.Ok());

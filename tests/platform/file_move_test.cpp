@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -43,6 +44,18 @@ TEST(MoveEntryTest, RenamesWithFreeNamesOrReplaces) {
   r = MoveEntry(t.Path("dst"), t.Path("x/y/dst"), false);
   ASSERT_TRUE(r.Ok());
   EXPECT_EQ(Tree(t.Path("x/y/dst")), (std::vector<std::string>{"a (2).txt", "a.txt"}));
+
+  // Onto itself, or onto another name of the same file: refused, both names stay.
+  ::link(t.Path("x/y/dst/a.txt").c_str(), t.Path("x/y/hard.txt").c_str());
+  for (const bool replace : {false, true}) {
+    r = MoveEntry(t.Path("x/y/dst/a.txt"), t.Path("x/y/hard.txt"), replace);
+    ASSERT_FALSE(r.Ok());
+    EXPECT_EQ(r.result.Error().reason, "The source and the target are the same file");
+    EXPECT_FALSE(MoveEntry(t.Path("x/y/hard.txt"), t.Path("x/y/hard.txt"), replace).Ok());
+  }
+  EXPECT_TRUE(fs::exists(t.Path("x/y/dst/a.txt")));
+  EXPECT_TRUE(fs::exists(t.Path("x/y/hard.txt")));
+  ::unlink(t.Path("x/y/hard.txt").c_str());
 
   r = MoveEntry(t.Path("x"), t.Path("x/y/inner"), false);
   ASSERT_FALSE(r.Ok());
