@@ -6,3 +6,4 @@ build=${1:-build}
 "$build/bench/itemlist_bench" 1000000
 "$build/bench/output_bench" "${SCAN_BENCH_ENTRIES:-200000}"
 "$build/bench/startup_bench" 30000 300000
+"$build/bench/copy_bench" 10000 512

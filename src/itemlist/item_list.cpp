@@ -174,6 +174,26 @@ void ItemList::Delete(std::size_t i) {
   }
 }
 
+void ItemList::SetLine(std::size_t i, std::string_view line) {
+  Merge();
+  if (i >= lines_.size()) return;
+  const bool selected = lines_[i].selected;
+  lines_[i] = Item(line, nullptr);
+  lines_[i].selected = selected;
+}
+
+std::size_t ItemList::DeleteLines(std::string_view line) {
+  Merge();
+  const std::size_t before = lines_.size();
+  lines_.erase(std::remove_if(lines_.begin(), lines_.end(),
+                              [line](const Item& it) { return it.Text() == line; }),
+               lines_.end());
+  if (current_ >= static_cast<std::int64_t>(lines_.size())) {
+    current_ = static_cast<std::int64_t>(lines_.size()) - 1;
+  }
+  return before - lines_.size();
+}
+
 void ItemList::Clear() {
   lines_.clear();
   pending_.clear();

@@ -53,6 +53,11 @@ class ItemList {
   // changes.
   ItemFieldViews Fields(std::size_t i) const;
   void Delete(std::size_t i);
+  // Replaces line i by `line`, a line that is no item, in the same place (sorted or not) and
+  // with its selected flag.
+  void SetLine(std::size_t i, std::string_view line);
+  // Removes every line whose text is `line`, in one pass; returns how many went.
+  std::size_t DeleteLines(std::string_view line);
   void Clear();
 
   bool Selected(std::size_t i) const;

@@ -9,7 +9,15 @@ namespace krellix {
 enum class Answer { kOk, kYes, kNo, kCancel, kYesToAll };
 
 // The buttons a question offers.
-enum class Buttons { kOk, kOkCancel, kYesNo, kYesCancel, kYesNoCancel, kYesNoCancelAll };
+enum class Buttons {
+  kOk,
+  kOkCancel,
+  kYesNo,
+  kYesCancel,
+  kYesNoCancel,
+  kYesNoCancelAll,
+  kYesCancelAll,
+};
 
 enum class MessageKind { kInformation, kWarning, kError };
 

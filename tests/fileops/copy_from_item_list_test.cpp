@@ -59,14 +59,19 @@ TEST(CopyFromItemListTest, AFailureAsksAndLeavesNothingBehind) {
   ActivityLog log(clock);
   ScriptedPrompter prompter;
   prompter.answers = {Answer::kCancel};
-  const std::string target = t.Path("missing/dst.ini");
+  // Missing folders above a target are made; a plain file in the way cannot become one.
+  Put(t, "plain", "x");
+  const std::string target = t.Path("plain/missing/dst.ini");
   EXPECT_EQ(CopyFromItemList(false, 0, t.Path("src.ini"), target, prompter, log), Answer::kCancel);
   ASSERT_EQ(prompter.questions.size(), 1u);
   EXPECT_EQ(prompter.questions[0], "Copy failed for: " + t.Path("src.ini") + "\r\n" + target +
                                        "\r\ncontinue with next items or Cancel?");
+  ASSERT_EQ(prompter.messages.size(), 1u);
+  EXPECT_EQ(prompter.messages[0].text, "Not a directory: " + t.Path("plain/missing"));
   EXPECT_NE(log.Lines().back().find("Copy_Failed="), std::string::npos);
   struct stat st {};
-  EXPECT_NE(::stat(t.Path("missing").c_str(), &st), 0);
+  EXPECT_EQ(::stat(t.Path("plain").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISREG(st.st_mode));
 
   // A negative line index does nothing.
   EXPECT_EQ(CopyFromItemList(false, -1, t.Path("src.ini"), t.Path("x.ini"), prompter, log),

@@ -135,5 +135,21 @@ TEST(ItemListTest, DeleteSelectedAndClearKeepTheCurrentLineValid) {
   EXPECT_EQ(list.Current(), ItemList::kNoLine);
 }
 
+TEST(ItemListTest, MarkedLinesStayInPlaceThenLeaveTogether) {
+  ItemList list;
+  for (const char* s : {"a", "b", "c", "d"}) list.Add(s);
+  list.SetSelected(1, true);
+  list.SetLine(1, ":[--x--]");
+  list.SetLine(3, ":[--x--]");
+  list.SetLine(9, ":[--x--]");  // past the end: nothing
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"a", ":[--x--]", "c", ":[--x--]"}));
+  EXPECT_TRUE(list.Selected(1));
+  EXPECT_FALSE(list.IsItem(1));
+  list.SetCurrent(3);
+  EXPECT_EQ(list.DeleteLines(":[--x--]"), 2u);
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"a", "c"}));
+  EXPECT_EQ(list.Current(), 1);
+}
+
 }  // namespace
 }  // namespace krellix
