@@ -82,6 +82,9 @@ Answer QtPrompter::Ask(const std::string& text, Buttons buttons) {
     case Buttons::kYesNoCancelAll:
       offered = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::YesToAll;
       break;
+    case Buttons::kYesCancelAll:
+      offered = QMessageBox::Yes | QMessageBox::Cancel | QMessageBox::YesToAll;
+      break;
   }
   const auto answer = QMessageBox::question(parent_, Title(), ToQt(text), offered);
   switch (answer) {

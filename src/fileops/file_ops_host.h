@@ -4,11 +4,11 @@
 #include <string>
 
 #include "base/activity_log.h"
+#include "base/confirm_options.h"
 #include "fileops/copy_move_values.h"
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "scan/scan_state.h"
-#include "settings/app_settings.h"
 
 namespace krellix {
 

@@ -31,7 +31,7 @@ struct FileOpsRig {
     const std::size_t slash = full.rfind('/');
     items.AddItem(ItemFields{dir ? "." : ":", "", full.substr(0, slash + 1), full.substr(slash + 1),
                              "0", "2024-01-01 00:00"},
-                  'P');
+                  ItemOrder::kPath);
     const auto i = static_cast<std::size_t>(items.LastAddedIndex());
     items.SetSelected(i, selected);
   }
