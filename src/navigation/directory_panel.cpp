@@ -12,8 +12,7 @@
 
 #include "navigation/check_list_widget.h"
 #include "navigation/directory_tree_model.h"
-#include "platform/volume_labels.h"
-#include "widgets/qt_text.h"
+#include "navigation/drive_box.h"
 
 namespace krellix {
 
@@ -169,35 +168,12 @@ void DirectoryPanel::ShowPane(DirPane pane) {
 }
 
 void DirectoryPanel::RebuildDrives(VolumeLabels& labels) {
-  mounts_.clear();
-  // Files bound into place (containers do that) are mount points too, but no drives.
-  for (MountPoint& m : ListMountPoints()) {
-    if (DirectoryExists(m.path)) mounts_.push_back(std::move(m));
-  }
-  if (mounts_.empty()) mounts_.push_back({std::string(1, kPathDelim), "", ""});
-  const QSignalBlocker block(drives_);
-  drives_->clear();
-  for (const MountPoint& m : mounts_) {
-    const std::string label = labels.LabelOfPath(m.path);
-    drives_->addItem(label.empty() ? PathToQt(m.path)
-                                   : PathToQt(m.path) + " [" + ToQt(label) + "]");
-  }
+  mounts_ = DriveMountPoints();
+  FillDriveBox(*drives_, mounts_, labels);
 }
 
 void DirectoryPanel::ShowDirectory(const std::string& dir) {
-  const std::string mount = MountPointOf(dir, mounts_);
-  for (std::size_t i = 0; i < mounts_.size(); ++i) {
-    if (mounts_[i].path == mount) {
-      const QSignalBlocker block(drives_);
-      drives_->setCurrentIndex(static_cast<int>(i));
-    }
-  }
-  tree_->setRootIndex(dirs_->IndexOf(mount));
-  const QModelIndex index = dirs_->IndexOf(dir);
-  if (!index.isValid()) return;
-  tree_->setCurrentIndex(index);
-  tree_->expand(index);
-  tree_->scrollTo(index);
+  ShowDirectoryIn(*drives_, *tree_, *dirs_, mounts_, dir);
 }
 
 }  // namespace krellix
