@@ -130,9 +130,13 @@ struct ToolButton {
   const char* name;
 };
 constexpr ToolButton kToolBar[] = {
-    {"scan.scan", "scanButton"},       {"scan.stop", "stopButton"},
-    {"scan.dir_all", "dirAllButton"},  {"scan.auto_scan", "autoScanButton"},
-    {"output.save", "saveButton"},     {"options.configuration", "configurationButton"},
+    {"scan.scan", "scanButton"},
+    {"scan.stop", "stopButton"},
+    {"scan.dir_all", "dirAllButton"},
+    {"scan.auto_scan", "autoScanButton"},
+    {"items.delete_button", "deleteButton"},
+    {"output.save", "saveButton"},
+    {"options.configuration", "configurationButton"},
     {"app.exit_button", "exitButton"},
 };
 

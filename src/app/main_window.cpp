@@ -20,6 +20,7 @@
 #include "app/qt_prompter.h"
 #include "app/startup_defaults.h"
 #include "app/window_commands.h"
+#include "fileops/file_op_commands.h"
 #include "information/info_commands.h"
 #include "information/information.h"
 #include "itemlist/item_commands.h"
@@ -180,8 +181,9 @@ void MainWindow::CreatePanels() {
 }
 
 void MainWindow::ConnectPanels() {
-  connect(criteria_panel_, &CriteriaPanel::enterPressed, scan_commands_,
-          [this] { scan_commands_->ScanEnterKey(); });
+  connect(criteria_panel_, &CriteriaPanel::enterPressed, scan_commands_, [this] {
+    if (!Busy()) scan_commands_->ScanEnterKey();
+  });
   connect(directory_panel_, &QTabWidget::currentChanged, this, [this](int) {
     services_->StopPreview();
     if (list_panel_->Showing(ListPanel::kItems)) {
@@ -240,7 +242,7 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
   output_commands_ = new OutputCommands(
       {s.settings.output, s.Header1, s.paths.LogName, s.items, s.state, s.stats, prompter_, s.log,
        s.clock, s.locale, host, [this] { return session_.criteria.scan_text; },
-       std::string("Krellix ") + kVersion, kCopyright, [this] { return scan_commands_->Running(); },
+       std::string("Krellix ") + kVersion, kCopyright, [this] { return Busy(); },
        [this] { list_panel_->ItemView()->Refresh(); },
        [this] { scan_commands_->Run([this] { Engine().DisplaySelectedItems(); }); },
        [this] { services_->FocusScanBoxIfShowing(); }, list_panel_->LogView()},
@@ -248,11 +250,13 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
   output_commands_->Register(commands_);
 
   window_commands_ = new WindowCommands(
-      {s.settings, host, criteria_panel_, directory_panel_, this, [this] { ResetWindowSize(); }},
+      {s.settings, host, criteria_panel_, directory_panel_, this, [this] { ResetWindowSize(); },
+       [this] { return focusWidget() == list_panel_->ItemView(); }},
       this);
   window_commands_->Register(commands_);
 
   CreateNavigationCommands();
+  CreateFileOpCommands();
   bookmark_commands_ =
       new BookmarkCommands({s.bookmarks, s.settings.FavouritesSize, s.current_dir, s.items,
                             s.settings.Form10, s.settings.SaveWin, s.log, host, prompter_,
@@ -261,14 +265,14 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
                            this);
   bookmark_commands_->Register(commands_);
 
-  item_commands_ = new krellix::ItemCommands(
-      {s.items, s.state.SortOutput, s.stats, list_panel_->ItemView(), host, prompter_,
-       [this] { return scan_commands_->Running(); }, kCopyright,
-       [this] {
-         session_.state.MaxListLength = 0;
-         session_.state.MaxListWidth = services_->ItemListWidth();
-       }},
-      this);
+  item_commands_ =
+      new krellix::ItemCommands({s.items, s.state.SortOutput, s.stats, list_panel_->ItemView(),
+                                 host, prompter_, [this] { return Busy(); }, kCopyright,
+                                 [this] {
+                                   session_.state.MaxListLength = 0;
+                                   session_.state.MaxListWidth = services_->ItemListWidth();
+                                 }},
+                                this);
   item_commands_->Register(commands_);
   CreateInfoCommands();
   CreateSettingsCommands();
@@ -285,10 +289,50 @@ void MainWindow::CreateNavigationCommands() {
   navigation_commands_->Register(commands_);
 }
 
+void MainWindow::CreateFileOpCommands() {
+  Session& s = session_;
+  file_op_commands_ = new FileOpCommands(
+      {.items = s.items,
+       .state = s.state,
+       .confirm = s.settings.confirm,
+       .prompter = prompter_,
+       .log = s.log,
+       .clock = s.clock,
+       .view = list_panel_->ItemView(),
+       .window = this,
+       .show_status = [this](const std::string& text) { services_->ShowStatus(text); },
+       .clear_rename_box = [this] { services_->ClearRenameBox(); },
+       .stop_preview = [this] { services_->StopPreview(); },
+       .follow_preview = [] {},
+       .enable_run_commands = [this](bool on) { scan_commands_->SetEnabled(on); },
+       .busy = [this] { return scan_commands_->Running(); },
+       .after_run = [this] { CloseIfPending(); },
+       .tree_directory = [this] { return session_.current_dir; },
+       .marked_directory = [this] { return directory_panel_->MarkedDirectory(); },
+       .open_tree_directory = [this](const std::string& dir) { SetTreeDirectory(dir); },
+       .refresh_drives_and_tree = [this] { navigation_commands_->Refresh(); },
+       .volumes = Engine().Volumes(),
+       .bookmarks = [this] { return session_.bookmarks.Entries(); },
+       .address_size = s.settings.AddressSize,
+       .dialog_place = s.settings.Form8,
+       .dialog_splitter = s.settings.Form8Splitter,
+       .save_place = s.settings.SaveWin},
+      this);
+  file_op_commands_->Register(commands_);
+}
+
+bool MainWindow::Busy() const { return scan_commands_->Running() || file_op_commands_->Running(); }
+
+void MainWindow::CloseIfPending() {
+  if (!close_pending_) return;
+  close_pending_ = false;
+  QTimer::singleShot(0, this, &QWidget::close);
+}
+
 void MainWindow::AfterDirectoryChange() {
   Session& s = session_;
   // A change while a run polls events must not touch that run's flags.
-  if (s.state.AutoScan && !scan_commands_->Running()) {
+  if (s.state.AutoScan && !Busy()) {
     s.log.AddLogLine("AutoScan=" + s.criteria.scan_text);
     s.state.SkipSubDir = true;
     scan_commands_->Run([this] { Engine().ScanCommand(); });
@@ -362,7 +406,7 @@ void MainWindow::CreateSettingsCommands() {
           .host = *services_,
           .window = this,
           .version_title = std::string("Krellix ") + kVersion,
-          .busy = [this] { return scan_commands_->Running(); },
+          .busy = [this] { return Busy(); },
           .clear_items = [this] { item_commands_->Clear(); },
           .refresh_items = [this] { list_panel_->ItemView()->Refresh(); },
           .show_preferences = [this] { ApplyPreferences(); },
@@ -540,7 +584,7 @@ void MainWindow::FormCloseQuery() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (scan_commands_->Running()) {
+  if (Busy()) {
     // The run polls events from inside this window's code; it ends first, then the window.
     session_.state.CancelStopEsc = true;
     close_pending_ = true;

@@ -20,6 +20,7 @@ class BookmarksDialog;
 class BookmarkCommands;
 class CriteriaPanel;
 class DirectoryPanel;
+class FileOpCommands;
 class InfoCommands;
 class ItemCommands;
 class ListCommands;
@@ -117,6 +118,11 @@ class MainWindow final : public QMainWindow {
   void ConnectPanels();
   void CreateCommandGroups(OutputDialogs* output_dialogs);
   void CreateNavigationCommands();
+  void CreateFileOpCommands();
+  // True while a scan or a file operation polls events: no other run may start then.
+  bool Busy() const;
+  // A close asked for during a run happens once the run is over.
+  void CloseIfPending();
   void CreateListCommands();
   void CreateInfoCommands();
   void CreateSettingsCommands();
@@ -156,6 +162,7 @@ class MainWindow final : public QMainWindow {
   ListCommands* list_commands_ = nullptr;
   krellix::ItemCommands* item_commands_ = nullptr;
   InfoCommands* info_commands_ = nullptr;
+  FileOpCommands* file_op_commands_ = nullptr;
   SettingsCommands* settings_commands_ = nullptr;
 };
 

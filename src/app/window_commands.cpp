@@ -102,8 +102,14 @@ void WindowCommands::RegisterEditCommands(CommandRegistry& commands) {
   };
   commands.Add("edit.cut", "Cut", QKeySequence("Ctrl+X"),
                [edit] { edit([](QLineEdit* f) { f->cut(); }, true, false); });
-  commands.Add("edit.copy", "Copy", QKeySequence("Ctrl+C"),
-               [edit] { edit([](QLineEdit* f) { f->copy(); }, false, false); });
+  commands.Add("edit.copy", "Copy", QKeySequence("Ctrl+C"), [this, edit, &commands] {
+    if (ctx_.item_list_has_focus()) {
+      QAction* copy_items = commands.Find("items.copy");
+      if (copy_items != nullptr && copy_items->isEnabled()) copy_items->trigger();
+      return;
+    }
+    edit([](QLineEdit* f) { f->copy(); }, false, false);
+  });
   commands.Add("edit.paste", "Paste", QKeySequence("Ctrl+V"),
                [edit] { edit([](QLineEdit* f) { f->paste(); }, false, true); });
 }

@@ -26,6 +26,8 @@ class WindowCommands final : public QObject {
     DirectoryPanel* directories;
     QMainWindow* window;
     std::function<void()> reset_window_size;
+    // "Copy" copies the selected items while the item list has the focus.
+    std::function<bool()> item_list_has_focus;
   };
 
   WindowCommands(Context context, QObject* parent);

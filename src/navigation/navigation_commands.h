@@ -60,6 +60,8 @@ class NavigationCommands final : public QObject {
   void RestoreAddresses(std::vector<std::string> entries, const std::string& address_text);
   // The address field's text (bytes).
   std::string AddressText() const;
+  // "Refresh": the drive box and the directory tree read the disk again.
+  void Refresh();
 
  private:
   void DirectoryChanged();
@@ -72,7 +74,6 @@ class NavigationCommands final : public QObject {
   void GotoItem();
   void CopyDrive();
   void DirectoryToClipboard();
-  void Refresh();
 
   Context ctx_;
   NavigationActions actions_;
