@@ -11,17 +11,29 @@
 
 namespace krellix::test {
 
-// Points HOME and XDG_CONFIG_HOME into a temporary folder for as long as it lives, so a window
-// under test finds its documents folder there and never touches the user's own files.
+// Points HOME, XDG_CONFIG_HOME and XDG_DATA_HOME into a temporary folder for as long as it
+// lives, so a window under test finds its documents folder there and never touches the user's
+// own files or Trash. (GLib reads XDG_DATA_HOME once, at the first file trashed: later Trash
+// work of the same program goes to that first folder.)
 class TempHome {
  public:
-  TempHome() : home_(qgetenv("HOME")), config_(qgetenv("XDG_CONFIG_HOME")) {
+  TempHome()
+      : home_(qgetenv("HOME")),
+        config_(qgetenv("XDG_CONFIG_HOME")),
+        data_(qgetenv("XDG_DATA_HOME")) {
     qputenv("HOME", QByteArray::fromStdString(tree.Root()));
     qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(tree.Path(".config")));
+    if (data_.isEmpty())
+      qputenv("XDG_DATA_HOME", QByteArray::fromStdString(tree.Path(".local/share")));
   }
   ~TempHome() {
     qputenv("HOME", home_);
     qputenv("XDG_CONFIG_HOME", config_);
+    if (data_.isEmpty()) {
+      qunsetenv("XDG_DATA_HOME");
+    } else {
+      qputenv("XDG_DATA_HOME", data_);
+    }
   }
   TempHome(const TempHome&) = delete;
   TempHome& operator=(const TempHome&) = delete;
@@ -31,6 +43,7 @@ class TempHome {
  private:
   QByteArray home_;
   QByteArray config_;
+  QByteArray data_;
 };
 
 // The texts of log lines without their time stamps ("yyyy/mm/dd hh:nn:ss ").
