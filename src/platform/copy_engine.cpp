@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "platform/dir_listing.h"
 #include "platform/file_removal.h"
 
 namespace krellix {
@@ -52,27 +53,6 @@ int OpenDir(int at, const std::string& name) {
 
 // The names in an open directory, "." and ".." left out. Read whole before anything is written,
 // so a copy into the directory itself never meets its own copies.
-FileResult ReadNames(int dir, const std::string& path, std::vector<std::string>& names) {
-  const int fd = ::dup(dir);
-  DIR* d = fd >= 0 ? ::fdopendir(fd) : nullptr;
-  if (d == nullptr) {
-    const int code = errno;
-    if (fd >= 0) ::close(fd);
-    return ErrnoError(path, code);
-  }
-  ::rewinddir(d);
-  errno = 0;
-  while (const dirent* e = ::readdir(d)) {
-    const std::string_view n = e->d_name;
-    if (n != "." && n != "..") names.emplace_back(n);
-    errno = 0;
-  }
-  const int code = errno;
-  ::closedir(d);
-  if (code != 0) return ErrnoError(path, code);
-  return {};
-}
-
 // Which side a failed data copy is to blame: a full, read-only or refusing target, else the
 // source.
 bool TargetsFault(int code) {
@@ -291,7 +271,7 @@ FileResult CopyEngine::Directory(int sdir, const std::string& spath, const std::
   UniqueFd src(OpenDir(sdir, name));
   if (!src.ok()) return ErrnoError(spath, errno);
   std::vector<std::string> names;
-  if (FileResult r = ReadNames(src.get(), spath, names); !r) return r;
+  if (FileResult r = EntryNames(src.get(), spath, names); !r) return r;
 
   const auto make = [&](const std::string& n) {
     return ::mkdirat(ddir, n.c_str(), 0700) == 0 ? 0 : errno;
@@ -423,7 +403,7 @@ CopyResult CopyEngine::Contents(const std::string& source_dir, const std::string
     return Finish(FileError{target_dir, "Cannot copy a directory into itself", EINVAL}, "");
   }
   std::vector<std::string> names;
-  if (FileResult r = ReadNames(src.get(), source_dir, names); !r) return Finish(r, "");
+  if (FileResult r = EntryNames(src.get(), source_dir, names); !r) return Finish(r, "");
   std::string created_top;
   if (FileResult r = MakeDirectories(target_dir, created_top); !r) return Finish(r, "");
   if (!created_top.empty()) created_.push_back(created_top);

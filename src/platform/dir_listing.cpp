@@ -3,6 +3,9 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace krellix {
 
@@ -21,6 +24,35 @@ std::vector<std::string> SubdirectoryNames(const std::string& dir) {
   }
   ::closedir(d);
   return names;
+}
+
+FileResult EntryNames(int dir_fd, const std::string& path, std::vector<std::string>& names) {
+  const int fd = ::dup(dir_fd);
+  DIR* d = fd >= 0 ? ::fdopendir(fd) : nullptr;
+  if (d == nullptr) {
+    const int code = errno;
+    if (fd >= 0) ::close(fd);
+    return ErrnoError(path, code);
+  }
+  ::rewinddir(d);
+  errno = 0;
+  while (const dirent* e = ::readdir(d)) {
+    const std::string_view n = e->d_name;
+    if (n != "." && n != "..") names.emplace_back(n);
+    errno = 0;
+  }
+  const int code = errno;
+  ::closedir(d);
+  if (code != 0) return ErrnoError(path, code);
+  return {};
+}
+
+FileResult EntryNames(const std::string& dir, std::vector<std::string>& names) {
+  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return ErrnoError(dir, errno);
+  FileResult result = EntryNames(fd, dir, names);
+  ::close(fd);
+  return result;
 }
 
 }  // namespace krellix

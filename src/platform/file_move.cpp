@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/copy_engine.h"
+#include "platform/dir_listing.h"
 #include "platform/file_removal.h"
 
 namespace krellix {
@@ -23,21 +24,6 @@ std::string Trimmed(std::string path) {
 std::string Numbered(const std::string& path, int n) {
   const SplitName split = SplitParent(path);
   return path.substr(0, path.size() - split.name.size()) + NumberedName(split.name, n);
-}
-
-FileResult ListNames(const std::string& dir, std::vector<std::string>& names) {
-  DIR* d = ::opendir(dir.c_str());
-  if (d == nullptr) return ErrnoError(dir, errno);
-  errno = 0;
-  while (const dirent* e = ::readdir(d)) {
-    const std::string_view n = e->d_name;
-    if (n != "." && n != "..") names.emplace_back(n);
-    errno = 0;
-  }
-  const int code = errno;
-  ::closedir(d);
-  if (code != 0) return ErrnoError(dir, code);
-  return {};
 }
 
 void SyncFolderOf(const std::string& path) {
@@ -75,7 +61,7 @@ class Mover {
     }
     std::vector<std::string> names;
     std::string created_top;
-    out.result = ListNames(source_dir, names);
+    out.result = EntryNames(source_dir, names);
     if (out.result) out.result = MakeDirectories(target_dir, created_top);
     if (out.result) out.result = MoveAll(Trimmed(source_dir), Trimmed(target_dir), names);
     if (out.result) out.target = target_dir;
@@ -150,7 +136,7 @@ class Mover {
     if (S_ISDIR(st.st_mode) && ::lstat(target.c_str(), &there) == 0 && S_ISDIR(there.st_mode)) {
       // Merged entry by entry; the emptied source folder goes last.
       std::vector<std::string> names;
-      if (FileResult r = ListNames(source, names); !r) return r;
+      if (FileResult r = EntryNames(source, names); !r) return r;
       if (FileResult r = MoveAll(source, target, names); !r) return r;
       if (::rmdir(source.c_str()) != 0) return ErrnoError(source, errno);
       moved_to = target;
