@@ -4,9 +4,9 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <limits>
 
 #include "platform/file_writer.h"
+#include "platform/number_text.h"
 
 namespace krellix {
 namespace {
@@ -31,29 +31,12 @@ std::string_view Trim(std::string_view s) {
 std::optional<std::int64_t> ParseProfileInt(std::string_view text) {
   text = Trim(text);
   if (text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    std::uint64_t v = 0;
-    for (const char c : text.substr(2)) {
-      if (!std::isxdigit(static_cast<unsigned char>(c))) return std::nullopt;
-      if (v > (std::numeric_limits<std::uint64_t>::max() >> 4)) return std::nullopt;
-      v = v * 16 + static_cast<std::uint64_t>(std::isdigit(static_cast<unsigned char>(c))
-                                                  ? c - '0'
-                                                  : std::tolower(c) - 'a' + 10);
-    }
-    return static_cast<std::int64_t>(v);
+    // Hexadecimal takes the whole 64 bits; the top half of the range reads as negative.
+    const auto bits = ParseDigits<std::uint64_t>(text.substr(2), 16);
+    if (!bits) return std::nullopt;
+    return static_cast<std::int64_t>(*bits);
   }
-  bool negative = false;
-  if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
-    negative = text[0] == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty()) return std::nullopt;
-  std::int64_t v = 0;
-  for (const char c : text) {
-    if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
-    if (v > (std::numeric_limits<std::int64_t>::max() - 9) / 10) return std::nullopt;
-    v = v * 10 + (c - '0');
-  }
-  return negative ? -v : v;
+  return ParseSignedDecimal<std::int64_t>(text);
 }
 
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) { Reload(); }

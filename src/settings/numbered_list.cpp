@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string_view>
 
+#include "platform/number_text.h"
 #include "platform/profile_file.h"
 
 namespace krellix {
@@ -26,12 +27,10 @@ std::int64_t EntryPlace(const NumberedListKeys& keys, const std::string& name) {
   }
   const std::string_view digits = std::string_view(name).substr(stem.size());
   if (digits.size() > 1 && digits[0] == '0') return -1;
-  std::int64_t index = 0;
-  for (const char c : digits) {
-    if (c < '0' || c > '9') return -1;
-    index = index * 10 + (c - '0');
-  }
-  return index - keys.first_index;
+  // At most 18 digits: every index fits.
+  const auto index = ParseDigits<std::uint64_t>(digits);
+  if (!index) return -1;
+  return static_cast<std::int64_t>(*index) - keys.first_index;
 }
 
 NumberedList ReadNumberedList(const ProfileFile& file, const NumberedListKeys& keys, int limit,
