@@ -1,10 +1,10 @@
 #include "platform/profile_file.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 
+#include "platform/ascii_text.h"
 #include "platform/file_writer.h"
 #include "platform/number_text.h"
 
@@ -14,11 +14,7 @@ namespace {
 constexpr std::size_t npos = std::string::npos;
 
 // A section or key name as the index holds it: ASCII letters in lower case.
-std::string Fold(std::string_view name) {
-  std::string folded(name);
-  for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return folded;
-}
+std::string Fold(std::string_view name) { return AsciiLower(name); }
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);

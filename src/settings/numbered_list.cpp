@@ -1,9 +1,9 @@
 #include "settings/numbered_list.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
 
+#include "platform/ascii_text.h"
 #include "platform/number_text.h"
 #include "platform/profile_file.h"
 
@@ -19,12 +19,7 @@ std::string EntryKey(const NumberedListKeys& keys, std::int64_t i) {
 std::int64_t EntryPlace(const NumberedListKeys& keys, const std::string& name) {
   const std::string_view stem = keys.stem;
   if (name.size() <= stem.size() || name.size() > stem.size() + 18) return -1;
-  for (std::size_t i = 0; i < stem.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(name[i])) !=
-        std::toupper(static_cast<unsigned char>(stem[i]))) {
-      return -1;
-    }
-  }
+  if (!EqualsIgnoreAsciiCase(std::string_view(name).substr(0, stem.size()), stem)) return -1;
   const std::string_view digits = std::string_view(name).substr(stem.size());
   if (digits.size() > 1 && digits[0] == '0') return -1;
   // At most 18 digits: every index fits.
