@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "platform/ascii_text.h"
-#include "platform/file_writer.h"
+#include "platform/crlf_line_writer.h"
 #include "platform/number_text.h"
 
 namespace krellix {
@@ -206,25 +206,29 @@ void ProfileFile::DeleteKeys(std::string_view section,
   IndexKeys(*s);
 }
 
+void ProfileFile::ForEachLine(const std::function<void(std::string_view)>& line) const {
+  for (const Section& s : sections_) {
+    if (s.has_head) line(s.head);
+    for (const Line& l : s.lines) line(l.text);
+  }
+}
+
 std::string ProfileFile::Text() const {
   std::string content;
-  for (const Section& s : sections_) {
-    if (s.has_head) {
-      content += s.head;
-      content += "\r\n";
-    }
-    for (const Line& l : s.lines) {
-      content += l.text;
-      content += "\r\n";
-    }
-  }
+  ForEachLine([&content](std::string_view line) {
+    content += line;
+    content += kLineEnd;
+  });
   return content;
 }
 
 FileResult ProfileFile::Save() const {
   // Writing what was read of a file that could not be read would lose the rest of it.
   if (read_error_ != 0) return ErrnoError(path_, read_error_);
-  return WriteWholeFile(path_, Text());
+  CrlfLineWriter out;
+  if (FileResult opened = out.Open(path_, WriteHow::kReplace); !opened) return opened;
+  ForEachLine([&out](std::string_view line) { out.WriteLine(line); });
+  return out.Close();
 }
 
 }  // namespace krellix
