@@ -43,7 +43,7 @@ int Up(std::vector<std::string>& list, int selected) {
 
 int Down(std::vector<std::string>& list, int selected) {
   if (selected < 0 || selected + 1 >= static_cast<int>(list.size())) return selected;
-  std::swap(list[static_cast<std::size_t>(selected)], list[static_cast<std::size_t>(selected + 1)]);
+  std::swap(list[static_cast<std::size_t>(selected)], list[static_cast<std::size_t>(selected) + 1]);
   return selected + 1;
 }
 

@@ -132,7 +132,7 @@ std::vector<MountPoint> ParseMountInfo(const std::string& text) {
     std::istringstream tail(line.substr(dash + 3));
     std::string fs_type, source;
     tail >> fs_type >> source;
-    if (kPseudo.count(fs_type) != 0) continue;
+    if (kPseudo.contains(fs_type)) continue;
     // mountinfo escapes blanks and the like as \ooo.
     const std::string_view escaped = mount_path;
     std::string path;
