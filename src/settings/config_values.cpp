@@ -165,9 +165,8 @@ bool ApplyConfigValues(const ConfigValues& v, ConfigTargets& t) {
 
   // 8. The item order; a list with lines is cleared by a new order, so ask first.
   const char order = v.scan.SortOutput;
-  if (t.items_empty) {
-    t.scan.SortOutput = order;
-  } else if (order != t.scan.SortOutput && t.ask_warning && t.ask_warning(kSortChangeWarning)) {
+  if (t.items_empty ||
+      (order != t.scan.SortOutput && t.ask_warning && t.ask_warning(kSortChangeWarning))) {
     t.scan.SortOutput = order;
   }
 
