@@ -1,10 +1,11 @@
 # make run   installs what is missing, builds and starts Krellix
 # make test  installs what is missing, builds and runs every test
 # make bench builds and runs the benchmarks
+# make tidy  builds, then runs clang-tidy with .clang-tidy's checks over src/, tests/ and bench/
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test bench clean format-check
+.PHONY: all deps build run test bench clean format-check tidy
 
 all: build
 
@@ -28,6 +29,9 @@ format-check: deps
 
 bench: build
 	./bench/run.sh $(BUILD)
+
+tidy: build
+	./scripts/tidy.sh $(BUILD) $(JOBS)
 
 clean:
 	rm -rf $(BUILD)

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config ccache clang-format
+  build-essential cmake pkg-config ccache clang-format clang-tidy
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   qt6-multimedia-dev qt6-image-formats-plugins
   libssl-dev libglib2.0-dev

@@ -30,7 +30,7 @@ QString Title() { return QApplication::applicationName(); }
 }  // namespace
 
 QString DialogFilter(const std::string& filter) {
-  const QString text = ToQt(filter);
+  QString text = ToQt(filter);
   if (!text.contains('|')) return text;
   const QStringList parts = text.split('|');
   QStringList entries;

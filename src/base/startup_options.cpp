@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ascii_text.h"
 #include "platform/file_system.h"
 
 namespace krellix {
@@ -15,9 +16,7 @@ StartupOptions ParseCommandLine(const std::vector<std::string>& args) {
   for (std::size_t i = 1; i < args.size(); ++i) {
     o.StartUpParm += " " + args[i];
     // The switches are plain ASCII: folding a to z is enough to compare them.
-    std::string sw = args[i];
-    std::transform(sw.begin(), sw.end(), sw.begin(),
-                   [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; });
+    const std::string sw = AsciiUpper(args[i]);
     if (sw == "-I") {
       o.SkipIni = true;
     } else if (sw == "-PE") {

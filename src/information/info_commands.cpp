@@ -16,12 +16,12 @@ namespace krellix {
 InfoCommands::InfoCommands(Context context, QWidget* parent)
     : QObject(parent), ctx_(std::move(context)), parent_(parent) {}
 
-void InfoCommands::Register(CommandRegistry& r) {
-  r.Add("info.show", "Info", {}, [this] { ShowInformation(); });
-  r.Add(
+void InfoCommands::Register(CommandRegistry& commands) {
+  commands.Add("info.show", "Info", {}, [this] { ShowInformation(); });
+  commands.Add(
       "items.file_info", "File info...", QKeySequence("Alt+F"), [this] { FileInfo(); },
       SelectionRule::kOneOrMore);
-  r.Add("info.drive", "Drive info...", {}, [this] { DriveInfo(); });
+  commands.Add("info.drive", "Drive info...", {}, [this] { DriveInfo(); });
 }
 
 void InfoCommands::FillTab() {

@@ -11,8 +11,10 @@ std::string Kbytes(double value, int decimals, const LocaleFormat& locale) {
 }
 
 std::string SpaceText(const std::optional<std::uint64_t>& bytes, const LocaleFormat& locale) {
+  if (!bytes) return "unknown";
   // Whole Kbytes by integer division: free space is never rounded up.
-  return bytes ? Kbytes(static_cast<double>(*bytes / 1024), 0, locale) : "unknown";
+  const std::uint64_t kbytes = *bytes / 1024;
+  return Kbytes(static_cast<double>(kbytes), 0, locale);
 }
 
 }  // namespace

@@ -23,27 +23,27 @@ namespace krellix {
 ItemCommands::ItemCommands(Context context, QObject* parent)
     : QObject(parent), ctx_(std::move(context)) {}
 
-void ItemCommands::Register(CommandRegistry& r) {
+void ItemCommands::Register(CommandRegistry& commands) {
   ItemActions& a = actions_;
-  a.select_all =
-      r.Add("items.select_all", "Select All", QKeySequence("Ctrl+A"), [this] { SelectAll(true); });
-  a.select_none = r.Add("items.select_none", "Select None", QKeySequence("Ctrl+N"),
-                        [this] { SelectAll(false); });
+  a.select_all = commands.Add("items.select_all", "Select All", QKeySequence("Ctrl+A"),
+                              [this] { SelectAll(true); });
+  a.select_none = commands.Add("items.select_none", "Select None", QKeySequence("Ctrl+N"),
+                               [this] { SelectAll(false); });
   a.select_similar =
-      r.Add("items.select_similar", "Select Similar", {}, [this] { SelectSimilarLines(); });
-  a.sort = r.Add("items.sort", "Sort", QKeySequence("Ctrl+S"), [this] { SortLines(); });
-  a.clear = r.Add("items.clear", "Clear", {}, [this] { Clear(); });
-  a.exclude = r.Add(
+      commands.Add("items.select_similar", "Select Similar", {}, [this] { SelectSimilarLines(); });
+  a.sort = commands.Add("items.sort", "Sort", QKeySequence("Ctrl+S"), [this] { SortLines(); });
+  a.clear = commands.Add("items.clear", "Clear", {}, [this] { Clear(); });
+  a.exclude = commands.Add(
       "items.exclude", "Exclude from item list", {}, [this] { ExcludeLines(); },
       SelectionRule::kOneOrMore);
-  a.filename_to_clipboard = r.Add(
+  a.filename_to_clipboard = commands.Add(
       "items.filename_to_clipboard", "Filename to clipboard", QKeySequence("Ctrl+Shift+F"),
       [this] { NamesToClipboard(false); }, SelectionRule::kOneOrMore);
-  a.path_to_clipboard = r.Add(
+  a.path_to_clipboard = commands.Add(
       "items.path_to_clipboard", "Path to clipboard", QKeySequence("Ctrl+Shift+P"),
       [this] { NamesToClipboard(true); }, SelectionRule::kOneOrMore);
-  a.move_up = r.Add("items.move_up", "Move up", {}, [this] { MoveCurrent(true); });
-  a.move_down = r.Add("items.move_down", "Move down", {}, [this] { MoveCurrent(false); });
+  a.move_up = commands.Add("items.move_up", "Move up", {}, [this] { MoveCurrent(true); });
+  a.move_down = commands.Add("items.move_down", "Move down", {}, [this] { MoveCurrent(false); });
 }
 
 void ItemCommands::Connect(CommandRegistry& commands, std::initializer_list<QMenu*> menus) {

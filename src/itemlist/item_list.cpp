@@ -4,10 +4,10 @@
 #include <cstring>
 #include <numeric>
 
+#include "platform/ascii_text.h"
+
 namespace krellix {
 namespace {
-
-unsigned char Fold(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - 32 : c; }
 
 // Layout numbers are stored seven bits a byte, low bits first, the top bit marking that more
 // follow: a field shorter than 128 bytes takes one byte.
@@ -71,8 +71,8 @@ int CompareItemText(std::string_view a, std::string_view b) {
     }
     while (i < n && pa[i] == pb[i]) ++i;
     if (i == n) break;
-    const unsigned char x = Fold(static_cast<unsigned char>(pa[i]));
-    const unsigned char y = Fold(static_cast<unsigned char>(pb[i]));
+    const unsigned char x = AsciiUpper(static_cast<unsigned char>(pa[i]));
+    const unsigned char y = AsciiUpper(static_cast<unsigned char>(pb[i]));
     if (x != y) return x < y ? -1 : 1;
     ++i;
   }
@@ -232,7 +232,7 @@ std::uint64_t FoldedPrefix(std::string_view text, std::size_t from) {
   std::uint64_t v = 0;
   for (std::size_t i = 0; i < 8; ++i) {
     const std::size_t at = from + i;
-    const unsigned char c = at < text.size() ? Fold(static_cast<unsigned char>(text[at])) : 0;
+    const unsigned char c = at < text.size() ? AsciiUpper(static_cast<unsigned char>(text[at])) : 0;
     v = (v << 8) | c;
   }
   return v;
@@ -252,8 +252,8 @@ void ItemList::Sort() {
     const std::string_view line = it.Text();
     std::size_t i = 0;
     const std::size_t n = std::min(shared, line.size());
-    while (i < n && Fold(static_cast<unsigned char>(line[i])) ==
-                        Fold(static_cast<unsigned char>(first[i]))) {
+    while (i < n && AsciiUpper(static_cast<unsigned char>(line[i])) ==
+                        AsciiUpper(static_cast<unsigned char>(first[i]))) {
       ++i;
     }
     shared = i;

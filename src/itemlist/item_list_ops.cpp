@@ -1,19 +1,16 @@
 #include "itemlist/item_list_ops.h"
 
 #include <array>
-#include <charconv>
 
 #include "itemlist/item_list.h"
+#include "platform/number_text.h"
 #include "platform/unicode_text.h"
 
 namespace krellix {
 namespace {
 
 double SizeKbytes(std::string_view size) {
-  std::int64_t bytes = 0;
-  const auto [ptr, ec] = std::from_chars(size.data(), size.data() + size.size(), bytes);
-  if (ec != std::errc() || ptr != size.data() + size.size()) return 0;
-  return static_cast<double>(bytes) / 1024.0;
+  return static_cast<double>(ParseDigits<std::int64_t>(size).value_or(0)) / 1024.0;
 }
 
 std::string NameFor(const ItemList& items, std::size_t i, bool full_path) {

@@ -1,17 +1,15 @@
 #include "itemlist/statistics.h"
 
-#include <charconv>
-
 #include "itemlist/item_entry.h"
 #include "itemlist/item_list.h"
+#include "platform/number_text.h"
 
 namespace krellix {
 
 bool ParseSizeField(std::string_view text, std::int64_t& bytes) {
-  if (text.empty()) return false;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, bytes);
-  return ec == std::errc() && ptr == end;
+  const std::optional<std::int64_t> number = ParseDigits<std::int64_t>(text);
+  if (number) bytes = *number;
+  return number.has_value();
 }
 
 ScanStatistics CalcStats(const ItemList& items, WallMs today) {

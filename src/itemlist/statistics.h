@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/wall_time.h"
 
@@ -44,6 +45,6 @@ ScanStatistics CalcStats(const ItemList& items, WallMs today);
 
 // The size field of a line as a number of bytes (leading zeros allowed); nothing when it is no
 // number.
-bool ParseSizeField(const std::string& text, std::int64_t& bytes);
+bool ParseSizeField(std::string_view text, std::int64_t& bytes);
 
 }  // namespace krellix

@@ -21,18 +21,18 @@ BookmarkCommands::BookmarkCommands(Context context, QWidget* parent)
       ctx_(std::move(context)),
       window_(new BookmarksDialog(ctx_.prompter, parent)) {}
 
-void BookmarkCommands::Register(CommandRegistry& r) {
-  r.Add("bookmarks.add_current", "Bookmark current directory", QKeySequence("Ctrl+B"),
-        [this] { BookmarkDirectory(ctx_.current_dir); });
-  r.Add("tree.bookmark", "Bookmark directory", {}, [this] {
+void BookmarkCommands::Register(CommandRegistry& commands) {
+  commands.Add("bookmarks.add_current", "Bookmark current directory", QKeySequence("Ctrl+B"),
+               [this] { BookmarkDirectory(ctx_.current_dir); });
+  commands.Add("tree.bookmark", "Bookmark directory", {}, [this] {
     const std::string marked = ctx_.marked_directory();
     if (!marked.empty()) BookmarkDirectory(marked);
   });
-  r.Add(
+  commands.Add(
       "items.bookmark_directory", "Bookmark directory", QKeySequence("Ctrl+Shift+B"),
       [this] { BookmarkItemDirectory(); }, SelectionRule::kExactlyOne);
-  QAction* manage = r.Add("bookmarks.manage", "Manage bookmarks", QKeySequence("Alt+B"),
-                          [this] { ManageBookmarks(); });
+  QAction* manage = commands.Add("bookmarks.manage", "Manage bookmarks", QKeySequence("Alt+B"),
+                                 [this] { ManageBookmarks(); });
   // Alt+B is also the menu bar's key for "&Bookmarks"; the key map gives it to this command.
   manage->setShortcutContext(Qt::WidgetShortcut);
 }

@@ -1,8 +1,8 @@
 #include "navigation/bookmarks.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/ascii_text.h"
 #include "platform/file_system.h"
 
 namespace krellix {
@@ -43,16 +43,15 @@ int Up(std::vector<std::string>& list, int selected) {
 
 int Down(std::vector<std::string>& list, int selected) {
   if (selected < 0 || selected + 1 >= static_cast<int>(list.size())) return selected;
-  std::swap(list[static_cast<std::size_t>(selected)], list[static_cast<std::size_t>(selected + 1)]);
+  std::swap(list[static_cast<std::size_t>(selected)], list[static_cast<std::size_t>(selected) + 1]);
   return selected + 1;
 }
 
 void Sort(std::vector<std::string>& list) {
   std::stable_sort(list.begin(), list.end(), [](const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-      return std::tolower(static_cast<unsigned char>(x)) <
-             std::tolower(static_cast<unsigned char>(y));
-    });
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](unsigned char x, unsigned char y) { return AsciiLower(x) < AsciiLower(y); });
   });
 }
 

@@ -35,7 +35,7 @@ void CheckListCommands::Register(CommandRegistry& commands) {
 }
 
 std::string CheckListCommands::Reload() {
-  const std::string failure = ReloadCheckList(ctx_.list, ctx_.list_file);
+  std::string failure = ReloadCheckList(ctx_.list, ctx_.list_file);
   ctx_.view->Refresh();
   return failure;
 }

@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "platform/ascii_text.h"
 #include "platform/dir_listing.h"
 #include "platform/file_system.h"
 #include "widgets/qt_text.h"
@@ -13,12 +14,7 @@ namespace {
 
 // Alphabetical with letter case ignored; names equal but for case in byte order.
 bool NameBefore(const std::string& a, const std::string& b) {
-  const auto upper = [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 32 : c; };
-  const bool less = std::lexicographical_compare(
-      a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return upper(x) < upper(y); });
-  const bool greater = std::lexicographical_compare(
-      b.begin(), b.end(), a.begin(), a.end(), [&](char x, char y) { return upper(x) < upper(y); });
-  return less || (!greater && a < b);
+  return LessIgnoreAsciiCase(a, b) || (!LessIgnoreAsciiCase(b, a) && a < b);
 }
 
 std::string ChildPath(const std::string& parent, const std::string& name) {

@@ -21,20 +21,20 @@ namespace krellix {
 FileListCommands::FileListCommands(ListCommandContext shared, Context context)
     : shared_(std::move(shared)), ctx_(std::move(context)) {}
 
-void FileListCommands::Register(CommandRegistry& r) {
-  r.Add(
+void FileListCommands::Register(CommandRegistry& commands) {
+  commands.Add(
       "items.add_to_files", "Add file to Files list", QKeySequence("Ctrl+Shift+A"),
       [this] { AddFromItems(); }, SelectionRule::kOneOrMore);
 
   QListWidget* view = ctx_.view;
   view->addActions({
-      r.Add("files.goto", "Goto...", {}, [this] { Goto(false); }),
-      r.Add("files.open", "Open", {}, [this] { Goto(true); }),
-      r.Add("files.clear", "Clear list", {}, [this] { Clear(); }),
-      r.Add("files.load", "Load list", {}, [this] { Load(); }),
-      r.Add("files.edit", "Edit list", {}, [this] { Edit(); }),
-      r.Add("files.save", "Save list", {}, [this] { Save(); }),
-      r.Add("files.remove", "Remove entry", {}, [this] { RemoveEntry(); }),
+      commands.Add("files.goto", "Goto...", {}, [this] { Goto(false); }),
+      commands.Add("files.open", "Open", {}, [this] { Goto(true); }),
+      commands.Add("files.clear", "Clear list", {}, [this] { Clear(); }),
+      commands.Add("files.load", "Load list", {}, [this] { Load(); }),
+      commands.Add("files.edit", "Edit list", {}, [this] { Edit(); }),
+      commands.Add("files.save", "Save list", {}, [this] { Save(); }),
+      commands.Add("files.remove", "Remove entry", {}, [this] { RemoveEntry(); }),
   });
   connect(view, &QListWidget::itemDoubleClicked, this, [this] { Goto(true); });
   auto* del = new QShortcut(QKeySequence(Qt::Key_Delete), view);
@@ -44,7 +44,7 @@ void FileListCommands::Register(CommandRegistry& r) {
 }
 
 std::string FileListCommands::Reload() {
-  const std::string failure = ReloadFileList(ctx_.list, ctx_.list_file);
+  std::string failure = ReloadFileList(ctx_.list, ctx_.list_file);
   Show();
   return failure;
 }

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "platform/file_writer.h"
+#include "platform/crlf_line_writer.h"
 
 namespace krellix {
 
@@ -76,16 +76,16 @@ LinesRead ReadTextLines(const std::string& path) {
 
 WriteOutcome WriteTextLines(const std::string& path, const std::vector<std::string>& lines,
                             WriteMode mode) {
-  FileWriter writer;
+  CrlfLineWriter writer;
   if (FileResult opened =
           writer.Open(path, mode == WriteMode::kAppend ? WriteHow::kAppend : WriteHow::kReplace);
       !opened) {
     return {WriteOutcome::kOpenFailed, opened.Error()};
   }
   for (const std::string& line : lines) {
-    if (!writer.Write(line) || !writer.Write("\r\n")) break;
+    if (!writer.WriteLine(line)) break;
   }
-  if (FileResult committed = writer.Commit(); !committed) {
+  if (FileResult committed = writer.Close(); !committed) {
     return {WriteOutcome::kCloseFailed, committed.Error()};
   }
   return {};

@@ -28,13 +28,14 @@ constexpr int kClipboardDirLength = 255;
 NavigationCommands::NavigationCommands(Context context, QObject* parent)
     : QObject(parent), ctx_(std::move(context)) {}
 
-void NavigationCommands::Register(CommandRegistry& r) {
+void NavigationCommands::Register(CommandRegistry& commands) {
   NavigationActions& a = actions_;
-  a.goto_item = r.Add(
+  a.goto_item = commands.Add(
       "items.goto", "Goto...", {}, [this] { GotoItem(); }, SelectionRule::kExactlyOne);
-  a.refresh = r.Add("tree.refresh", "Refresh", QKeySequence("Ctrl+F5"), [this] { Refresh(); });
-  a.dir_to_clipboard = r.Add("tree.dir_to_clipboard", "Directory to clipboard", {},
-                             [this] { DirectoryToClipboard(); });
+  a.refresh =
+      commands.Add("tree.refresh", "Refresh", QKeySequence("Ctrl+F5"), [this] { Refresh(); });
+  a.dir_to_clipboard = commands.Add("tree.dir_to_clipboard", "Directory to clipboard", {},
+                                    [this] { DirectoryToClipboard(); });
   a.copy_drive = new QAction("Copy drive", this);
   connect(a.copy_drive, &QAction::triggered, this, [this] { CopyDrive(); });
   QComboBox* drives = ctx_.panel->DriveBox();

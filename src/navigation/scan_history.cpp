@@ -2,16 +2,9 @@
 
 #include <algorithm>
 
-#include "scan/mask.h"
+#include "platform/ascii_text.h"
 
 namespace krellix {
-
-bool EqualIgnoringCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return UpperAscii(static_cast<unsigned char>(x)) ==
-                  UpperAscii(static_cast<unsigned char>(y));
-         });
-}
 
 ScanHistory::Added ScanHistory::Add(const std::string& scan_arg, int history_size) {
   Added result;
@@ -22,7 +15,7 @@ ScanHistory::Added ScanHistory::Add(const std::string& scan_arg, int history_siz
     result.changed = true;
   }
   const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const std::string& e) {
-    return EqualIgnoringCase(e, scan_arg);
+    return EqualsIgnoreAsciiCase(e, scan_arg);
   });
   if (found != entries_.end()) {
     result.selected = static_cast<int>(found - entries_.begin());
@@ -40,19 +33,13 @@ ScanHistory::Added ScanHistory::Add(const std::string& scan_arg, int history_siz
 }
 
 void ScanHistory::SortEntries() {
-  std::stable_sort(entries_.begin(), entries_.end(),
-                   [](const std::string& a, const std::string& b) {
-                     return std::lexicographical_compare(
-                         a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-                           return UpperAscii(static_cast<unsigned char>(x)) <
-                                  UpperAscii(static_cast<unsigned char>(y));
-                         });
-                   });
+  std::stable_sort(entries_.begin(), entries_.end(), LessIgnoreAsciiCase);
 }
 
 int ScanHistory::IndexOf(const std::string& text) const {
-  const auto found = std::find_if(entries_.begin(), entries_.end(),
-                                  [&](const std::string& e) { return EqualIgnoringCase(e, text); });
+  const auto found = std::find_if(entries_.begin(), entries_.end(), [&](const std::string& e) {
+    return EqualsIgnoreAsciiCase(e, text);
+  });
   return found == entries_.end() ? -1 : static_cast<int>(found - entries_.begin());
 }
 

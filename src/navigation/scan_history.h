@@ -32,7 +32,4 @@ class ScanHistory {
   std::vector<std::string> entries_;
 };
 
-// True when two texts are equal with the letters a to z folded.
-bool EqualIgnoringCase(const std::string& a, const std::string& b);
-
 }  // namespace krellix

@@ -4,8 +4,8 @@
 #include "output/output_dialogs.h"
 #include "output/output_options.h"
 #include "output/save_target.h"
-#include "output/text_file.h"
 #include "platform/clock.h"
+#include "platform/crlf_line_writer.h"
 #include "platform/file_system.h"
 #include "platform/prompter.h"
 
@@ -40,8 +40,10 @@ LogSaveResult SaveLogfile(const LogSaverContext& ctx, LogSaveKind kind) {
     if (how != OpenHow::kCreate && ctx.output.OutFileAppend) how = OpenHow::kAppend;
   }
 
-  TextFile file;
-  if (const FileResult opened = file.Open(ctx.LogName, how == OpenHow::kAppend); !opened) {
+  CrlfLineWriter file;
+  if (const FileResult opened =
+          file.Open(ctx.LogName, how == OpenHow::kAppend ? WriteHow::kAppend : WriteHow::kReplace);
+      !opened) {
     ctx.prompter.ShowMessage(MessageKind::kError,
                              WithReason(CannotOpenText(how) + ctx.LogName, opened.Error()));
     return LogSaveResult::kFailed;

@@ -40,20 +40,20 @@ OutputCommands::OutputCommands(Context context, OutputDialogs* dialogs, QWidget*
 
 OutputCommands::~OutputCommands() = default;
 
-void OutputCommands::Register(CommandRegistry& r) {
+void OutputCommands::Register(CommandRegistry& commands) {
   QAction* save =
-      r.Add("output.save", "&Save", QKeySequence("Alt+S"), [this] { FileSelectedItems(); });
+      commands.Add("output.save", "&Save", QKeySequence("Alt+S"), [this] { FileSelectedItems(); });
   save->setToolTip("Save item list to file");
   if (auto* parent = qobject_cast<QWidget*>(this->parent())) {
     save->setIcon(parent->style()->standardIcon(QStyle::SP_DialogSaveButton));
   }
-  r.Add("scan.to_file", "Scan to File", {}, [this] { ScantoFile1Click(); });
-  QAction* save_log = r.Add("log.save", "Save log", {}, [this] {
+  commands.Add("scan.to_file", "Scan to File", {}, [this] { ScantoFile1Click(); });
+  QAction* save_log = commands.Add("log.save", "Save log", {}, [this] {
     SaveLogfile(LogSaver(), LogSaveKind::kInteractive);
     ctx_.after_save();
   });
-  QAction* clear_log =
-      r.Add("log.clear", "Clear log", {}, [this] { ClearLog(ctx_.log, ctx_.clock, ctx_.locale); });
+  QAction* clear_log = commands.Add("log.clear", "Clear log", {},
+                                    [this] { ClearLog(ctx_.log, ctx_.clock, ctx_.locale); });
 
   auto* print_log = new QAction("Print log", this);
   print_log->setEnabled(false);

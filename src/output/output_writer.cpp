@@ -36,7 +36,9 @@ SaveMode WriteOutputFile::Init() {
   }
 
   path_ = path;
-  if (const FileResult opened = file_.Open(path, mode == SaveMode::kAppend); !opened) {
+  if (const FileResult opened =
+          file_.Open(path, mode == SaveMode::kAppend ? WriteHow::kAppend : WriteHow::kReplace);
+      !opened) {
     ctx_.prompter.ShowMessage(MessageKind::kError,
                               WithReason("Cannot open: " + path, opened.Error()));
     return mode;

@@ -8,7 +8,7 @@
 #include "output/locale_format.h"
 #include "output/output_dialogs.h"
 #include "output/output_options.h"
-#include "output/text_file.h"
+#include "platform/crlf_line_writer.h"
 
 namespace krellix {
 
@@ -78,7 +78,7 @@ class WriteOutputFile {
   bool WriteLines(const std::vector<std::string>& lines);
 
   OutputFileContext ctx_;
-  TextFile file_;
+  CrlfLineWriter file_;
   std::string path_;
   std::string delimiter_;
 };

@@ -7,8 +7,12 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <sstream>
+#include <string_view>
+
+#include "platform/number_text.h"
 
 namespace krellix {
 
@@ -128,16 +132,20 @@ std::vector<MountPoint> ParseMountInfo(const std::string& text) {
     std::istringstream tail(line.substr(dash + 3));
     std::string fs_type, source;
     tail >> fs_type >> source;
-    if (kPseudo.count(fs_type) != 0) continue;
+    if (kPseudo.contains(fs_type)) continue;
     // mountinfo escapes blanks and the like as \ooo.
+    const std::string_view escaped = mount_path;
     std::string path;
-    for (std::size_t i = 0; i < mount_path.size(); ++i) {
-      if (mount_path[i] == '\\' && i + 3 < mount_path.size()) {
-        path.push_back(
-            static_cast<char>(std::strtol(mount_path.substr(i + 1, 3).c_str(), nullptr, 8)));
+    for (std::size_t i = 0; i < escaped.size(); ++i) {
+      const std::optional<unsigned char> byte =
+          escaped[i] == '\\' && i + 3 < escaped.size()
+              ? ParseDigits<unsigned char>(escaped.substr(i + 1, 3), 8)
+              : std::nullopt;
+      if (byte) {
+        path.push_back(static_cast<char>(*byte));
         i += 3;
       } else {
-        path.push_back(mount_path[i]);
+        path.push_back(escaped[i]);
       }
     }
     path = WithTrailingDelim(path);

@@ -1,12 +1,12 @@
 #include "platform/profile_file.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <limits>
 
-#include "platform/file_writer.h"
+#include "platform/ascii_text.h"
+#include "platform/crlf_line_writer.h"
+#include "platform/number_text.h"
 
 namespace krellix {
 namespace {
@@ -14,11 +14,7 @@ namespace {
 constexpr std::size_t npos = std::string::npos;
 
 // A section or key name as the index holds it: ASCII letters in lower case.
-std::string Fold(std::string_view name) {
-  std::string folded(name);
-  for (char& c : folded) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return folded;
-}
+std::string Fold(std::string_view name) { return AsciiLower(name); }
 
 std::string_view Trim(std::string_view s) {
   while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -31,29 +27,12 @@ std::string_view Trim(std::string_view s) {
 std::optional<std::int64_t> ParseProfileInt(std::string_view text) {
   text = Trim(text);
   if (text.size() >= 3 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    std::uint64_t v = 0;
-    for (const char c : text.substr(2)) {
-      if (!std::isxdigit(static_cast<unsigned char>(c))) return std::nullopt;
-      if (v > (std::numeric_limits<std::uint64_t>::max() >> 4)) return std::nullopt;
-      v = v * 16 + static_cast<std::uint64_t>(std::isdigit(static_cast<unsigned char>(c))
-                                                  ? c - '0'
-                                                  : std::tolower(c) - 'a' + 10);
-    }
-    return static_cast<std::int64_t>(v);
+    // Hexadecimal takes the whole 64 bits; the top half of the range reads as negative.
+    const auto bits = ParseDigits<std::uint64_t>(text.substr(2), 16);
+    if (!bits) return std::nullopt;
+    return static_cast<std::int64_t>(*bits);
   }
-  bool negative = false;
-  if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
-    negative = text[0] == '-';
-    text.remove_prefix(1);
-  }
-  if (text.empty()) return std::nullopt;
-  std::int64_t v = 0;
-  for (const char c : text) {
-    if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
-    if (v > (std::numeric_limits<std::int64_t>::max() - 9) / 10) return std::nullopt;
-    v = v * 10 + (c - '0');
-  }
-  return negative ? -v : v;
+  return ParseSignedDecimal<std::int64_t>(text);
 }
 
 ProfileFile::ProfileFile(std::string path) : path_(std::move(path)) { Reload(); }
@@ -227,25 +206,29 @@ void ProfileFile::DeleteKeys(std::string_view section,
   IndexKeys(*s);
 }
 
+void ProfileFile::ForEachLine(const std::function<void(std::string_view)>& line) const {
+  for (const Section& s : sections_) {
+    if (s.has_head) line(s.head);
+    for (const Line& l : s.lines) line(l.text);
+  }
+}
+
 std::string ProfileFile::Text() const {
   std::string content;
-  for (const Section& s : sections_) {
-    if (s.has_head) {
-      content += s.head;
-      content += "\r\n";
-    }
-    for (const Line& l : s.lines) {
-      content += l.text;
-      content += "\r\n";
-    }
-  }
+  ForEachLine([&content](std::string_view line) {
+    content += line;
+    content += kLineEnd;
+  });
   return content;
 }
 
 FileResult ProfileFile::Save() const {
   // Writing what was read of a file that could not be read would lose the rest of it.
   if (read_error_ != 0) return ErrnoError(path_, read_error_);
-  return WriteWholeFile(path_, Text());
+  CrlfLineWriter out;
+  if (FileResult opened = out.Open(path_, WriteHow::kReplace); !opened) return opened;
+  ForEachLine([&out](std::string_view line) { out.WriteLine(line); });
+  return out.Close();
 }
 
 }  // namespace krellix

@@ -83,6 +83,8 @@ class ProfileFile {
   Section* FindSection(std::string_view section);
   static void IndexKeys(Section& section);
   static Line MakeKeyLine(std::string_view key, std::string_view value);
+  // Every line of the file in order, without its line end.
+  void ForEachLine(const std::function<void(std::string_view)>& line) const;
 
   std::string path_;
   int read_error_ = 0;  // errno of a failed read of an existing file

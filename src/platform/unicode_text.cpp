@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/ascii_text.h"
+
 namespace krellix::unicode {
 
 Char DecodeNonAscii(std::string_view text, std::size_t pos) {
@@ -57,7 +59,7 @@ std::string UpperCase(std::string_view text) {
   for (; i < out.size(); ++i) {
     const auto b = static_cast<unsigned char>(out[i]);
     if (b >= 0x80) break;
-    if (b >= 'a' && b <= 'z') out[i] = static_cast<char>(b - 32);
+    out[i] = static_cast<char>(AsciiUpper(b));
   }
   if (i == out.size()) return out;
   // From the first non-ASCII byte on, characters may change their length.

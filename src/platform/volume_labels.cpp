@@ -3,24 +3,29 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include <cctype>
-#include <cstdlib>
+#include <optional>
+#include <string_view>
+
+#include "platform/number_text.h"
 
 namespace krellix {
 
 VolumeLabels::VolumeLabels(std::string by_label_dir) : by_label_dir_(std::move(by_label_dir)) {}
 
 std::string UnescapeUdevName(const std::string& name) {
+  const std::string_view text = name;
   std::string out;
   out.reserve(name.size());
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    if (name[i] == '\\' && i + 3 < name.size() && name[i + 1] == 'x' &&
-        std::isxdigit(static_cast<unsigned char>(name[i + 2])) &&
-        std::isxdigit(static_cast<unsigned char>(name[i + 3]))) {
-      out.push_back(static_cast<char>(std::strtol(name.substr(i + 2, 2).c_str(), nullptr, 16)));
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::optional<unsigned char> byte =
+        text.substr(i, 2) == "\\x" && i + 3 < text.size()
+            ? ParseDigits<unsigned char>(text.substr(i + 2, 2), 16)
+            : std::nullopt;
+    if (byte) {
+      out.push_back(static_cast<char>(*byte));
       i += 3;
     } else {
-      out.push_back(name[i]);
+      out.push_back(text[i]);
     }
   }
   return out;

@@ -1,63 +1,61 @@
 #include "platform/wall_time.h"
 
+#include <chrono>
 #include <cstdio>
 
 namespace krellix {
 namespace {
 
-std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
-  std::int64_t q = a / b;
-  if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
-  return q;
-}
+using std::chrono::days;
+using std::chrono::milliseconds;
+using std::chrono::sys_days;
 
-// Howard Hinnant's days_from_civil / civil_from_days.
-std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
-  y -= m <= 2;
-  const std::int64_t era = FloorDiv(y, 400);
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
+// std::chrono::year ends at +-32767, while a file time may lie further out. The Gregorian
+// calendar repeats every 400 years, which are exactly 400 average years, so dates are worked
+// out within one cycle and whole cycles are carried beside.
+using Cycles =
+    std::chrono::duration<std::int64_t,
+                          std::ratio_multiply<std::ratio<400>, std::chrono::years::period>>;
 
-void CivilFromDays(std::int64_t z, int& y, int& m, int& d) {
-  z += 719468;
-  const std::int64_t era = FloorDiv(z, 146097);
-  const unsigned doe = static_cast<unsigned>(z - era * 146097);
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const unsigned mp = (5 * doy + 2) / 153;
-  d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  y = static_cast<int>(static_cast<std::int64_t>(yoe) + era * 400 + (m <= 2));
-}
+// The zone offset is the same within a quarter hour.
+using QuarterHours = std::chrono::duration<std::int64_t, std::ratio<900>>;
+
+sys_days DayOf(WallMs t) { return sys_days{std::chrono::floor<days>(milliseconds{t})}; }
 
 }  // namespace
 
-std::int64_t WallDay(WallMs t) { return FloorDiv(t, kMsPerDay); }
+std::int64_t WallDay(WallMs t) { return DayOf(t).time_since_epoch().count(); }
 
-std::int64_t WallTimeOfDay(WallMs t) { return t - WallDay(t) * kMsPerDay; }
+std::int64_t WallTimeOfDay(WallMs t) {
+  return (milliseconds{t} - DayOf(t).time_since_epoch()).count();
+}
 
 CivilDateTime ToCivil(WallMs t) {
+  const sys_days day = DayOf(t);
+  const Cycles cycles = std::chrono::floor<Cycles>(day.time_since_epoch());
+  const std::chrono::year_month_day date{day - cycles};
+  const std::chrono::hh_mm_ss time{milliseconds{t} - day.time_since_epoch()};
   CivilDateTime c;
-  CivilFromDays(WallDay(t), c.year, c.month, c.day);
-  std::int64_t ms = WallTimeOfDay(t);
-  c.millisecond = static_cast<int>(ms % 1000);
-  ms /= 1000;
-  c.second = static_cast<int>(ms % 60);
-  ms /= 60;
-  c.minute = static_cast<int>(ms % 60);
-  c.hour = static_cast<int>(ms / 60);
+  c.year = static_cast<int>(date.year()) + static_cast<int>(cycles.count()) * 400;
+  c.month = static_cast<int>(static_cast<unsigned>(date.month()));
+  c.day = static_cast<int>(static_cast<unsigned>(date.day()));
+  c.hour = static_cast<int>(time.hours().count());
+  c.minute = static_cast<int>(time.minutes().count());
+  c.second = static_cast<int>(time.seconds().count());
+  c.millisecond = static_cast<int>(time.subseconds().count());
   return c;
 }
 
 WallMs FromCivil(const CivilDateTime& c) {
-  const std::int64_t days =
-      DaysFromCivil(c.year, static_cast<unsigned>(c.month), static_cast<unsigned>(c.day));
-  return days * kMsPerDay +
-         ((static_cast<std::int64_t>(c.hour) * 60 + c.minute) * 60 + c.second) * 1000 +
-         c.millisecond;
+  const Cycles cycles = std::chrono::floor<Cycles>(std::chrono::years{c.year});
+  const int year_in_cycle = c.year - static_cast<int>(cycles.count()) * 400;
+  // Months and days past the end of their year or month carry into the next one.
+  const std::chrono::year_month month =
+      std::chrono::year{year_in_cycle} / std::chrono::January + std::chrono::months{c.month - 1};
+  const sys_days day = sys_days{month / 1} + days{c.day - 1} + cycles;
+  const milliseconds time = std::chrono::hours{c.hour} + std::chrono::minutes{c.minute} +
+                            std::chrono::seconds{c.second} + milliseconds{c.millisecond};
+  return (day.time_since_epoch() + time).count();
 }
 
 namespace {
@@ -115,7 +113,8 @@ std::string FormatDuration(std::int64_t ms) {
 }
 
 WallMs LocalTimeConverter::FromUtc(std::int64_t utc_seconds, int millis) {
-  const std::int64_t quarter = FloorDiv(utc_seconds, 900);
+  const std::int64_t quarter =
+      std::chrono::floor<QuarterHours>(std::chrono::seconds{utc_seconds}).count();
   Slot& slot = cache_[static_cast<std::size_t>(quarter & (kCacheSize - 1))];
   if (slot.quarter != quarter) {
     const std::time_t probe = static_cast<std::time_t>(quarter * 900);

@@ -1,12 +1,12 @@
 #include "scan/entry_matcher.h"
 
-#include <cctype>
-#include <cstdlib>
+#include <string_view>
 
 #include "itemlist/item_entry.h"
 #include "itemlist/item_list.h"
 #include "platform/attributes.h"
 #include "platform/file_system.h"
+#include "platform/number_text.h"
 #include "platform/unicode_text.h"
 #include "scan/scan_tokens.h"
 
@@ -24,18 +24,13 @@ std::optional<ScanError> SizeLimitBytes(const SizeLimit& limit, std::int64_t& by
 }  // namespace
 
 std::optional<std::int64_t> ParseSizeBox(const std::string& text) {
-  std::size_t i = 0, n = text.size();
-  while (i < n && text[i] == ' ') ++i;
-  while (n > i && text[n - 1] == ' ') --n;
-  std::size_t j = i;
-  if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
-  if (j == n) return std::nullopt;
-  for (std::size_t k = j; k < n; ++k) {
-    if (!std::isdigit(static_cast<unsigned char>(text[k]))) return std::nullopt;
-  }
+  std::string_view number = text;
+  while (number.starts_with(' ')) number.remove_prefix(1);
+  while (number.ends_with(' ')) number.remove_suffix(1);
   // The boxes hold at most nine digits; a longer number from elsewhere must still fit.
-  if (n - j > 15) return std::nullopt;
-  return std::strtoll(text.substr(i, n - i).c_str(), nullptr, 10);
+  const bool sign = number.starts_with('+') || number.starts_with('-');
+  if (number.size() - (sign ? 1 : 0) > 15) return std::nullopt;
+  return ParseSignedDecimal<std::int64_t>(number);
 }
 
 EntryMatcher::EntryMatcher(const SelectionCriteria& criteria, ScanState& state, ItemList& items,

@@ -4,12 +4,6 @@
 
 namespace krellix {
 
-std::string UpperAscii(std::string_view s) {
-  std::string out(s);
-  for (char& c : out) c = static_cast<char>(UpperAscii(static_cast<unsigned char>(c)));
-  return out;
-}
-
 std::optional<Mask> Mask::Parse(std::string_view pattern, int* error_pos) {
   // Split into characters first, so that positions count characters.
   std::vector<char32_t> p;

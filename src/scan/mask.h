@@ -50,10 +50,4 @@ class Mask {
   std::vector<Set> sets_;
 };
 
-// Upper-cases the letters a to z, leaving every other byte as it is.
-inline unsigned char UpperAscii(unsigned char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 32) : c;
-}
-std::string UpperAscii(std::string_view s);
-
 }  // namespace krellix

@@ -1,27 +1,17 @@
 #include "settings/config_values.h"
 
 #include <algorithm>
-#include <charconv>
 #include <optional>
 
 #include "platform/file_system.h"
+#include "platform/number_text.h"
 
 namespace krellix {
 namespace {
 
-// A whole number as the number fields take it: optional sign and decimal digits, nothing else.
-std::optional<int> WholeNumber(const std::string& text) {
-  int value = 0;
-  const char* first = text.data();
-  const char* last = text.data() + text.size();
-  if (first != last && *first == '+') ++first;
-  const auto [end, error] = std::from_chars(first, last, value);
-  if (first == last || error != std::errc() || end != last) return std::nullopt;
-  return value;
-}
-
 bool ValidInteger(const std::string& text, int& target, ConfigTargets& t) {
-  const std::optional<int> value = WholeNumber(text);
+  // The number fields take an optional sign and decimal digits, nothing else.
+  const std::optional<int> value = ParseSignedDecimal<int>(text);
   if (!value) {
     if (t.show_error) t.show_error("''" + text + "'' is not a valid integer value");
     return false;
@@ -175,9 +165,8 @@ bool ApplyConfigValues(const ConfigValues& v, ConfigTargets& t) {
 
   // 8. The item order; a list with lines is cleared by a new order, so ask first.
   const ItemOrder order = v.scan.SortOutput;
-  if (t.items_empty) {
-    t.scan.SortOutput = order;
-  } else if (order != t.scan.SortOutput && t.ask_warning && t.ask_warning(kSortChangeWarning)) {
+  if (t.items_empty ||
+      (order != t.scan.SortOutput && t.ask_warning && t.ask_warning(kSortChangeWarning))) {
     t.scan.SortOutput = order;
   }
 

@@ -1,9 +1,10 @@
 #include "settings/numbered_list.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
 
+#include "platform/ascii_text.h"
+#include "platform/number_text.h"
 #include "platform/profile_file.h"
 
 namespace krellix {
@@ -18,20 +19,13 @@ std::string EntryKey(const NumberedListKeys& keys, std::int64_t i) {
 std::int64_t EntryPlace(const NumberedListKeys& keys, const std::string& name) {
   const std::string_view stem = keys.stem;
   if (name.size() <= stem.size() || name.size() > stem.size() + 18) return -1;
-  for (std::size_t i = 0; i < stem.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(name[i])) !=
-        std::toupper(static_cast<unsigned char>(stem[i]))) {
-      return -1;
-    }
-  }
+  if (!EqualsIgnoreAsciiCase(std::string_view(name).substr(0, stem.size()), stem)) return -1;
   const std::string_view digits = std::string_view(name).substr(stem.size());
   if (digits.size() > 1 && digits[0] == '0') return -1;
-  std::int64_t index = 0;
-  for (const char c : digits) {
-    if (c < '0' || c > '9') return -1;
-    index = index * 10 + (c - '0');
-  }
-  return index - keys.first_index;
+  // At most 18 digits: every index fits.
+  const auto index = ParseDigits<std::uint64_t>(digits);
+  if (!index) return -1;
+  return static_cast<std::int64_t>(*index) - keys.first_index;
 }
 
 NumberedList ReadNumberedList(const ProfileFile& file, const NumberedListKeys& keys, int limit,

@@ -53,11 +53,5 @@ TEST(ScanHistory, NeverHoldsMoreThanItsSize) {
   EXPECT_TRUE(h.Entries().empty());
 }
 
-TEST(EqualIgnoringCase, FoldsOnlyAsciiLetters) {
-  EXPECT_TRUE(EqualIgnoringCase("Abc*.TXT", "aBC*.txt"));
-  EXPECT_FALSE(EqualIgnoringCase("abc", "abcd"));
-  EXPECT_FALSE(EqualIgnoringCase("\xc3\xa9", "\xc3\x89"));  // é and É stay distinct
-}
-
 }  // namespace
 }  // namespace krellix

@@ -46,6 +46,12 @@ TEST(MountInfoTest, KeepsRealFileSystemsWithUnescapedPaths) {
   EXPECT_EQ(MountPointOf("/tmp", mounts), "/tmp/");
 }
 
+TEST(MountInfoTest, ABackslashBeforeNoOctalByteStaysAsItIs) {
+  const auto mounts = ParseMountInfo("30 22 8:17 / /mnt/a\\9z9\\134 rw - ext4 /dev/sdb1 rw\n");
+  ASSERT_EQ(mounts.size(), 1u);
+  EXPECT_EQ(mounts[0].path, "/mnt/a\\9z9\\/");
+}
+
 TEST(UserDirsTest, DocumentsFolderWithHomeSubstituted) {
   const std::string text =
       "# comment\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n";

@@ -162,6 +162,13 @@ TEST(ProfileIntTest, Forms) {
   EXPECT_FALSE(ParseProfileInt(""));
   EXPECT_FALSE(ParseProfileInt("4 2"));
   EXPECT_FALSE(ParseProfileInt("99999999999999999999"));
+  EXPECT_EQ(ParseProfileInt("+7"), 7);
+  EXPECT_EQ(ParseProfileInt("-7"), -7);
+  EXPECT_FALSE(ParseProfileInt("+-7"));
+  EXPECT_FALSE(ParseProfileInt("-0x10"));
+  EXPECT_FALSE(ParseProfileInt("0x"));
+  EXPECT_EQ(ParseProfileInt("0xFFFFFFFFFFFFFFFF"), -1);
+  EXPECT_FALSE(ParseProfileInt("0x10000000000000000"));
 }
 
 }  // namespace

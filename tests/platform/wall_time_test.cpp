@@ -19,6 +19,8 @@ TEST(WallTimeTest, CivilRoundTripAndFormats) {
       {{1901, 1, 1, 0, 0, 0, 0}, "1901-01-01 00:00", "1901/01/01 00:00:00 "},
       {{2000, 2, 29, 12, 30, 45, 999}, "2000-02-29 12:30", "2000/02/29 12:30:45 "},
       {{2107, 12, 31, 23, 59, 59, 0}, "2107-12-31 23:59", "2107/12/31 23:59:59 "},
+      {{33658, 9, 27, 1, 46, 40, 0}, "33658-09-27 01:46", "33658/09/27 01:46:40 "},
+      {{-40000, 2, 29, 6, 0, 0, 0}, "-40000-02-29 06:00", "-40000/02/29 06:00:00 "},
   };
   for (const Row& r : rows) {
     const WallMs t = FromCivil(r.c);
@@ -30,6 +32,13 @@ TEST(WallTimeTest, CivilRoundTripAndFormats) {
     EXPECT_EQ(FormatItemDate(t), r.item);
     EXPECT_EQ(FormatLogStamp(t), r.log);
   }
+}
+
+TEST(WallTimeTest, DaysAndMonthsPastTheEndCarryOver) {
+  EXPECT_EQ(FromCivil({2023, 2, 29, 0, 0, 0, 0}), FromCivil({2023, 3, 1, 0, 0, 0, 0}));
+  EXPECT_EQ(FromCivil({2024, 2, 30, 0, 0, 0, 0}), FromCivil({2024, 3, 1, 0, 0, 0, 0}));
+  EXPECT_EQ(FromCivil({2023, 13, 1, 0, 0, 0, 0}), FromCivil({2024, 1, 1, 0, 0, 0, 0}));
+  EXPECT_EQ(FromCivil({2000, 3, 0, 0, 0, 0, 0}), FromCivil({2000, 2, 29, 0, 0, 0, 0}));
 }
 
 TEST(WallTimeTest, DaysAndTimesOfDayFloorBeforeTheEpoch) {

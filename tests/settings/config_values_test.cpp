@@ -87,6 +87,7 @@ TEST(ApplyConfigValuesTest, AnInvalidNumberStopsAtItsField) {
       {"12a", "50", "''12a'' is not a valid integer value", 10000},
       {"", "50", "'''' is not a valid integer value", 10000},
       {"250", "1.5", "''1.5'' is not a valid integer value", 250},
+      {"+-5", "50", "''+-5'' is not a valid integer value", 10000},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.item_limit);

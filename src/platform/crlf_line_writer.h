@@ -7,22 +7,25 @@
 
 namespace krellix {
 
-// A text file written line by line, each line ending with CR LF, its bytes as they are. A
+// The end of every line of the text files this program writes.
+inline constexpr std::string_view kLineEnd = "\r\n";
+
+// A text file written line by line, each line ending with kLineEnd, its bytes as they are. A
 // replaced file changes only when Close() succeeds (see FileWriter); until then, and after a
 // failure, the old file stays whole. Every failure is remembered, so Close() can tell whether
 // everything reached the file.
-class TextFile {
+class CrlfLineWriter {
  public:
-  TextFile() = default;
-  TextFile(const TextFile&) = delete;
-  TextFile& operator=(const TextFile&) = delete;
+  CrlfLineWriter() = default;
+  CrlfLineWriter(const CrlfLineWriter&) = delete;
+  CrlfLineWriter& operator=(const CrlfLineWriter&) = delete;
 
-  // Starts writing `path` (bytes, any encoding): at its end when `append`, else as a
-  // replacement (or a new file). A file already open is abandoned first.
-  FileResult Open(const std::string& path, bool append);
+  // Starts writing `path` (bytes, any encoding) as `how` says. A file already open is
+  // abandoned first.
+  FileResult Open(const std::string& path, WriteHow how);
   bool IsOpen() const { return writer_.IsOpen(); }
 
-  // Writes `line` and CR LF. False when no file is open or this or an earlier write failed
+  // Writes `line` and kLineEnd. False when no file is open or this or an earlier write failed
   // (a full disk, say); later lines are then not attempted.
   bool WriteLine(std::string_view line);
 
