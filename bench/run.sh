@@ -7,3 +7,4 @@ build=${1:-build}
 "$build/bench/output_bench" "${SCAN_BENCH_ENTRIES:-200000}"
 "$build/bench/startup_bench" 30000 300000
 "$build/bench/copy_bench" 10000 512
+"$build/bench/split_join_bench" 512 64

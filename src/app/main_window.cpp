@@ -21,6 +21,7 @@
 #include "app/startup_defaults.h"
 #include "app/window_commands.h"
 #include "fileops/file_op_commands.h"
+#include "fileops/file_tool_commands.h"
 #include "information/info_commands.h"
 #include "information/information.h"
 #include "itemlist/item_commands.h"
@@ -257,6 +258,7 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
 
   CreateNavigationCommands();
   CreateFileOpCommands();
+  CreateFileToolCommands();
   bookmark_commands_ =
       new BookmarkCommands({s.bookmarks, s.settings.FavouritesSize, s.current_dir, s.items,
                             s.settings.Form10, s.settings.SaveWin, s.log, host, prompter_,
@@ -319,6 +321,27 @@ void MainWindow::CreateFileOpCommands() {
        .save_place = s.settings.SaveWin},
       this);
   file_op_commands_->Register(commands_);
+}
+
+void MainWindow::CreateFileToolCommands() {
+  Session& s = session_;
+  file_tool_commands_ = new FileToolCommands(
+      {.items = s.items,
+       .prompter = prompter_,
+       .log = s.log,
+       .confirm = s.settings.confirm,
+       .window = this,
+       .saving_file = [this]() -> SavingFileQuestion& { return output_commands_->Dialogs(); },
+       .stop_preview = [this] { services_->StopPreview(); },
+       .clear_rename_box = [this] { services_->ClearRenameBox(); },
+       .busy = [this] { return Busy(); },
+       .tree_directory = [this] { return session_.current_dir; },
+       .marked_directory = [this] { return directory_panel_->MarkedDirectory(); },
+       .open_tree_directory = [this](const std::string& dir) { SetTreeDirectory(dir); },
+       .refresh_tree = [this] { navigation_commands_->Refresh(); },
+       .ask_text = {}},
+      this);
+  file_tool_commands_->Register(commands_);
 }
 
 bool MainWindow::Busy() const { return scan_commands_->Running() || file_op_commands_->Running(); }

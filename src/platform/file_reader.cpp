@@ -1,0 +1,66 @@
+#include "platform/file_reader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace krellix {
+
+FileReader::~FileReader() { Close(); }
+
+FileResult FileReader::Open(const std::string& path) {
+  Close();
+  path_ = path;
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+  if (fd_ < 0) return ErrnoError(path, errno);
+  struct stat st {};
+  if (::fstat(fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
+    Close();
+    return ErrnoError(path, EISDIR);
+  }
+  ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
+  return {};
+}
+
+FileResult FileReader::Read(char* buffer, std::size_t size, std::size_t& got) {
+  got = 0;
+  if (fd_ < 0) return ErrnoError(path_, EBADF);
+  while (got < size) {
+    const ssize_t n = ::read(fd_, buffer + got, size - got);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return ErrnoError(path_, errno);
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  return {};
+}
+
+void FileReader::Close() {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  struct stat sa {};
+  struct stat sb {};
+  return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+         sa.st_ino == sb.st_ino;
+}
+
+FileResult RenameNoReplace(const std::string& from, const std::string& to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
+  const int code = errno;
+  if (code != EINVAL && code != ENOSYS) return ErrnoError(from, code);
+  // No support in this file system: the target is checked right before.
+  struct stat st {};
+  if (::lstat(to.c_str(), &st) == 0) return ErrnoError(to, EEXIST);
+  if (::rename(from.c_str(), to.c_str()) != 0) return ErrnoError(from, errno);
+  return {};
+}
+
+}  // namespace krellix

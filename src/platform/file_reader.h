@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "platform/file_result.h"
+
+namespace krellix {
+
+// Reads one file from its start, in blocks of a size the caller chooses.
+class FileReader {
+ public:
+  FileReader() = default;
+  ~FileReader();
+  FileReader(const FileReader&) = delete;
+  FileReader& operator=(const FileReader&) = delete;
+
+  // Opens `path` (bytes, any encoding) for reading; a file still open is closed first.
+  FileResult Open(const std::string& path);
+  // Fills `buffer` with up to `size` bytes and puts the count into `got`; fewer than `size`
+  // only at the end of the file (0 there).
+  FileResult Read(char* buffer, std::size_t size, std::size_t& got);
+  void Close();
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+};
+
+// True when both paths exist and name the same file (device and inode, links followed).
+bool SameFile(const std::string& a, const std::string& b);
+
+// Renames `from` to `to` unless `to` exists ("File exists" then). The file system refuses an
+// existing target itself where it can; elsewhere the target is checked right before.
+FileResult RenameNoReplace(const std::string& from, const std::string& to);
+
+}  // namespace krellix

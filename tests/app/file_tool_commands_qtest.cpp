@@ -1,0 +1,148 @@
+// Split / Join, Create directory and Rename directory in the running window.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "app/list_panel.h"
+#include "app/main_window.h"
+#include "fileops/create_directory_dialog.h"
+#include "fileops/join_split_dialog.h"
+#include "itemlist/item_list_view.h"
+#include "platform/scripted_prompter.h"
+#include "support/temp_tree.h"
+#include "support/window_fixture.h"
+
+using namespace krellix;
+using krellix::test::TempHome;
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* kProgram = "/opt/krellix/krellix";
+
+struct Rig {
+  TempHome home;
+  ScriptedPrompter prompter;
+  std::unique_ptr<MainWindow> form;
+
+  void Start(const std::string& dir) {
+    form = std::make_unique<MainWindow>(std::vector<std::string>{kProgram, "-i"}, &prompter);
+    form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    QVERIFY(form->SetTreeDirectory(dir));
+    form->Actions().scan->trigger();
+  }
+  void Select(std::initializer_list<const char*> names) {
+    ItemList& items = form->Items();
+    for (std::size_t i = 0; i < items.Count(); ++i) {
+      bool wanted = false;
+      for (const char* n : names) wanted = wanted || items.Fields(i).File == n;
+      items.SetSelected(i, wanted);
+      if (wanted) items.SetCurrent(static_cast<std::int64_t>(i));
+    }
+    form->ListTabs()->ItemView()->RefreshSelection();
+  }
+  // Once the modal dialog of type T shows, `act` works it.
+  template <typename T>
+  void When(std::function<void(T*)> act) {
+    QTimer::singleShot(0, [act] {
+      auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+      QVERIFY(dialog != nullptr);
+      act(dialog);
+    });
+  }
+  bool Logged(const std::string& text) {
+    const auto log = test::LogTexts(form->Log().Lines());
+    return std::find(log.begin(), log.end(), text) != log.end();
+  }
+};
+
+std::string Write(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+  return path;
+}
+
+}  // namespace
+
+class FileToolCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Three selected files are joined in list order; one selected file is split.
+  void JoinThreeAndSplitOne() {
+    test::TempTree t;
+    Write(t.Path("a.bin"), "first-");
+    Write(t.Path("b.bin"), "second-");
+    Write(t.Path("c.bin"), "third");
+    Rig rig;
+    rig.Start(t.Root());
+    rig.Select({"a.bin", "b.bin", "c.bin"});
+    rig.When<JoinSplitDialog>([](JoinSplitDialog* d) {
+      d->RunButton()->click();
+      d->CancelButton()->click();
+    });
+    rig.form->Command("items.split_join")->trigger();
+    QCOMPARE(test::ReadWholeFile(t.Path("a.joined.bin")), std::string("first-second-third"));
+
+    rig.Select({"b.bin"});
+    rig.When<JoinSplitDialog>([](JoinSplitDialog* d) {
+      d->MaxSizeField()->setText("1");
+      d->RunButton()->click();
+      d->CancelButton()->click();
+    });
+    rig.form->Command("items.split_join")->trigger();
+    QCOMPARE(test::ReadWholeFile(t.Path("b.000001.bin")), std::string("second-"));
+    QVERIFY(!fs::exists(t.Path("b.000002.bin")));
+
+    rig.Select({});
+    rig.form->Command("items.split_join")->trigger();
+    QCOMPARE(rig.prompter.messages.back().text,
+             std::string("No file(s) selected for Join / Split"));
+  }
+
+  // A numbered series below a new directory, then a rename of it; the tree follows.
+  void CreateSeriesAndRename() {
+    test::TempTree t;
+    Rig rig;
+    rig.Start(t.Root());
+    rig.When<CreateDirectoryDialog>([](CreateDirectoryDialog* d) {
+      d->Directory()->setText("2014");
+      d->Series()->setChecked(true);
+      d->Prefix()->setText("Week");
+      d->Count()->setText("3");
+      d->ZeroFill()->setText("2");
+      d->OkClick();
+    });
+    rig.form->Command("tree.create_directory")->trigger();
+    for (const char* week : {"Week01", "Week02", "Week03"}) {
+      QVERIFY(fs::is_directory(t.Path("2014/") + week));
+    }
+    QVERIFY(fs::equivalent(rig.form->TreeDirectory(), t.Path("2014")));
+    QVERIFY(rig.Logged("Create_directory=" + t.Path("2014/Week03")));
+
+    rig.prompter.answers = {Answer::kYes};
+    QTimer::singleShot(0, [] {
+      auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+      QVERIFY(prompt != nullptr);
+      QCOMPARE(prompt->textValue(), QString("2014"));
+      prompt->setTextValue("Year2014");
+      prompt->accept();
+    });
+    rig.form->Command("tree.rename_directory")->trigger();
+    QVERIFY(fs::is_directory(t.Path("Year2014/Week02")));
+    QVERIFY(!fs::exists(t.Path("2014")));
+    QVERIFY(fs::equivalent(rig.form->TreeDirectory(), t.Root()));
+    QVERIFY(rig.Logged("Rename_directory=" + t.Path("2014") + " Into=" + t.Path("Year2014")));
+  }
+};
+
+QTEST_MAIN(FileToolCommandsTest)
+#include "file_tool_commands_qtest.moc"
