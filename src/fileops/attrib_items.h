@@ -21,8 +21,6 @@ struct AttribChoices {
   AttribChoice system = AttribChoice::kKeep;
   bool set_date = false;
   CivilDateTime date;  // local wall time of the date and time pickers
-
-  bool operator==(const AttribChoices&) const = default;
 };
 
 // Shows the dialog; its choices, or nothing when it was cancelled.
