@@ -20,6 +20,7 @@ class BookmarksDialog;
 class BookmarkCommands;
 class CriteriaPanel;
 class DirectoryPanel;
+class AttribCommands;
 class FileOpCommands;
 class InfoCommands;
 class ItemCommands;
@@ -119,6 +120,7 @@ class MainWindow final : public QMainWindow {
   void CreateCommandGroups(OutputDialogs* output_dialogs);
   void CreateNavigationCommands();
   void CreateFileOpCommands();
+  void CreateAttribCommands();
   // True while a scan or a file operation polls events: no other run may start then.
   bool Busy() const;
   // A close asked for during a run happens once the run is over.
@@ -163,6 +165,7 @@ class MainWindow final : public QMainWindow {
   krellix::ItemCommands* item_commands_ = nullptr;
   InfoCommands* info_commands_ = nullptr;
   FileOpCommands* file_op_commands_ = nullptr;
+  AttribCommands* attrib_commands_ = nullptr;
   SettingsCommands* settings_commands_ = nullptr;
 };
 
