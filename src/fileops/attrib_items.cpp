@@ -72,19 +72,36 @@ struct RenamedLine {
   ItemFields fields;
   ItemOrder order;
   bool selected;
+  bool current;
 };
 
 // Puts the renamed lines back under their new names. Their lines were marked in place during
 // the run so that no index moved; now they go and come back where the list's order puts them.
-void ReplaceRenamedLines(ItemList& items, std::vector<RenamedLine>& renamed) {
+// The current line stays on the same item.
+void ReplaceRenamedLines(ItemList& items, const std::vector<RenamedLine>& renamed) {
   if (renamed.empty()) return;
   const std::int64_t current = items.Current();
+  std::string current_text;
+  if (current >= 0 && static_cast<std::size_t>(current) < items.Count()) {
+    current_text = items.Line(static_cast<std::size_t>(current));
+  }
+  for (const RenamedLine& line : renamed) {
+    if (line.current) current_text = BuildItemEntry(line.fields, line.order);
+  }
   items.DeleteLines(kRenamedMark);
   for (const RenamedLine& line : renamed) {
     items.AddItem(line.fields, line.order);
     items.SetSelected(static_cast<std::size_t>(items.LastAddedIndex()), line.selected);
   }
-  items.SetCurrent(std::min<std::int64_t>(current, static_cast<std::int64_t>(items.Count()) - 1));
+  std::int64_t new_current =
+      std::min<std::int64_t>(current, static_cast<std::int64_t>(items.Count()) - 1);
+  for (std::size_t i = 0; i < items.Count(); ++i) {
+    if (items.Line(i) == current_text) {
+      new_current = static_cast<std::int64_t>(i);
+      break;
+    }
+  }
+  items.SetCurrent(new_current);
 }
 
 }  // namespace
@@ -174,7 +191,8 @@ void AttribSelectedItems(FileOpsContext& ctx, const AttribDialog& dialog) {
         ItemFields fields = items.Fields(i).ToFields();
         const ItemOrder order = OrderOf(items, i, fields);
         fields.File = NamePart(new_name);
-        renamed.push_back({std::move(fields), order, items.Selected(i)});
+        renamed.push_back({std::move(fields), order, items.Selected(i),
+                           items.Current() == static_cast<std::int64_t>(i)});
         items.SetLine(i, kRenamedMark);
       }
       if (result == Answer::kCancel) answer = Answer::kCancel;

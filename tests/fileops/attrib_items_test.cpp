@@ -191,6 +191,7 @@ TEST(AttribSelectedItemsTest, HiddenRenamesButNeverOverAnExistingName) {
   rig.Add(t.File("taken.txt", 4), false, true);
   t.File(".taken.txt", 5);
   rig.Add(t.Dir("visible"), true, false);
+  rig.items.SetCurrent(0);
   rig.prompter.answers = {Answer::kYes};
   AttribChoices hide;
   hide.hidden = AttribChoice::kOn;
@@ -205,6 +206,7 @@ TEST(AttribSelectedItemsTest, HiddenRenamesButNeverOverAnExistingName) {
   EXPECT_NE(rig.prompter.messages[0].text.find(t.Path(".taken.txt")), std::string::npos);
   EXPECT_EQ(rig.Names(), (std::vector<std::string>{"taken.txt", "visible", ".plain.txt"}));
   EXPECT_TRUE(rig.items.Selected(2));
+  EXPECT_EQ(rig.items.Current(), 2);  // still the renamed item
   EXPECT_TRUE(test::IsSummary(rig.LogTexts().back(), "Attribute_count=1 Total=2"));
 
   AttribChoices show;
