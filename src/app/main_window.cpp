@@ -20,6 +20,7 @@
 #include "app/qt_prompter.h"
 #include "app/startup_defaults.h"
 #include "app/window_commands.h"
+#include "fileops/attrib_commands.h"
 #include "fileops/file_op_commands.h"
 #include "fileops/file_tool_commands.h"
 #include "information/info_commands.h"
@@ -259,6 +260,7 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
   CreateNavigationCommands();
   CreateFileOpCommands();
   CreateFileToolCommands();
+  CreateAttribCommands();
   bookmark_commands_ =
       new BookmarkCommands({s.bookmarks, s.settings.FavouritesSize, s.current_dir, s.items,
                             s.settings.Form10, s.settings.SaveWin, s.log, host, prompter_,
@@ -307,7 +309,7 @@ void MainWindow::CreateFileOpCommands() {
        .stop_preview = [this] { services_->StopPreview(); },
        .follow_preview = [] {},
        .enable_run_commands = [this](bool on) { scan_commands_->SetEnabled(on); },
-       .busy = [this] { return scan_commands_->Running(); },
+       .busy = [this] { return scan_commands_->Running() || attrib_commands_->Running(); },
        .after_run = [this] { CloseIfPending(); },
        .tree_directory = [this] { return session_.current_dir; },
        .marked_directory = [this] { return directory_panel_->MarkedDirectory(); },
@@ -344,7 +346,30 @@ void MainWindow::CreateFileToolCommands() {
   file_tool_commands_->Register(commands_);
 }
 
-bool MainWindow::Busy() const { return scan_commands_->Running() || file_op_commands_->Running(); }
+void MainWindow::CreateAttribCommands() {
+  Session& s = session_;
+  attrib_commands_ = new AttribCommands(
+      {.items = s.items,
+       .state = s.state,
+       .confirm = s.settings.confirm,
+       .prompter = prompter_,
+       .log = s.log,
+       .clock = s.clock,
+       .view = list_panel_->ItemView(),
+       .window = this,
+       .show_status = [this](const std::string& text) { services_->ShowStatus(text); },
+       .clear_rename_box = [this] { services_->ClearRenameBox(); },
+       .stop_preview = [this] { services_->StopPreview(); },
+       .enable_run_commands = [this](bool on) { scan_commands_->SetEnabled(on); },
+       .busy = [this] { return Busy(); },
+       .after_run = [this] { CloseIfPending(); }},
+      this);
+  attrib_commands_->Register(commands_);
+}
+
+bool MainWindow::Busy() const {
+  return scan_commands_->Running() || file_op_commands_->Running() || attrib_commands_->Running();
+}
 
 void MainWindow::CloseIfPending() {
   if (!close_pending_) return;

@@ -20,6 +20,7 @@ class BookmarksDialog;
 class BookmarkCommands;
 class CriteriaPanel;
 class DirectoryPanel;
+class AttribCommands;
 class FileOpCommands;
 class FileToolCommands;
 class InfoCommands;
@@ -121,6 +122,7 @@ class MainWindow final : public QMainWindow {
   void CreateNavigationCommands();
   void CreateFileOpCommands();
   void CreateFileToolCommands();
+  void CreateAttribCommands();
   // True while a scan or a file operation polls events: no other run may start then.
   bool Busy() const;
   // A close asked for during a run happens once the run is over.
@@ -166,6 +168,7 @@ class MainWindow final : public QMainWindow {
   InfoCommands* info_commands_ = nullptr;
   FileOpCommands* file_op_commands_ = nullptr;
   FileToolCommands* file_tool_commands_ = nullptr;
+  AttribCommands* attrib_commands_ = nullptr;
   SettingsCommands* settings_commands_ = nullptr;
 };
 

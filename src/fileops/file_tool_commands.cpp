@@ -28,7 +28,9 @@ FileToolCommands::FileToolCommands(Context context, QObject* parent)
 }
 
 void FileToolCommands::Register(CommandRegistry& commands) {
-  commands.Add("items.split_join", "Split / Join", {}, [this] { JoinSelectedItems(); });
+  commands.Add(
+      "items.split_join", "Split / Join", {}, [this] { JoinSelectedItems(); },
+      SelectionRule::kOneOrMore);
   commands.Add("tree.create_directory", "Create directory", {},
                [this] { CreateDirectory1Click(); });
   commands.Add("tree.rename_directory", "Rename directory", {},

@@ -52,15 +52,4 @@ bool SameFile(const std::string& a, const std::string& b) {
          sa.st_ino == sb.st_ino;
 }
 
-FileResult RenameNoReplace(const std::string& from, const std::string& to) {
-  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return {};
-  const int code = errno;
-  if (code != EINVAL && code != ENOSYS) return ErrnoError(from, code);
-  // No support in this file system: the target is checked right before.
-  struct stat st {};
-  if (::lstat(to.c_str(), &st) == 0) return ErrnoError(to, EEXIST);
-  if (::rename(from.c_str(), to.c_str()) != 0) return ErrnoError(from, errno);
-  return {};
-}
-
 }  // namespace krellix

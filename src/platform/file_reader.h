@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/file_result.h"
+#include "platform/safe_rename.h"
 
 namespace krellix {
 
@@ -29,9 +30,5 @@ class FileReader {
 
 // True when both paths exist and name the same file (device and inode, links followed).
 bool SameFile(const std::string& a, const std::string& b);
-
-// Renames `from` to `to` unless `to` exists ("File exists" then). The file system refuses an
-// existing target itself where it can; elsewhere the target is checked right before.
-FileResult RenameNoReplace(const std::string& from, const std::string& to);
 
 }  // namespace krellix

@@ -363,7 +363,8 @@ void ItemCommandsTest::menuEnablingFollowsTheSelection() {
     QCOMPARE(action->isEnabled(), selected == 1);
   }
   QVERIFY(a.select_all->isEnabled() && a.clear->isEnabled() && a.sort->isEnabled());
-  for (const char* id : {"items.delete", "items.purge", "items.copy", "items.move"}) {
+  for (const char* id : {"items.delete", "items.purge", "items.copy", "items.move", "items.attrib",
+                         "items.split_join"}) {
     QCOMPARE(form.Command(id)->isEnabled(), selected >= 1);
   }
   // Closed, the commands answer their keys again whatever the selection.
