@@ -54,7 +54,11 @@ CreateDirectoryDialog::CreateDirectoryDialog(Prompter& prompter, QWidget* parent
   series->addRow("Step:", step_);
   series->addRow("Zero fill:", zero_fill_);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  auto* buttons = new QDialogButtonBox(
+      QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+  buttons->button(QDialogButtonBox::Help)->setObjectName("help");
+  connect(buttons, &QDialogButtonBox::helpRequested, this,
+          [this] { emit helpRequested(kHelpTopic); });
   connect(buttons, &QDialogButtonBox::accepted, this, [this] { OkClick(); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);

@@ -14,7 +14,7 @@ class Prompter;
 
 // The "Create directory " dialog: "Current: " (read-only, with a "..." folder picker),
 // "Directory: ", " sub directories " with "Prefix: ", "Suffix: ", "Count: ", "Start:", "Step:"
-// and "Zero fill:" (up to six digits each), OK and Cancel.
+// and "Zero fill:" (up to six digits each), OK, Cancel and Help.
 class CreateDirectoryDialog final : public QDialog {
   Q_OBJECT
 
@@ -38,6 +38,12 @@ class CreateDirectoryDialog final : public QDialog {
   QLineEdit* Prefix() const { return prefix_; }
   QLineEdit* Count() const { return count_; }
   QLineEdit* ZeroFill() const { return zero_fill_; }
+
+  static constexpr int kHelpTopic = 2150;
+
+ signals:
+  // Help was asked for, with the help topic of this dialog.
+  void helpRequested(int topic);
 
  private:
   Prompter& prompter_;

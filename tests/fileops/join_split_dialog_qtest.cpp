@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 #include <fstream>
 
@@ -125,6 +126,10 @@ class JoinSplitDialogTest : public QObject {
     v.prefix = "Week";
     dialog.Load(v);
     dialog.show();
+    QSignalSpy help(&dialog, &CreateDirectoryDialog::helpRequested);
+    dialog.findChild<QPushButton*>("help")->click();
+    QCOMPARE(help.count(), 1);
+    QCOMPARE(help.at(0).at(0).toInt(), 2150);
     prompter.picks = {"/srv/base"};
     dialog.PickBase();
     QCOMPARE(dialog.Base()->text(), QString("/srv/base"));
