@@ -265,7 +265,7 @@ FileResult FileWriter::CopyFrom(int in, const std::string& from, std::int64_t si
     if (got < 0 && code == EINTR) continue;
     if (got < 0) return ErrnoError(from, code);
     if (!written) return ErrnoError(path_, error_);
-    if (got == 0) break;                     // the end of the file read
+    if (got == 0) break;   // the end of the file read
     kernel_copy_ = false;  // the kernel missed these bytes, or cannot copy here
     copied += got;
   }
