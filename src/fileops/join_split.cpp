@@ -1,7 +1,7 @@
 #include "fileops/join_split.h"
 
+#include <algorithm>
 #include <charconv>
-#include <memory>
 
 #include "fileops/failure_text.h"
 #include "itemlist/item_entry.h"
@@ -107,22 +107,17 @@ JoinSplitOutcome JoinFiles(const std::vector<std::string>& inputs, const std::st
 
   CountsPacer pacer(env);
   JoinSplitCounts& c = out.counts;
-  const auto buffer = std::make_unique<char[]>(kJoinSplitBuffer);
   FileReader reader;
   for (const std::string& input : inputs) {
     if (env.progress.CancelRequested()) break;
     FileResult result = reader.Open(input);
     if (result) ++c.files_read;
-    std::size_t n = 0;
     while (result) {
-      result = reader.Read(buffer.get(), kJoinSplitBuffer, n);
+      std::int64_t n = 0;
+      result = writer.CopyFrom(reader.Descriptor(), input, kJoinSplitStep, n);
+      c.bytes_read += n;
+      c.bytes_written += n;
       if (!result || n == 0) break;
-      c.bytes_read += static_cast<std::int64_t>(n);
-      if (!writer.Write({buffer.get(), n})) {
-        result = writer.Commit();  // fails and tells why
-        break;
-      }
-      c.bytes_written += static_cast<std::int64_t>(n);
       pacer.Tick(c);
       if (env.progress.CancelRequested()) break;
     }
@@ -179,7 +174,6 @@ JoinSplitOutcome SplitFile(const std::string& source, const std::string& max_kb_
   c.files_read = 1;
   CountsPacer pacer(env);
   env.progress.ShowCounts(c);
-  const auto buffer = std::make_unique<char[]>(kJoinSplitBuffer);
   FileWriter piece;
   std::int64_t in_piece = 0;
   FileResult result = piece.Open(PieceName(source, 1), WriteHow::kReplace);
@@ -200,22 +194,17 @@ JoinSplitOutcome SplitFile(const std::string& source, const std::string& max_kb_
       pacer.Tick(c);
       if (!result) break;
     }
-    const auto want = static_cast<std::size_t>(
-        std::min<std::int64_t>(static_cast<std::int64_t>(kJoinSplitBuffer), max_bytes - in_piece));
-    std::size_t n = 0;
-    result = reader.Read(buffer.get(), want, n);
+    std::int64_t n = 0;
+    result = piece.CopyFrom(reader.Descriptor(), source,
+                            std::min(kJoinSplitStep, max_bytes - in_piece), n);
+    c.bytes_read += n;
+    c.bytes_written += n;
+    in_piece += n;
     if (!result) break;
     if (n == 0) {
       result = finish_piece();
       break;
     }
-    c.bytes_read += static_cast<std::int64_t>(n);
-    if (!piece.Write({buffer.get(), n})) {
-      result = piece.Commit();  // fails and says why
-      break;
-    }
-    c.bytes_written += static_cast<std::int64_t>(n);
-    in_piece += static_cast<std::int64_t>(n);
     pacer.Tick(c);
     if (env.progress.CancelRequested()) {
       cancelled = true;

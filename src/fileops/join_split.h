@@ -49,8 +49,8 @@ struct JoinSplitEnv {
   std::function<std::int64_t()> now_ms;
 };
 
-// Bytes moved per read and write.
-inline constexpr std::size_t kJoinSplitBuffer = std::size_t{1} << 20;
+// Bytes moved between two looks at the clock and at Cancel.
+inline constexpr std::int64_t kJoinSplitStep = std::int64_t{1} << 20;
 
 // The name of piece `k` (from 1) of `source`: the extension is replaced by "." and k with at
 // least six digits, and appended again ("film.avi" gives "film.000001.avi", "dump" gives

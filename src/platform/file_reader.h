@@ -22,6 +22,8 @@ class FileReader {
   // only at the end of the file (0 there).
   FileResult Read(char* buffer, std::size_t size, std::size_t& got);
   void Close();
+  // The open file (-1 when none is open), for copying from it at its position.
+  int Descriptor() const { return fd_; }
 
  private:
   std::string path_;

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +17,11 @@ namespace krellix {
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 16;
+// Bytes moved by one copy_file_range, or one read and write where the kernel cannot copy.
+constexpr std::int64_t kCopyStep = std::int64_t{1} << 20;
+// Once this much has been written the disk is asked to start on it, so that writing overlaps
+// with what comes next and the final sync has little left to wait for.
+constexpr std::int64_t kWritebackStep = std::int64_t{8} << 20;
 // Long names are cut in the temporary file's name so that it stays within NAME_MAX.
 constexpr std::size_t kNameInTemp = 180;
 constexpr char kTempMark[] = ".krellix-";
@@ -91,6 +97,17 @@ int RenameNoReplace(const std::string& from, const std::string& to) {
   return 0;
 }
 
+// Errors of copy_file_range that come from the file written rather than the one read.
+bool WritersFault(int code) {
+  return code == ENOSPC || code == EDQUOT || code == EFBIG || code == EROFS || code == EACCES ||
+         code == EPERM;
+}
+
+// Errors of copy_file_range that only mean the kernel cannot copy between these two files.
+bool CannotCopyHere(int code) {
+  return code == EXDEV || code == EINVAL || code == EOPNOTSUPP || code == ENOSYS || code == EBADF;
+}
+
 }  // namespace
 
 FileError ErrnoError(std::string path, int code) {
@@ -111,6 +128,8 @@ void FileWriter::Reset() {
   error_ = 0;
   in_place_ = created_ = false;
   old_size_ = 0;
+  unsent_ = 0;
+  kernel_copy_ = true;
 }
 
 FileResult FileWriter::Open(const std::string& path, WriteHow how, const WriteOptions& options) {
@@ -191,9 +210,66 @@ bool FileWriter::WriteOut(std::string_view bytes) {
       if (errno != EINTR) Fail(errno);
     } else {
       bytes.remove_prefix(static_cast<std::size_t>(n));
+      Landed(n);
     }
   }
   return error_ == 0;
+}
+
+void FileWriter::Landed(std::int64_t bytes) {
+  unsent_ += bytes;
+  if (unsent_ < kWritebackStep || in_place_) return;
+  unsent_ = 0;
+  // Only starts the writing of the pages not yet on their way; Commit still syncs.
+  ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
+FileResult FileWriter::CopyFrom(int in, const std::string& from, std::int64_t size,
+                                std::int64_t& copied) {
+  copied = 0;
+  if (!open_) return ErrnoError(path_, EBADF);
+  if (!Flush()) return ErrnoError(path_, error_);
+  bool plain = !kernel_copy_;
+  while (copied < size) {
+    const std::int64_t step = std::min(size - copied, kCopyStep);
+    if (!plain) {
+      const ssize_t got =
+          ::copy_file_range(in, nullptr, fd_, nullptr, static_cast<std::size_t>(step), 0);
+      const int code = errno;
+      if (got < 0 && code == EINTR) continue;
+      if (got < 0 && CannotCopyHere(code)) {
+        kernel_copy_ = false;  // not between these two files: plain reads and writes
+        plain = true;
+        continue;
+      }
+      if (got < 0 && WritersFault(code)) {
+        Fail(code);
+        return ErrnoError(path_, code);
+      }
+      if (got < 0) return ErrnoError(from, code);
+      // Some kernels copy nothing from files of pseudo file systems; a read tells whether
+      // this is the end.
+      if (got == 0) {
+        plain = true;
+        continue;
+      }
+      Landed(got);
+      copied += got;
+      continue;
+    }
+    buffer_.resize(static_cast<std::size_t>(step));
+    const ssize_t got = ::read(in, buffer_.data(), buffer_.size());
+    const int code = errno;
+    const bool written = got <= 0 || WriteOut({buffer_.data(), static_cast<std::size_t>(got)});
+    buffer_.clear();
+    if (got < 0 && code == EINTR) continue;
+    if (got < 0) return ErrnoError(from, code);
+    if (!written) return ErrnoError(path_, error_);
+    if (got == 0) break;   // the end of the file read
+    kernel_copy_ = false;  // the kernel missed these bytes, or cannot copy here
+    copied += got;
+  }
+  return {};
 }
 
 bool FileWriter::Flush() {

@@ -41,6 +41,8 @@ struct WriteOptions {
 //
 // Failures carry the path as given and the system's reason. Bytes are buffered; the first
 // failed write is kept, later writes are dropped, and Commit reports it.
+// The disk is asked to start writing every few MiB, so that a large file's final sync has
+// little left to wait for.
 class FileWriter {
  public:
   FileWriter() = default;
@@ -62,6 +64,13 @@ class FileWriter {
   // Adds bytes. False when no file is open or a write has failed.
   bool Write(std::string_view bytes);
 
+  // Adds up to `size` bytes read from the open file `fd` at its position (which moves on) and
+  // puts the count into `copied`; fewer only at the end of that file. The kernel moves the bytes
+  // where it can (sharing the blocks on file systems that allow it), plain reads and writes
+  // elsewhere. A failed write is kept as Write keeps it and returned with this file's path; a
+  // failed read is returned with `from`, the path of `fd`.
+  FileResult CopyFrom(int fd, const std::string& from, std::int64_t size, std::int64_t& copied);
+
   // Finishes the file: flushes, syncs and, for a replacement, renames the temporary file over
   // the target. On any failure everything is undone (see WriteHow) and the reason returned.
   // Success when nothing was open.
@@ -74,6 +83,7 @@ class FileWriter {
  private:
   bool WriteOut(std::string_view bytes);
   bool Flush();
+  void Landed(std::int64_t bytes);
   void Fail(int code);
   FileResult Undo(int code);
   void Reset();
@@ -89,6 +99,8 @@ class FileWriter {
   bool created_ = false;       // kAppend made the file
   std::int64_t old_size_ = 0;  // kAppend: the length to cut back to
   int error_ = 0;              // the first failed write's errno
+  std::int64_t unsent_ = 0;    // bytes written since the disk was last asked to take them
+  bool kernel_copy_ = true;    // CopyFrom may try copy_file_range
   std::string buffer_;
 };
 

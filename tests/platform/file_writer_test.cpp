@@ -1,5 +1,6 @@
 #include "platform/file_writer.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <signal.h>
@@ -164,6 +165,61 @@ TEST(FileWriterTest, AppendAddsInPlace) {
   ASSERT_TRUE(w.Open(t.Path("b.txt"), WriteHow::kAppend));
   w.Abandon();
   EXPECT_FALSE(fs::exists(t.Path("b.txt")));
+}
+
+// Bytes copied from an open file follow the buffered ones, in steps the caller chooses, both
+// into a replacement (the kernel copies) and onto an append (plain reads and writes).
+TEST(FileWriterTest, CopyFromTakesTheBytesOfAnOpenFile) {
+  test::TempTree t;
+  std::string source(3 << 20, '\0');
+  for (std::size_t i = 0; i < source.size(); ++i) source[i] = static_cast<char>(i * 7 / 3);
+  source += "end";
+  WriteAll(t.Path("source"), source);
+  for (const WriteHow how : {WriteHow::kReplace, WriteHow::kAppend}) {
+    const std::string target = t.Path("target");
+    WriteAll(target, "old ");
+    const int fd = ::open(t.Path("source").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    FileWriter w;
+    ASSERT_TRUE(w.Open(target, how));
+    w.Write("head ");
+    std::int64_t copied = -1;
+    EXPECT_TRUE(w.CopyFrom(fd, "source", 2 << 20, copied));
+    EXPECT_EQ(copied, 2 << 20);
+    EXPECT_TRUE(w.CopyFrom(fd, "source", 2 << 20, copied));
+    EXPECT_EQ(copied, (1 << 20) + 3);  // the rest
+    EXPECT_TRUE(w.CopyFrom(fd, "source", 2 << 20, copied));
+    EXPECT_EQ(copied, 0);
+    w.Write(" tail");
+    ::close(fd);
+    if (how == WriteHow::kReplace) {
+      EXPECT_EQ(test::ReadWholeFile(target), "old ");
+    }
+    ASSERT_TRUE(w.Commit());
+    const std::string kept = how == WriteHow::kAppend ? "old " : "";
+    EXPECT_TRUE(test::ReadWholeFile(target) == kept + "head " + source + " tail");
+  }
+  // A file of a pseudo file system, which some kernels will not copy, arrives whole.
+  FileWriter w;
+  const int proc = ::open("/proc/self/cmdline", O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(proc, 0);
+  ASSERT_TRUE(w.Open(t.Path("cmdline"), WriteHow::kReplace));
+  std::int64_t got = -1;
+  EXPECT_TRUE(w.CopyFrom(proc, "/proc/self/cmdline", 1 << 20, got));
+  ::close(proc);
+  ASSERT_TRUE(w.Commit());
+  const std::string cmdline = test::ReadWholeFile("/proc/self/cmdline");
+  EXPECT_FALSE(cmdline.empty());
+  EXPECT_EQ(test::ReadWholeFile(t.Path("cmdline")), cmdline);
+  EXPECT_EQ(got, static_cast<std::int64_t>(cmdline.size()));
+
+  // A file that cannot be read is named in the failure.
+  ASSERT_TRUE(w.Open(t.Path("other"), WriteHow::kReplace));
+  std::int64_t copied = -1;
+  const FileResult r = w.CopyFrom(-1, "nowhere", 10, copied);
+  ASSERT_FALSE(r);
+  EXPECT_EQ(r.Error().path, "nowhere");
+  EXPECT_EQ(copied, 0);
 }
 
 // A small file system that fills up: mounted in a namespace of its own, where the kernel
