@@ -102,7 +102,8 @@ int main(int argc, char** argv) {
   std::printf("MD5 of one %ld MiB file: %.3f s, openssl md5: %.3f s\n", big_mib, b.ours, b.theirs);
   std::printf("md5_vs_openssl_ratio=%.2f\n", b.ours / b.theirs);
 
-  const unsigned threads = ChecksumRun::DefaultThreads();
+  const unsigned threads =
+      argc > 3 ? static_cast<unsigned>(std::atol(argv[3])) : ChecksumRun::DefaultThreads();
   const Timings m = Best(
       5,
       [&] {
