@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "checksums/checksum_list.h"
 #include "output/save_target.h"
@@ -87,7 +88,10 @@ ChecksumWindow::ChecksumWindow(Context context, QWidget* parent)
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid_->setWordWrap(false);
   grid_->horizontalHeader()->setStretchLastSection(true);
-  grid_->setColumnWidth(0, kChecksumColumnWidth);
+  // Wide enough for the whole checksum in the font at hand.
+  grid_->setColumnWidth(
+      0, std::max(kChecksumColumnWidth,
+                  grid_->fontMetrics().horizontalAdvance(QString(32, QChar('D'))) + 12));
   grid_->setColumnWidth(1, kNameColumnWidth);
   ok_->setDefault(true);
 
@@ -99,7 +103,7 @@ ChecksumWindow::ChecksumWindow(Context context, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(grid_);
   layout->addLayout(buttons);
-  resize(kChecksumColumnWidth + kNameColumnWidth + 40, 360);
+  resize(grid_->columnWidth(0) + kNameColumnWidth + 40, 360);
 
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
   connect(save_, &QPushButton::clicked, this, [this] { SaveList(); });

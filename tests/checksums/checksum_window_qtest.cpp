@@ -44,7 +44,7 @@ void ChecksumWindowTest::fillsTheGridInListOrder() {
   const QHeaderView* header = rig.window.Grid()->horizontalHeader();
   QCOMPARE(header->model()->headerData(0, Qt::Horizontal).toString(), QString("MD5"));
   QCOMPARE(header->model()->headerData(1, Qt::Horizontal).toString(), QString("Filename"));
-  QCOMPARE(header->sectionSize(0), 218);
+  QVERIFY(header->sectionSize(0) >= 218);
 
   rig.window.Start(files, 3);
   QVERIFY(rig.window.Running());
