@@ -8,3 +8,4 @@ build=${1:-build}
 "$build/bench/startup_bench" 30000 300000
 "$build/bench/copy_bench" 10000 512
 "$build/bench/split_join_bench" 512 64
+"$build/bench/md5_bench" 10000 512

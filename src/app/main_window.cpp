@@ -20,6 +20,7 @@
 #include "app/qt_prompter.h"
 #include "app/startup_defaults.h"
 #include "app/window_commands.h"
+#include "checksums/checksum_commands.h"
 #include "fileops/attrib_commands.h"
 #include "fileops/file_op_commands.h"
 #include "fileops/file_tool_commands.h"
@@ -261,6 +262,7 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
   CreateFileOpCommands();
   CreateFileToolCommands();
   CreateAttribCommands();
+  CreateChecksumCommands();
   bookmark_commands_ =
       new BookmarkCommands({s.bookmarks, s.settings.FavouritesSize, s.current_dir, s.items,
                             s.settings.Form10, s.settings.SaveWin, s.log, host, prompter_,
@@ -365,6 +367,21 @@ void MainWindow::CreateAttribCommands() {
        .after_run = [this] { CloseIfPending(); }},
       this);
   attrib_commands_->Register(commands_);
+}
+
+void MainWindow::CreateChecksumCommands() {
+  Session& s = session_;
+  checksum_commands_ =
+      new ChecksumCommands({.items = s.items,
+                            .state = s.state,
+                            .prompter = prompter_,
+                            .window = this,
+                            .stop_preview = [this] { services_->StopPreview(); },
+                            .clear_rename_box = [this] { services_->ClearRenameBox(); },
+                            .stop = [this] { Engine().StopCommand(); },
+                            .busy = [this] { return Busy(); }},
+                           this);
+  checksum_commands_->Register(commands_);
 }
 
 bool MainWindow::Busy() const {

@@ -18,6 +18,7 @@ namespace krellix {
 class AddressBar;
 class BookmarksDialog;
 class BookmarkCommands;
+class ChecksumCommands;
 class CriteriaPanel;
 class DirectoryPanel;
 class AttribCommands;
@@ -123,6 +124,7 @@ class MainWindow final : public QMainWindow {
   void CreateFileOpCommands();
   void CreateFileToolCommands();
   void CreateAttribCommands();
+  void CreateChecksumCommands();
   // True while a scan or a file operation polls events: no other run may start then.
   bool Busy() const;
   // A close asked for during a run happens once the run is over.
@@ -169,6 +171,7 @@ class MainWindow final : public QMainWindow {
   FileOpCommands* file_op_commands_ = nullptr;
   FileToolCommands* file_tool_commands_ = nullptr;
   AttribCommands* attrib_commands_ = nullptr;
+  ChecksumCommands* checksum_commands_ = nullptr;
   SettingsCommands* settings_commands_ = nullptr;
 };
 
