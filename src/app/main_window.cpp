@@ -12,8 +12,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QTreeView>
-#include <QVideoWidget>
 #include <QVBoxLayout>
+#include <QVideoWidget>
 #include <algorithm>
 
 #include "app/criteria_panel.h"
@@ -314,8 +314,11 @@ void MainWindow::CreateFileOpCommands() {
        .stop_preview = [this] { services_->StopPreview(); },
        .follow_preview = [] {},
        .enable_run_commands = [this](bool on) { scan_commands_->SetEnabled(on); },
-       .busy = [this] { return scan_commands_->Running() || attrib_commands_->Running() ||
-                        launch_commands_->Running(); },
+       .busy =
+           [this] {
+             return scan_commands_->Running() || attrib_commands_->Running() ||
+                    launch_commands_->Running();
+           },
        .after_run = [this] { CloseIfPending(); },
        .tree_directory = [this] { return session_.current_dir; },
        .marked_directory = [this] { return directory_panel_->MarkedDirectory(); },
@@ -418,8 +421,8 @@ void MainWindow::CreateLaunchCommands() {
 }
 
 bool MainWindow::Busy() const {
-  return scan_commands_->Running() || file_op_commands_->Running() ||
-         attrib_commands_->Running() || launch_commands_->Running();
+  return scan_commands_->Running() || file_op_commands_->Running() || attrib_commands_->Running() ||
+         launch_commands_->Running();
 }
 
 void MainWindow::CloseIfPending() {

@@ -40,8 +40,8 @@ void LaunchCommands::Open2Click() {
 }
 
 void LaunchCommands::Openwith2Click() {
-  const std::optional<std::string> program = ctx_.prompter.PickOpenFile(
-      "Open with...", ctx_.open_with_dir, "All files (*)");
+  const std::optional<std::string> program =
+      ctx_.prompter.PickOpenFile("Open with...", ctx_.open_with_dir, "All files (*)");
   if (!program) return;
   ctx_.open_with_dir = ProgramFolder(*program);
   const std::optional<std::string> name = CurrentItemName(ctx_.items);

@@ -10,7 +10,7 @@ namespace krellix {
 
 bool IsMediaFile(std::string_view full_name) {
   static constexpr std::array<std::string_view, 13> kMedia = {
-      ".MP3", ".WMA", ".WAV",  ".AVI",  ".MPG", ".WMV", ".OGG",
+      ".MP3", ".WMA",  ".WAV",  ".AVI", ".MPG", ".WMV", ".OGG",
       ".OGA", ".OPUS", ".FLAC", ".MP4", ".MKV", ".WEBM"};
   const std::size_t dot = full_name.rfind('.');
   if (dot == std::string_view::npos) return false;

@@ -8,8 +8,8 @@
 
 namespace krellix {
 
-PlayCounts PlaySelectedItems(ItemList& items, ScanState& state, PlayHost& host,
-                             Prompter& prompter, ActivityLog& log) {
+PlayCounts PlaySelectedItems(ItemList& items, ScanState& state, PlayHost& host, Prompter& prompter,
+                             ActivityLog& log) {
   PlayCounts counts;
   if (items.Empty()) {
     prompter.ShowMessage(MessageKind::kInformation, "Cannot play from empty item list");

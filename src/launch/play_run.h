@@ -47,7 +47,7 @@ struct PlayCounts {
 // selected. Ends with "Play_count=" played " Total=" total in the status bar and the log.
 // An empty list gives "Cannot play from empty item list" and nothing else; an empty
 // selection "No items selected to play".
-PlayCounts PlaySelectedItems(ItemList& items, ScanState& state, PlayHost& host,
-                             Prompter& prompter, ActivityLog& log);
+PlayCounts PlaySelectedItems(ItemList& items, ScanState& state, PlayHost& host, Prompter& prompter,
+                             ActivityLog& log);
 
 }  // namespace krellix

@@ -54,7 +54,8 @@ struct Rig {
     items.SetCurrent(-1);
     for (std::size_t i = 0; i < items.Count(); ++i) {
       bool wanted = false;
-      for (const std::string& n : names) wanted = wanted || (items.IsItem(i) && items.Fields(i).File == n);
+      for (const std::string& n : names)
+        wanted = wanted || (items.IsItem(i) && items.Fields(i).File == n);
       items.SetSelected(i, wanted);
       if (wanted) items.SetCurrent(static_cast<std::int64_t>(i));
     }

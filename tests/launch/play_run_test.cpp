@@ -86,8 +86,8 @@ TEST(PlaySelectedItemsTest, PlaysSelectedMediaInOrderAndDeselectsThem) {
   EXPECT_TRUE(rig.items.Selected(1));  // not media: stays selected for the next command
   EXPECT_FALSE(rig.items.Selected(2));
   EXPECT_FALSE(rig.items.Selected(3));
-  EXPECT_EQ(rig.host.calls, (std::vector<std::string>{"stop_preview", "begin", "end",
-                                                      "clear_rename", "cursor"}));
+  EXPECT_EQ(rig.host.calls,
+            (std::vector<std::string>{"stop_preview", "begin", "end", "clear_rename", "cursor"}));
   EXPECT_EQ(rig.host.status, "Play_count=2 Total=3");
   EXPECT_EQ(rig.LastLog(), "Play_count=2 Total=3");
   EXPECT_TRUE(rig.prompter.messages.empty());
@@ -127,8 +127,7 @@ TEST(PlaySelectedItemsTest, EmptyListAndEmptySelection) {
   EXPECT_EQ(none.prompter.messages[0].text, "No items selected to play");
   EXPECT_EQ(none.LastLog(), "Play_count=0 Total=0");
   EXPECT_TRUE(none.host.played.empty());
-  EXPECT_EQ(none.host.calls,
-            (std::vector<std::string>{"stop_preview", "clear_rename", "cursor"}));
+  EXPECT_EQ(none.host.calls, (std::vector<std::string>{"stop_preview", "clear_rename", "cursor"}));
 }
 
 }  // namespace
