@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <QVideoWidget>
 #include <algorithm>
 
 #include "app/criteria_panel.h"
@@ -28,6 +29,7 @@
 #include "information/information.h"
 #include "itemlist/item_commands.h"
 #include "itemlist/item_list_view.h"
+#include "launch/launch_commands.h"
 #include "navigation/address_bar.h"
 #include "navigation/bookmark_commands.h"
 #include "navigation/check_list_widget.h"
@@ -40,6 +42,7 @@
 #include "output/output_dialogs.h"
 #include "output/qt_locale_format.h"
 #include "platform/file_system.h"
+#include "preview/media_player.h"
 #include "settings/settings_commands.h"
 #include "widgets/key_map_filter.h"
 #include "widgets/qt_text.h"
@@ -263,6 +266,7 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
   CreateFileToolCommands();
   CreateAttribCommands();
   CreateChecksumCommands();
+  CreateLaunchCommands();
   bookmark_commands_ =
       new BookmarkCommands({s.bookmarks, s.settings.FavouritesSize, s.current_dir, s.items,
                             s.settings.Form10, s.settings.SaveWin, s.log, host, prompter_,
@@ -277,7 +281,8 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
                                  [this] {
                                    session_.state.MaxListLength = 0;
                                    session_.state.MaxListWidth = services_->ItemListWidth();
-                                 }},
+                                 },
+                                 [this] { launch_commands_->Open2Click(); }},
                                 this);
   item_commands_->Register(commands_);
   CreateInfoCommands();
@@ -311,7 +316,11 @@ void MainWindow::CreateFileOpCommands() {
        .stop_preview = [this] { services_->StopPreview(); },
        .follow_preview = [] {},
        .enable_run_commands = [this](bool on) { scan_commands_->SetEnabled(on); },
-       .busy = [this] { return scan_commands_->Running() || attrib_commands_->Running(); },
+       .busy =
+           [this] {
+             return scan_commands_->Running() || attrib_commands_->Running() ||
+                    launch_commands_->Running();
+           },
        .after_run = [this] { CloseIfPending(); },
        .tree_directory = [this] { return session_.current_dir; },
        .marked_directory = [this] { return directory_panel_->MarkedDirectory(); },
@@ -384,8 +393,53 @@ void MainWindow::CreateChecksumCommands() {
   checksum_commands_->Register(commands_);
 }
 
+void MainWindow::CreateLaunchCommands() {
+  Session& s = session_;
+  // Until the preview pane plays by itself, the player draws video into the pane's place and
+  // writes its state over it.
+  auto* pane = qobject_cast<QLabel*>(directory_panel_->PreviewPane());
+  media_player_ = new MediaPlayer(this);
+  if (pane != nullptr) {
+    auto* video = new QVideoWidget(pane);
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(video);
+    media_player_->SetVideoWidget(video);
+    media_player_->SetCaptionSink([pane](const std::string& text, MediaPlayer::CaptionKind kind) {
+      pane->setStyleSheet(kind == MediaPlayer::CaptionKind::kPlaying
+                              ? "background: black; color: rgb(255, 69, 0);"
+                              : "background: black; color: grey;");
+      pane->setText(ToQt(text));
+    });
+  }
+  launch_commands_ = new LaunchCommands(
+      {.items = s.items,
+       .state = s.state,
+       .prompter = prompter_,
+       .log = s.log,
+       .open_with_dir = s.paths.OpenWithDir,
+       .show_preview = s.settings.ShowPreview,
+       .player = *media_player_,
+       .view = list_panel_->ItemView(),
+       .show_status = [this](const std::string& text) { services_->ShowStatus(text); },
+       .clear_rename_box = [this] { services_->ClearRenameBox(); },
+       .stop_preview = [this] { services_->StopPreview(); },
+       .set_preview =
+           [this] {
+             directory_panel_->SetPreviewHeight(
+                 session_.settings.ShowPreview ? kDirPaneWidth + kPreviewBar : kPreviewBar);
+           },
+       .show_tree_page = [this] { directory_panel_->ShowPane(DirPane::kTree); },
+       .enable_run_commands = [this](bool on) { scan_commands_->SetEnabled(on); },
+       .busy = [this] { return Busy(); },
+       .after_run = [this] { CloseIfPending(); }},
+      this);
+  launch_commands_->Register(commands_);
+}
+
 bool MainWindow::Busy() const {
-  return scan_commands_->Running() || file_op_commands_->Running() || attrib_commands_->Running();
+  return scan_commands_->Running() || file_op_commands_->Running() || attrib_commands_->Running() ||
+         launch_commands_->Running();
 }
 
 void MainWindow::CloseIfPending() {

@@ -26,8 +26,10 @@ class FileOpCommands;
 class FileToolCommands;
 class InfoCommands;
 class ItemCommands;
+class LaunchCommands;
 class ListCommands;
 class ListPanel;
+class MediaPlayer;
 class NavigationCommands;
 class OutputCommands;
 class OutputDialogs;
@@ -125,6 +127,7 @@ class MainWindow final : public QMainWindow {
   void CreateFileToolCommands();
   void CreateAttribCommands();
   void CreateChecksumCommands();
+  void CreateLaunchCommands();
   // True while a scan or a file operation polls events: no other run may start then.
   bool Busy() const;
   // A close asked for during a run happens once the run is over.
@@ -172,6 +175,8 @@ class MainWindow final : public QMainWindow {
   FileToolCommands* file_tool_commands_ = nullptr;
   AttribCommands* attrib_commands_ = nullptr;
   ChecksumCommands* checksum_commands_ = nullptr;
+  MediaPlayer* media_player_ = nullptr;
+  LaunchCommands* launch_commands_ = nullptr;
   SettingsCommands* settings_commands_ = nullptr;
 };
 

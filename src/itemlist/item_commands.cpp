@@ -3,9 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QMenu>
-#include <QUrl>
 #include <algorithm>
 
 #include "itemlist/item_click.h"
@@ -94,13 +92,10 @@ void ItemCommands::DoubleClick() {
   const ItemList& items = ctx_.items;
   const std::int64_t current = items.Current();
   if (current < 0 || static_cast<std::size_t>(current) >= items.Count() ||
-      !items.Selected(static_cast<std::size_t>(current)) ||
-      !items.IsItem(static_cast<std::size_t>(current))) {
+      !items.IsItem(static_cast<std::size_t>(current)) || !ctx_.open_current) {
     return;
   }
-  const std::string full_name = GetItemListFilename(items, static_cast<std::size_t>(current));
-  // A missing file or one without a handler fails in the desktop's own way.
-  QDesktopServices::openUrl(QUrl::fromEncoded(QByteArray::fromStdString(LocalFileUrl(full_name))));
+  ctx_.open_current();
 }
 
 void ItemCommands::SelectAll(bool on) {

@@ -49,6 +49,8 @@ class ItemCommands final : public QObject {
     std::string copyright;
     // "Clear" forgets the widest line so far.
     std::function<void()> forget_widths;
+    // A double click on an item opens the current item as "Open" does.
+    std::function<void()> open_current;
   };
 
   ItemCommands(Context context, QObject* parent);

@@ -1,0 +1,54 @@
+#include "launch/launch_items.h"
+
+#include <gtest/gtest.h>
+
+#include "itemlist/item_list.h"
+#include "support/item_lines.h"
+
+namespace krellix {
+namespace {
+
+TEST(IsMediaFileTest, ExtensionFromTheLastDotInUpperCase) {
+  const struct {
+    const char* name;
+    bool media;
+  } kCases[] = {
+      {"/m/song.mp3", true},    {"/m/SONG.MP3", true}, {"/m/clip.Avi", true},
+      {"/m/a.wma", true},       {"/m/a.wav", true},    {"/m/a.mpg", true},
+      {"/m/a.wmv", true},       {"/m/a.ogg", true},    {"/m/a.oga", true},
+      {"/m/a.opus", true},      {"/m/a.flac", true},   {"/m/a.mp4", true},
+      {"/m/a.mkv", true},       {"/m/a.webm", true},   {"/m/song.mp3.txt", false},
+      {"/m/a.mpeg", false},     {"/m/mp3", false},     {"/m/a.mp", false},
+      {"/m.mp3/readme", false}, {"/m/.mp3", true},     {"/m/a.", false},
+  };
+  for (const auto& c : kCases) EXPECT_EQ(IsMediaFile(c.name), c.media) << c.name;
+}
+
+TEST(ProgramFolderTest, FolderWithItsSlash) {
+  EXPECT_EQ(ProgramFolder("/usr/bin/vi"), "/usr/bin/");
+  EXPECT_EQ(ProgramFolder("/opt/my tools/ed it"), "/opt/my tools/");
+  EXPECT_EQ(ProgramFolder("/sh"), "/");
+  EXPECT_EQ(ProgramFolder("sh"), "");
+}
+
+TEST(OpenLogLineTest, NameAsItIsOrQuotedWithTheProgram) {
+  EXPECT_EQ(OpenLogLine("/d/letter one.txt"), "Open_File=/d/letter one.txt");
+  EXPECT_EQ(OpenWithLogLine("/d/a b;c.txt", "/usr/bin/editor"),
+            "Open_File=\"/d/a b;c.txt\" Program=/usr/bin/editor");
+}
+
+TEST(CurrentItemNameTest, OnlyACurrentItemLineNamesAFile) {
+  ItemList items;
+  test::AddTestLine(items, ": |  | /d/ | a.txt | 1 | 2024-01-01 10:00", ItemOrder::kPath);
+  test::AddTestLine(items, "Scan cancelled", ItemOrder::kPath);
+  EXPECT_FALSE(CurrentItemName(items).has_value());
+  items.SetCurrent(0);
+  EXPECT_EQ(CurrentItemName(items), "/d/a.txt");
+  items.SetCurrent(1);
+  EXPECT_FALSE(CurrentItemName(items).has_value());
+  items.SetCurrent(7);
+  EXPECT_FALSE(CurrentItemName(items).has_value());
+}
+
+}  // namespace
+}  // namespace krellix
