@@ -14,6 +14,7 @@
 
 #include "checksums/checksum_list.h"
 #include "output/save_target.h"
+#include "platform/file_system.h"
 #include "platform/prompter.h"
 #include "widgets/qt_text.h"
 
@@ -181,6 +182,12 @@ void ChecksumWindow::SaveList() {
       ctx_.prompter.PickSaveFile(kSaveTitle, "", kSaveFilter, true);
   if (!chosen) return;
   const std::string path = WithDefaultExtension(*chosen, ".txt");
+  // The picker confirmed the name as typed; a file under the completed name is asked about.
+  if (path != *chosen && FileExists(path) &&
+      ctx_.prompter.Ask(path + " already exists.\r\nDo you want to replace it?", Buttons::kYesNo) !=
+          Answer::kYes) {
+    return;
+  }
   if (const FileResult saved = SaveChecksumList(path, Rows()); !saved) {
     ctx_.prompter.ShowMessage(MessageKind::kError,
                               WithReason("Cannot save: " + path, saved.Error()));

@@ -77,6 +77,17 @@ void ChecksumWindowTest::savesAndCopiesTheRows() {
   rig.prompter.picks = {tree.Path("sums")};
   rig.window.findChild<QPushButton*>("save")->click();
   QCOMPARE(test::ReadWholeFile(tree.Path("sums.txt")), lines);
+  // The completed name is taken: the file is replaced only when the user says so.
+  tree.File("old.txt", 3);
+  rig.prompter.picks = {tree.Path("old")};
+  rig.prompter.answers = {Answer::kNo};
+  rig.window.findChild<QPushButton*>("save")->click();
+  QCOMPARE(rig.prompter.questions.size(), std::size_t{1});
+  QCOMPARE(test::ReadWholeFile(tree.Path("old.txt")).size(), std::size_t{3});
+  rig.prompter.picks = {tree.Path("old")};
+  rig.prompter.answers = {Answer::kYes};
+  rig.window.findChild<QPushButton*>("save")->click();
+  QCOMPARE(test::ReadWholeFile(tree.Path("old.txt")), lines);
   rig.prompter.picks = {""};
   rig.window.findChild<QPushButton*>("save")->click();
   rig.prompter.picks = {tree.Path("gone/sums.txt")};
