@@ -22,7 +22,6 @@
 #include "app/startup_defaults.h"
 #include "app/window_commands.h"
 #include "checksums/checksum_commands.h"
-#include "fileops/attrib_commands.h"
 #include "fileops/file_op_commands.h"
 #include "fileops/file_tool_commands.h"
 #include "information/info_commands.h"
@@ -264,7 +263,6 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
   CreateNavigationCommands();
   CreateFileOpCommands();
   CreateFileToolCommands();
-  CreateAttribCommands();
   CreateChecksumCommands();
   CreateLaunchCommands();
   bookmark_commands_ =
@@ -316,11 +314,7 @@ void MainWindow::CreateFileOpCommands() {
        .stop_preview = [this] { services_->StopPreview(); },
        .follow_preview = [] {},
        .enable_run_commands = [this](bool on) { scan_commands_->SetEnabled(on); },
-       .busy =
-           [this] {
-             return scan_commands_->Running() || attrib_commands_->Running() ||
-                    launch_commands_->Running();
-           },
+       .busy = [this] { return Busy(); },
        .after_run = [this] { CloseIfPending(); },
        .tree_directory = [this] { return session_.current_dir; },
        .marked_directory = [this] { return directory_panel_->MarkedDirectory(); },
@@ -355,27 +349,6 @@ void MainWindow::CreateFileToolCommands() {
        .ask_text = {}},
       this);
   file_tool_commands_->Register(commands_);
-}
-
-void MainWindow::CreateAttribCommands() {
-  Session& s = session_;
-  attrib_commands_ = new AttribCommands(
-      {.items = s.items,
-       .state = s.state,
-       .confirm = s.settings.confirm,
-       .prompter = prompter_,
-       .log = s.log,
-       .clock = s.clock,
-       .view = list_panel_->ItemView(),
-       .window = this,
-       .show_status = [this](const std::string& text) { services_->ShowStatus(text); },
-       .clear_rename_box = [this] { services_->ClearRenameBox(); },
-       .stop_preview = [this] { services_->StopPreview(); },
-       .enable_run_commands = [this](bool on) { scan_commands_->SetEnabled(on); },
-       .busy = [this] { return Busy(); },
-       .after_run = [this] { CloseIfPending(); }},
-      this);
-  attrib_commands_->Register(commands_);
 }
 
 void MainWindow::CreateChecksumCommands() {
@@ -438,8 +411,7 @@ void MainWindow::CreateLaunchCommands() {
 }
 
 bool MainWindow::Busy() const {
-  return scan_commands_->Running() || file_op_commands_->Running() || attrib_commands_->Running() ||
-         launch_commands_->Running();
+  return scan_commands_->Running() || file_op_commands_->Running() || launch_commands_->Running();
 }
 
 void MainWindow::CloseIfPending() {

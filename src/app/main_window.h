@@ -21,7 +21,6 @@ class BookmarkCommands;
 class ChecksumCommands;
 class CriteriaPanel;
 class DirectoryPanel;
-class AttribCommands;
 class FileOpCommands;
 class FileToolCommands;
 class InfoCommands;
@@ -125,7 +124,6 @@ class MainWindow final : public QMainWindow {
   void CreateNavigationCommands();
   void CreateFileOpCommands();
   void CreateFileToolCommands();
-  void CreateAttribCommands();
   void CreateChecksumCommands();
   void CreateLaunchCommands();
   // True while a scan or a file operation polls events: no other run may start then.
@@ -173,7 +171,6 @@ class MainWindow final : public QMainWindow {
   InfoCommands* info_commands_ = nullptr;
   FileOpCommands* file_op_commands_ = nullptr;
   FileToolCommands* file_tool_commands_ = nullptr;
-  AttribCommands* attrib_commands_ = nullptr;
   ChecksumCommands* checksum_commands_ = nullptr;
   MediaPlayer* media_player_ = nullptr;
   LaunchCommands* launch_commands_ = nullptr;

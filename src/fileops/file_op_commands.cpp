@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QStyle>
 
+#include "fileops/attrib_items.h"
+#include "fileops/attributes_dialog.h"
 #include "fileops/copy_move_dialog.h"
 #include "fileops/copy_move_items.h"
 #include "fileops/delete_items.h"
@@ -38,6 +40,17 @@ void FileOpCommands::Register(CommandRegistry& commands) {
   commands.Add(
       "items.move", "Move", QKeySequence("Ctrl+M"),
       [this] { Run([](FileOpsContext& c) { MoveSelectedItems(c); }); }, kOneOrMore);
+  commands.Add(
+      "items.attrib", "Attrib", QKeySequence("Ctrl+T"),
+      [this] {
+        Run([this](FileOpsContext& c) {
+          AttribSelectedItems(c, [this]() -> std::optional<AttribChoices> {
+            if (attrib_dialog_ == nullptr) attrib_dialog_ = new AttributesDialog(ctx_.window);
+            return attrib_dialog_->Run(ToCivil(ctx_.clock.Now()));
+          });
+        });
+      },
+      kOneOrMore);
   QAction* button =
       commands.Add("items.delete_button", "Delete", {}, [remove] { remove(DeleteMode::kDelete); });
   button->setIcon(QApplication::style()->standardIcon(QStyle::SP_TrashIcon));

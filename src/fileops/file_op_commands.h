@@ -12,14 +12,16 @@ class QWidget;
 
 namespace krellix {
 
+class AttributesDialog;
 class CommandRegistry;
 class CopyMoveDialog;
 class ItemListView;
 class VolumeLabels;
 struct WindowPlace;
 
-// Delete, Purge, Copy and Move of the selected items, and "Delete directory" of the directory
-// tree. It owns their actions and the "Copy / Move" dialog, and is the window side of the runs.
+// Delete, Purge, Copy, Move and Attrib of the selected items, and "Delete directory" of the
+// directory tree. It owns their actions, the "Copy / Move" and "Set Attribute(s)" dialogs, and is
+// the window side of the runs.
 class FileOpCommands final : public QObject, public FileOpsHost {
  public:
   struct Context {
@@ -60,13 +62,15 @@ class FileOpCommands final : public QObject, public FileOpsHost {
   FileOpCommands(Context context, QObject* parent);
   ~FileOpCommands() override;
 
-  // Registers "items.delete", "items.purge", "items.copy", "items.move", the tool bar's
-  // "items.delete_button" and "tree.delete_directory".
+  // Registers "items.delete", "items.purge", "items.copy", "items.move", "items.attrib", the
+  // tool bar's "items.delete_button" and "tree.delete_directory".
   void Register(CommandRegistry& commands);
 
   // True while a run is under way.
   bool Running() const { return running_; }
   CopyMoveDialog* Dialog() const { return dialog_; }
+  // The "Set Attribute(s)" dialog, once it has been opened.
+  AttributesDialog* AttribDialog() const { return attrib_dialog_; }
 
   // FileOpsHost
   void ShowStatus(const std::string& text) override { ctx_.show_status(text); }
@@ -88,6 +92,7 @@ class FileOpCommands final : public QObject, public FileOpsHost {
   Context ctx_;
   FileOpsContext core_;
   CopyMoveDialog* dialog_ = nullptr;
+  AttributesDialog* attrib_dialog_ = nullptr;
   bool running_ = false;
   // Where the list stands at the end of a run; -1 keeps the scroll position.
   std::int64_t top_line_ = -1;
