@@ -19,14 +19,11 @@
 #include "fileops/attributes_dialog.h"
 #include "itemlist/item_list_view.h"
 #include "platform/scripted_prompter.h"
-#include "support/window_fixture.h"
+#include "support/scanned_window.h"
 
 using namespace krellix;
-using krellix::test::TempHome;
 
 namespace {
-
-const char* kProgram = "/opt/krellix/krellix";
 
 struct stat StatOf(const std::string& path) {
   struct stat st {};
@@ -36,9 +33,7 @@ struct stat StatOf(const std::string& path) {
 
 // Answers the dialog once it shows: `fill` sets its controls, then OK.
 void AnswerDialog(std::function<void(AttributesDialog*)> fill) {
-  QTimer::singleShot(0, [fill] {
-    auto* dialog = qobject_cast<AttributesDialog*>(QApplication::activeModalWidget());
-    QVERIFY(dialog != nullptr);
+  test::ScannedWindow::When<AttributesDialog>([fill](AttributesDialog* dialog) {
     fill(dialog);
     dialog->findChild<QPushButton*>("ok")->click();
   });
@@ -54,18 +49,16 @@ class AttribCommandsTest : public QObject {
 };
 
 void AttribCommandsTest::readOnlyAndDateReachTheDisk() {
-  TempHome home;
-  ScriptedPrompter prompter;
-  const std::string dir = home.tree.Dir("work");
-  const std::string a = home.tree.File("work/a.txt", 1);
-  const std::string b = home.tree.File("work/b.txt", 1);
-  const std::string c = home.tree.File("work/c.txt", 1);
+  test::ScannedWindow rig;
+  ScriptedPrompter& prompter = rig.prompter;
+  test::TempTree& tree = rig.home.tree;
+  const std::string dir = tree.Dir("work");
+  const std::string a = tree.File("work/a.txt", 1);
+  const std::string b = tree.File("work/b.txt", 1);
+  const std::string c = tree.File("work/c.txt", 1);
   for (const std::string& f : {a, b, c}) ::chmod(f.c_str(), 0644);
-  MainWindow form({kProgram, "-i"}, &prompter);
-  form.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&form));
-  QVERIFY(form.SetTreeDirectory(dir));
-  form.Actions().scan->trigger();
+  rig.Start(dir);
+  MainWindow& form = *rig.form;
   ItemList& items = form.Items();
   QCOMPARE(items.Count(), std::size_t{3});
   for (std::size_t i = 0; i < items.Count(); ++i)

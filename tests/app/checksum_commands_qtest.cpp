@@ -14,7 +14,7 @@
 #include "checksums/gen_md5.h"
 #include "itemlist/item_list_view.h"
 #include "platform/scripted_prompter.h"
-#include "support/window_fixture.h"
+#include "support/scanned_window.h"
 
 using namespace krellix;
 using krellix::test::TempHome;
@@ -47,18 +47,16 @@ class ChecksumCommandsTest : public QObject {
 };
 
 void ChecksumCommandsTest::checksumsTheSelectedItemsInListOrder() {
-  TempHome home;
-  ScriptedPrompter prompter;
-  const std::string dir = home.tree.Dir("work");
-  const std::string a = home.tree.File("work/a.txt", 3000);
-  const std::string b = home.tree.File("work/b;c d.txt");
-  home.tree.File("work/c.txt", 10);
-  const std::string d = home.tree.File("work/d.txt", 3000);
-  MainWindow form({kProgram, "-i"}, &prompter);
-  form.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&form));
-  QVERIFY(form.SetTreeDirectory(dir));
-  form.Actions().scan->trigger();
+  test::ScannedWindow rig;
+  ScriptedPrompter& prompter = rig.prompter;
+  test::TempTree& tree = rig.home.tree;
+  const std::string dir = tree.Dir("work");
+  const std::string a = tree.File("work/a.txt", 3000);
+  const std::string b = tree.File("work/b;c d.txt");
+  tree.File("work/c.txt", 10);
+  const std::string d = tree.File("work/d.txt", 3000);
+  rig.Start(dir);
+  MainWindow& form = *rig.form;
   ItemList& items = form.Items();
   QCOMPARE(items.Count(), std::size_t{4});
   for (std::size_t i = 0; i < items.Count(); ++i)

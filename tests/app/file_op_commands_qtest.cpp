@@ -16,66 +16,24 @@
 #include "fileops/copy_move_dialog.h"
 #include "itemlist/item_list_view.h"
 #include "platform/scripted_prompter.h"
-#include "support/window_fixture.h"
+#include "support/scanned_window.h"
 #include "widgets/qt_text.h"
 
 using namespace krellix;
-using krellix::test::TempHome;
 namespace fs = std::filesystem;
 
 namespace {
 
-const char* kProgram = "/opt/krellix/krellix";
-
 // A window started in a temporary home with the items of `dir` listed, names sorted.
-struct Rig {
-  TempHome home;
-  ScriptedPrompter prompter;
-  std::unique_ptr<MainWindow> form;
+using Rig = test::ScannedWindow;
 
-  void Start(const std::string& dir) {
-    form = std::make_unique<MainWindow>(std::vector<std::string>{kProgram, "-i"}, &prompter);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    QVERIFY(form->SetTreeDirectory(dir));
-    form->Actions().scan->trigger();
-  }
-  // Selects the lines of the named files only.
-  void Select(std::initializer_list<const char*> names) {
-    ItemList& items = form->Items();
-    for (std::size_t i = 0; i < items.Count(); ++i) {
-      bool wanted = false;
-      for (const char* n : names) wanted = wanted || items.Fields(i).File == n;
-      items.SetSelected(i, wanted);
-      if (wanted) items.SetCurrent(static_cast<std::int64_t>(i));
-    }
-    form->ListTabs()->ItemView()->RefreshSelection();
-  }
-  std::vector<std::string> Files() {
-    std::vector<std::string> names;
-    const ItemList& items = form->Items();
-    for (std::size_t i = 0; i < items.Count(); ++i) {
-      if (items.IsItem(i)) names.emplace_back(items.Fields(i).File);
-    }
-    return names;
-  }
-  std::vector<std::string> Log() { return test::LogTexts(form->Log().Lines()); }
-  bool Logged(const std::string& text) {
-    for (const std::string& t : Log()) {
-      if (t == text) return true;
-    }
-    return false;
-  }
-  // Answers the "Copy / Move" dialog once it shows: `fill` sets its controls, then OK.
-  void AnswerDialog(std::function<void(CopyMoveDialog*)> fill) {
-    QTimer::singleShot(0, [fill] {
-      auto* dialog = qobject_cast<CopyMoveDialog*>(QApplication::activeModalWidget());
-      QVERIFY(dialog != nullptr);
-      fill(dialog);
-      dialog->findChild<QPushButton*>("ok")->click();
-    });
-  }
-};
+// Answers the "Copy / Move" dialog once it shows: `fill` sets its controls, then OK.
+void AnswerDialog(std::function<void(CopyMoveDialog*)> fill) {
+  Rig::When<CopyMoveDialog>([fill](CopyMoveDialog* dialog) {
+    fill(dialog);
+    dialog->findChild<QPushButton*>("ok")->click();
+  });
+}
 
 void SetAddress(CopyMoveDialog* dialog, const std::string& dir) {
   dialog->findChild<QComboBox*>("address")->setEditText(PathToQt(dir));
@@ -139,7 +97,7 @@ void FileOpCommandsTest::copyAndMoveHandleCollisionsSkipsAndReplaces() {
 
   // Copy both: neither replace nor skip, so a.txt gets a free name and b.txt too.
   rig.Select({"a.txt", "b.txt"});
-  rig.AnswerDialog([&](CopyMoveDialog* d) { SetAddress(d, dest); });
+  AnswerDialog([&](CopyMoveDialog* d) { SetAddress(d, dest); });
   rig.form->Command("items.copy")->trigger();
   QCOMPARE(fs::file_size(dest + "/a (2).txt"), 11u);
   QCOMPARE(fs::file_size(dest + "/b (2).txt"), 22u);
@@ -149,7 +107,7 @@ void FileOpCommandsTest::copyAndMoveHandleCollisionsSkipsAndReplaces() {
 
   // Copy with "Skip existing files": both targets exist, nothing is written.
   rig.Select({"a.txt", "b.txt"});
-  rig.AnswerDialog([&](CopyMoveDialog* d) {
+  AnswerDialog([&](CopyMoveDialog* d) {
     SetAddress(d, dest);
     d->findChild<QCheckBox*>("skip")->setChecked(true);
   });
@@ -161,7 +119,7 @@ void FileOpCommandsTest::copyAndMoveHandleCollisionsSkipsAndReplaces() {
   // Move a.txt with "Replace existing files ": the target takes its data, the source goes
   // and so does its line; b.txt stays where it is.
   rig.Select({"a.txt"});
-  rig.AnswerDialog([&](CopyMoveDialog* d) {
+  AnswerDialog([&](CopyMoveDialog* d) {
     SetAddress(d, dest);
     d->findChild<QCheckBox*>("replace")->setChecked(true);
   });

@@ -17,53 +17,15 @@
 #include "fileops/join_split_dialog.h"
 #include "itemlist/item_list_view.h"
 #include "platform/scripted_prompter.h"
+#include "support/scanned_window.h"
 #include "support/temp_tree.h"
-#include "support/window_fixture.h"
 
 using namespace krellix;
-using krellix::test::TempHome;
 namespace fs = std::filesystem;
 
 namespace {
 
-const char* kProgram = "/opt/krellix/krellix";
-
-struct Rig {
-  TempHome home;
-  ScriptedPrompter prompter;
-  std::unique_ptr<MainWindow> form;
-
-  void Start(const std::string& dir) {
-    form = std::make_unique<MainWindow>(std::vector<std::string>{kProgram, "-i"}, &prompter);
-    form->show();
-    QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    QVERIFY(form->SetTreeDirectory(dir));
-    form->Actions().scan->trigger();
-  }
-  void Select(std::initializer_list<const char*> names) {
-    ItemList& items = form->Items();
-    for (std::size_t i = 0; i < items.Count(); ++i) {
-      bool wanted = false;
-      for (const char* n : names) wanted = wanted || items.Fields(i).File == n;
-      items.SetSelected(i, wanted);
-      if (wanted) items.SetCurrent(static_cast<std::int64_t>(i));
-    }
-    form->ListTabs()->ItemView()->RefreshSelection();
-  }
-  // Once the modal dialog of type T shows, `act` works it.
-  template <typename T>
-  void When(std::function<void(T*)> act) {
-    QTimer::singleShot(0, [act] {
-      auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-      QVERIFY(dialog != nullptr);
-      act(dialog);
-    });
-  }
-  bool Logged(const std::string& text) {
-    const auto log = test::LogTexts(form->Log().Lines());
-    return std::find(log.begin(), log.end(), text) != log.end();
-  }
-};
+using Rig = test::ScannedWindow;
 
 std::string Write(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
