@@ -2,6 +2,8 @@
 
 #include <stdlib.h>
 
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -24,6 +26,30 @@ void BuildTree(const std::string& root, long entries) {
 std::string MakeTempDir() {
   char tmpl[] = "/tmp/krellix-bench-XXXXXX";
   return ::mkdtemp(tmpl);
+}
+
+void RunCommand(const std::string& command) {
+  if (std::system(command.c_str()) != 0) {
+    std::fprintf(stderr, "failed: %s\n", command.c_str());
+    std::exit(1);
+  }
+}
+
+void FillRandom(std::mt19937_64& random, std::string& chunk) {
+  for (std::size_t i = 0; i + 8 <= chunk.size(); i += 8) {
+    const auto v = random();
+    std::memcpy(chunk.data() + i, &v, 8);
+  }
+}
+
+void WriteRandomFile(const std::string& path, long mib) {
+  std::mt19937_64 random(7);
+  std::string chunk(std::size_t{1} << 20, '\0');
+  std::ofstream file(path, std::ios::binary);
+  for (long m = 0; m < mib; ++m) {
+    FillRandom(random, chunk);
+    file << chunk;
+  }
 }
 
 }  // namespace krellix::bench

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <random>
 #include <string>
 
 #include "output/output_dialogs.h"
@@ -57,5 +58,13 @@ inline double SecondsSince(std::chrono::steady_clock::time_point since) {
 void BuildTree(const std::string& root, long entries);
 // A fresh temporary folder.
 std::string MakeTempDir();
+
+// Runs a peer's shell command; a failure ends the benchmark.
+void RunCommand(const std::string& command);
+
+// Fills `chunk` with pseudo-random bytes from `random` (whole 8-byte words).
+void FillRandom(std::mt19937_64& random, std::string& chunk);
+// Writes a file of `mib` MiB of pseudo-random bytes (always the same ones).
+void WriteRandomFile(const std::string& path, long mib);
 
 }  // namespace krellix::bench

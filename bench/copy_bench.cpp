@@ -48,13 +48,6 @@ Timings Best(int runs, const std::string& target, const std::function<void()>& o
   return best;
 }
 
-void Run(const std::string& command) {
-  if (std::system(command.c_str()) != 0) {
-    std::fprintf(stderr, "failed: %s\n", command.c_str());
-    std::exit(1);
-  }
-}
-
 void MustCopy(const CopyResult& r) {
   if (!r.Ok()) {
     std::fprintf(stderr, "copy failed: %s\n", r.result.Error().reason.c_str());
@@ -79,30 +72,19 @@ int main(int argc, char** argv) {
     if (i % 100 == 0) fs::create_directories(dir);
     std::ofstream(dir + "/f" + std::to_string(i) + ".dat", std::ios::binary) << block;
   }
-  {
-    std::mt19937_64 random(7);
-    std::string chunk(1 << 20, '\0');
-    std::ofstream file(big, std::ios::binary);
-    for (long m = 0; m < big_mib; ++m) {
-      for (std::size_t i = 0; i < chunk.size(); i += 8) {
-        const auto v = random();
-        std::memcpy(chunk.data() + i, &v, 8);
-      }
-      file << chunk;
-    }
-  }
+  WriteRandomFile(big, big_mib);
   ::sync();
 
   const Timings m = Best(
       5, out, [&] { MustCopy(CopyDirectoryContents(many, out, false)); },
-      [&] { Run("cp -r '" + many + "' '" + out + "'"); });
+      [&] { RunCommand("cp -r '" + many + "' '" + out + "'"); });
   std::printf("copy %ld files of 4 KiB: %.3f s, cp -r: %.3f s\n", files, m.ours, m.cp);
   std::printf("copy_many_vs_cp_ratio=%.2f\n", m.ours / m.cp);
 
   const std::string big_out = out + ".bin";
   const Timings b = Best(
       5, big_out, [&] { MustCopy(CopyEntry(big, big_out, false)); },
-      [&] { Run("cp '" + big + "' '" + big_out + "'"); });
+      [&] { RunCommand("cp '" + big + "' '" + big_out + "'"); });
   std::printf("copy one %ld MiB file: %.3f s, cp: %.3f s\n", big_mib, b.ours, b.cp);
   std::printf("copy_big_vs_cp_ratio=%.2f\n", b.ours / b.cp);
   fs::remove_all(root);

@@ -42,13 +42,6 @@ Timings Best(int runs, const std::function<void()>& ours, const std::function<vo
   return best;
 }
 
-void Run(const std::string& command) {
-  if (std::system(command.c_str()) != 0) {
-    std::fprintf(stderr, "failed: %s\n", command.c_str());
-    std::exit(1);
-  }
-}
-
 void MustHash(const std::string& checksum) {
   if (checksum == kMd5Failed) {
     std::fprintf(stderr, "GenMD5 failed\n");
@@ -66,12 +59,6 @@ int main(int argc, char** argv) {
   const std::string list = root + "/list";
 
   std::mt19937_64 random(7);
-  const auto fill = [&random](std::string& chunk) {
-    for (std::size_t i = 0; i + 8 <= chunk.size(); i += 8) {
-      const auto v = random();
-      std::memcpy(chunk.data() + i, &v, 8);
-    }
-  };
   std::vector<std::string> names;
   {
     std::string chunk(16384, '\0');
@@ -80,25 +67,20 @@ int main(int argc, char** argv) {
       const std::string dir = root + "/many/d" + std::to_string(i / 100);
       if (i % 100 == 0) fs::create_directories(dir);
       names.push_back(dir + "/f" + std::to_string(i) + ".dat");
-      fill(chunk);
+      FillRandom(random, chunk);
       std::ofstream(names.back(), std::ios::binary) << chunk;
       list_file << names.back() << '\0';
     }
-    chunk.resize(std::size_t{1} << 20);
-    std::ofstream file(big, std::ios::binary);
-    for (long m = 0; m < big_mib; ++m) {
-      fill(chunk);
-      file << chunk;
-    }
   }
+  WriteRandomFile(big, big_mib);
 
   const std::string openssl = "openssl md5 '" + big + "' > /dev/null";
   const std::string md5sum = "xargs -0 -a '" + list + "' md5sum > /dev/null";
-  Run(openssl);
-  Run(md5sum);
+  RunCommand(openssl);
+  RunCommand(md5sum);
 
   const Timings b = Best(
-      5, [&] { MustHash(GenMD5(big)); }, [&] { Run(openssl); });
+      5, [&] { MustHash(GenMD5(big)); }, [&] { RunCommand(openssl); });
   std::printf("MD5 of one %ld MiB file: %.3f s, openssl md5: %.3f s\n", big_mib, b.ours, b.theirs);
   std::printf("md5_vs_openssl_ratio=%.2f\n", b.ours / b.theirs);
 
@@ -114,7 +96,7 @@ int main(int argc, char** argv) {
         if (rows.size() != names.size()) std::exit(1);
         for (const ChecksumRow& row : rows) MustHash(row.checksum);
       },
-      [&] { Run(md5sum); });
+      [&] { RunCommand(md5sum); });
   std::printf("MD5 of %ld files of 16 KiB on %u threads: %.3f s, md5sum: %.3f s\n", files, threads,
               m.ours, m.theirs);
   std::printf("md5_many_vs_md5sum_ratio=%.2f\n", m.ours / m.theirs);

@@ -31,13 +31,6 @@ struct Quiet final : JoinSplitProgress, SavingFileQuestion {
   SaveMode AskSavingFile(const std::string&) override { return SaveMode::kReplace; }
 };
 
-void Run(const std::string& command) {
-  if (std::system(command.c_str()) != 0) {
-    std::fprintf(stderr, "failed: %s\n", command.c_str());
-    std::exit(1);
-  }
-}
-
 void Clean(const std::string& dir) {
   fs::remove_all(dir);
   fs::create_directories(dir);
@@ -52,18 +45,7 @@ int main(int argc, char** argv) {
   const std::string root = MakeTempDir();
   const std::string big = root + "/big.bin";
   const std::string work = root + "/work";
-  {
-    std::mt19937_64 random(7);
-    std::string chunk(1 << 20, '\0');
-    std::ofstream file(big, std::ios::binary);
-    for (long m = 0; m < big_mib; ++m) {
-      for (std::size_t i = 0; i < chunk.size(); i += 8) {
-        const auto v = random();
-        std::memcpy(chunk.data() + i, &v, 8);
-      }
-      file << chunk;
-    }
-  }
+  WriteRandomFile(big, big_mib);
   const std::string source = work + "/big.bin";
   double ours = 1e9;
   double theirs = 1e9;
@@ -85,8 +67,8 @@ int main(int argc, char** argv) {
     Clean(work);
     fs::create_hard_link(big, source);
     start = std::chrono::steady_clock::now();
-    Run("cd '" + work + "' && split -b " + std::to_string(piece_mib) +
-        "M big.bin piece. && cat piece.* > joined.bin && sync");
+    RunCommand("cd '" + work + "' && split -b " + std::to_string(piece_mib) +
+               "M big.bin piece. && cat piece.* > joined.bin && sync");
     theirs = std::min(theirs, SecondsSince(start));
   }
   fs::remove_all(root);
