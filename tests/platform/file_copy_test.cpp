@@ -14,17 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The entries below a folder as "name" or "dir/name", sorted.
-std::vector<std::string> Tree(const std::string& folder) {
-  std::vector<std::string> names;
-  for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator();
-       ++it) {
-    names.push_back(fs::relative(it->path(), folder).string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 struct stat Lstat(const std::string& path) {
   struct stat st {};
   ::lstat(path.c_str(), &st);
@@ -68,7 +57,7 @@ TEST(CopyEntryTest, TreesLinksAndOddNamesArriveWhole) {
   const CopyResult r = CopyEntry(t.Path("src"), t.Path("new/place/dst"), false);
   ASSERT_TRUE(r.Ok()) << r.result.Error().reason;
   EXPECT_EQ(r.target, t.Path("new/place/dst"));
-  EXPECT_EQ(Tree(t.Path("src")), Tree(t.Path("new/place/dst")));
+  EXPECT_EQ(test::EntriesBelow(t.Path("src")), test::EntriesBelow(t.Path("new/place/dst")));
   EXPECT_EQ(r.counts.items, 9);  // 6 entries, 2 folders below src and src itself
   EXPECT_EQ(r.counts.bytes, 5 + 70000 + 3);
   EXPECT_EQ(test::ReadWholeFile(t.Path("new/place/dst/" + odd.substr(4))), "xxx");
@@ -99,7 +88,7 @@ TEST(CopyDirectoryContentsTest, CollisionsReplaceAndSelfCopies) {
   // Without replace the taken top-level names get free names.
   CopyResult r = CopyDirectoryContents(t.Path("src"), t.Path("dst"), false);
   ASSERT_TRUE(r.Ok());
-  EXPECT_EQ(Tree(t.Path("dst")),
+  EXPECT_EQ(test::EntriesBelow(t.Path("dst")),
             (std::vector<std::string>{"a (2).txt", "a.txt", "sub", "sub (2)", "sub (2)/b.txt",
                                       "sub/b.txt", "sub/keep.txt"}));
   EXPECT_EQ(fs::file_size(t.Path("dst/a.txt")), 9u);
@@ -115,13 +104,15 @@ TEST(CopyDirectoryContentsTest, CollisionsReplaceAndSelfCopies) {
   t.Link("via_link", t.Path("src"));
   r = CopyDirectoryContents(t.Path("via_link"), t.Path("linked"), false);
   ASSERT_TRUE(r.Ok());
-  EXPECT_EQ(Tree(t.Path("linked")), (std::vector<std::string>{"a.txt", "sub", "sub/b.txt"}));
+  EXPECT_EQ(test::EntriesBelow(t.Path("linked")),
+            (std::vector<std::string>{"a.txt", "sub", "sub/b.txt"}));
 
   // Into itself: free names, never its own copies again.
   r = CopyDirectoryContents(t.Path("src"), t.Path("src/"), false);
   ASSERT_TRUE(r.Ok());
-  EXPECT_EQ(Tree(t.Path("src")), (std::vector<std::string>{"a (2).txt", "a.txt", "sub", "sub (2)",
-                                                           "sub (2)/b.txt", "sub/b.txt"}));
+  EXPECT_EQ(test::EntriesBelow(t.Path("src")),
+            (std::vector<std::string>{"a (2).txt", "a.txt", "sub", "sub (2)", "sub (2)/b.txt",
+                                      "sub/b.txt"}));
 
   // Below itself: refused, nothing made.
   r = CopyDirectoryContents(t.Path("src"), t.Path("src/sub/inner"), false);
@@ -148,8 +139,8 @@ TEST(CopyEntryTest, AStopRemovesThePartialTarget) {
   ASSERT_FALSE(r.Ok());
   EXPECT_EQ(r.result.Error().code, kCopyStopped);
   EXPECT_EQ(r.left, "");
-  EXPECT_EQ(Tree(t.Path("dst")), std::vector<std::string>{"old.txt"});
-  EXPECT_EQ(Tree(t.Path("src")), (std::vector<std::string>{"one.txt", "two.txt"}));
+  EXPECT_EQ(test::EntriesBelow(t.Path("dst")), std::vector<std::string>{"old.txt"});
+  EXPECT_EQ(test::EntriesBelow(t.Path("src")), (std::vector<std::string>{"one.txt", "two.txt"}));
   ASSERT_EQ(seen.size(), 2u);
   EXPECT_EQ(seen[0].items, 1);
   EXPECT_EQ(seen[1].bytes, 20);
@@ -161,7 +152,7 @@ TEST(CopyEntryTest, AStopRemovesThePartialTarget) {
   ASSERT_FALSE(big.Ok());
   EXPECT_GE(calls, 2);  // asked between pieces, before the end
   EXPECT_EQ(test::ReadWholeFile(t.Path("dst/old.txt")), "xxx");
-  EXPECT_EQ(Tree(t.Path("dst")), std::vector<std::string>{"old.txt"});
+  EXPECT_EQ(test::EntriesBelow(t.Path("dst")), std::vector<std::string>{"old.txt"});
 }
 
 // The failures a user meets, each naming the file and its reason, none leaving a partial file.
@@ -179,7 +170,7 @@ TEST(CopyEntryTest, FailuresNameTheFileAndLeaveNothing) {
   ASSERT_FALSE(r.Ok());
   EXPECT_EQ(r.result.Error().code, ENOENT);
   EXPECT_EQ(r.result.Error().path, t.Path("gone.txt"));
-  EXPECT_TRUE(Tree(t.Path("dst")).empty());
+  EXPECT_TRUE(test::EntriesBelow(t.Path("dst")).empty());
 }
 
 TEST(CopyEntryTest, FullDiskKeepsTheOldTargetAndLeavesNoPiece) {
@@ -196,7 +187,7 @@ TEST(CopyEntryTest, FullDiskKeepsTheOldTargetAndLeavesNoPiece) {
     if (test::ReadWholeFile(mount + "/old.bin") != "old") return 3;
     const CopyResult tree = CopyDirectoryContents(t.Path("src"), mount + "/new/dir", false);
     if (tree.Ok() || tree.result.Error().path != mount + "/new/dir/big.bin") return 4;
-    return Tree(mount) == std::vector<std::string>{"old.bin"} ? 0 : 5;
+    return test::EntriesBelow(mount) == std::vector<std::string>{"old.bin"} ? 0 : 5;
   });
   if (code == test::kCannotSetUp) GTEST_SKIP() << "no tmpfs can be mounted here";
   EXPECT_EQ(code, 0);
@@ -216,7 +207,7 @@ TEST(CopyEntryTest, ReadOnlyFolderRefuses) {
   });
   if (code == test::kCannotSetUp) GTEST_SKIP() << "cannot run as a normal user";
   EXPECT_EQ(code, 0);
-  EXPECT_TRUE(Tree(t.Path("locked")).empty());
+  EXPECT_TRUE(test::EntriesBelow(t.Path("locked")).empty());
 }
 
 }  // namespace

@@ -15,16 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> Tree(const std::string& folder) {
-  std::vector<std::string> names;
-  for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator();
-       ++it) {
-    names.push_back(fs::relative(it->path(), folder).string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 TEST(MoveEntryTest, RenamesWithFreeNamesOrReplaces) {
   test::TempTree t;
   t.File("a.txt", 1);
@@ -43,7 +33,8 @@ TEST(MoveEntryTest, RenamesWithFreeNamesOrReplaces) {
   // Into new folders, which are made.
   r = MoveEntry(t.Path("dst"), t.Path("x/y/dst"), false);
   ASSERT_TRUE(r.Ok());
-  EXPECT_EQ(Tree(t.Path("x/y/dst")), (std::vector<std::string>{"a (2).txt", "a.txt"}));
+  EXPECT_EQ(test::EntriesBelow(t.Path("x/y/dst")),
+            (std::vector<std::string>{"a (2).txt", "a.txt"}));
 
   // Onto itself, or onto another name of the same file: refused, both names stay.
   ::link(t.Path("x/y/dst/a.txt").c_str(), t.Path("x/y/hard.txt").c_str());
@@ -73,15 +64,15 @@ TEST(MoveDirectoryContentsTest, EntriesMoveAndTheFolderStays) {
   t.File("dst/sub/keep.txt", 9);
   CopyResult r = MoveDirectoryContents(t.Path("src"), t.Path("dst"), true);
   ASSERT_TRUE(r.Ok());
-  EXPECT_TRUE(Tree(t.Path("src")).empty());
-  EXPECT_EQ(Tree(t.Path("dst")),
+  EXPECT_TRUE(test::EntriesBelow(t.Path("src")).empty());
+  EXPECT_EQ(test::EntriesBelow(t.Path("dst")),
             (std::vector<std::string>{"a.txt", "sub", "sub/b.txt", "sub/keep.txt"}));
   EXPECT_EQ(fs::file_size(t.Path("dst/sub/b.txt")), 2u);
 
   r = MoveDirectoryContents(t.Path("dst"), t.Path("dst"), false);
   ASSERT_FALSE(r.Ok());
   EXPECT_EQ(r.result.Error().code, EINVAL);
-  EXPECT_EQ(Tree(t.Path("dst")).size(), 4u);
+  EXPECT_EQ(test::EntriesBelow(t.Path("dst")).size(), 4u);
 }
 
 // To another file system: the source goes only after a whole copy; a copy that cannot finish
@@ -94,16 +85,19 @@ TEST(MoveEntryTest, AcrossFileSystemsCopiesThenRemoves) {
   const std::string mount = t.Dir("other");
   const int code = test::WithTmpfs(mount, "256k", [&] {
     const CopyResult moved = MoveDirectoryContents(t.Path("src"), mount + "/in", false);
-    if (!moved.Ok() || !Tree(t.Path("src")).empty()) return 1;
-    if (Tree(mount + "/in") != std::vector<std::string>{"a.txt", "sub", "sub/b.txt"}) return 2;
+    if (!moved.Ok() || !test::EntriesBelow(t.Path("src")).empty()) return 1;
+    if (test::EntriesBelow(mount + "/in") != std::vector<std::string>{"a.txt", "sub", "sub/b.txt"})
+      return 2;
     struct stat st {};
     if (::stat((mount + "/in/a.txt").c_str(), &st) != 0 || st.st_mtime != 1200000000) return 3;
     const CopyResult full = MoveEntry(t.Path("huge"), mount + "/huge", false);
     if (full.Ok() || full.result.Error().code != ENOSPC || !full.left.empty()) return 4;
-    if (Tree(t.Path("huge")) != std::vector<std::string>{"big.bin"}) return 5;
+    if (test::EntriesBelow(t.Path("huge")) != std::vector<std::string>{"big.bin"}) return 5;
     if (fs::file_size(t.Path("huge/big.bin")) != (1u << 20)) return 6;
-    return Tree(mount) == std::vector<std::string>{"in", "in/a.txt", "in/sub", "in/sub/b.txt"} ? 0
-                                                                                               : 7;
+    return test::EntriesBelow(mount) ==
+                   std::vector<std::string>{"in", "in/a.txt", "in/sub", "in/sub/b.txt"}
+               ? 0
+               : 7;
   });
   if (code == test::kCannotSetUp) GTEST_SKIP() << "no tmpfs can be mounted here";
   EXPECT_EQ(code, 0);

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -67,6 +68,16 @@ std::string CrLfLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& l : lines) text += l + "\r\n";
   return text;
+}
+
+std::vector<std::string> EntriesBelow(const std::string& folder) {
+  std::vector<std::string> names;
+  for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator();
+       ++it) {
+    names.push_back(fs::relative(it->path(), folder).string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 }  // namespace krellix::test

@@ -30,6 +30,8 @@ class TempTree {
 
 // The bytes of a file; "" when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
+// The entries below a folder as "name" or "dir/name", sorted.
+std::vector<std::string> EntriesBelow(const std::string& folder);
 // The lines each followed by CR LF, as the program writes text files.
 std::string CrLfLines(const std::vector<std::string>& lines);
 
