@@ -345,8 +345,7 @@ void MainWindow::CreateFileToolCommands() {
        .tree_directory = [this] { return session_.current_dir; },
        .marked_directory = [this] { return directory_panel_->MarkedDirectory(); },
        .open_tree_directory = [this](const std::string& dir) { SetTreeDirectory(dir); },
-       .refresh_tree = [this] { navigation_commands_->Refresh(); },
-       .ask_text = {}},
+       .refresh_tree = [this] { navigation_commands_->Refresh(); }},
       this);
   file_tool_commands_->Register(commands_);
 }

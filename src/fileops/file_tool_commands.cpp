@@ -14,17 +14,15 @@
 namespace krellix {
 
 FileToolCommands::FileToolCommands(Context context, QObject* parent)
-    : QObject(parent), ctx_(std::move(context)) {
-  if (!ctx_.ask_text) {
-    ctx_.ask_text = [this](const std::string& title, const std::string& caption,
-                           const std::string& text) {
-      bool ok = false;
-      const QString shown = PathToQt(text);
-      const QString answer = QInputDialog::getText(ctx_.window, ToQt(title), ToQt(caption),
-                                                   QLineEdit::Normal, shown, &ok);
-      return !ok || answer == shown ? text : PathFromQt(answer);
-    };
-  }
+    : QObject(parent), ctx_(std::move(context)) {}
+
+std::string FileToolCommands::AskText(const std::string& title, const std::string& caption,
+                                      const std::string& text) {
+  bool ok = false;
+  const QString shown = PathToQt(text);
+  const QString answer =
+      QInputDialog::getText(ctx_.window, ToQt(title), ToQt(caption), QLineEdit::Normal, shown, &ok);
+  return !ok || answer == shown ? text : PathFromQt(answer);
 }
 
 void FileToolCommands::Register(CommandRegistry& commands) {
@@ -70,7 +68,9 @@ DirectoryCommandsEnv FileToolCommands::DirectoryEnv() {
             }
             return create_directory_->Run(v);
           },
-          ctx_.ask_text};
+          [this](const std::string& title, const std::string& caption, const std::string& text) {
+            return AskText(title, caption, text);
+          }};
 }
 
 void FileToolCommands::CreateDirectory1Click() {

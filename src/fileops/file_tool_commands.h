@@ -40,9 +40,6 @@ class FileToolCommands final : public QObject {
     std::function<std::string()> marked_directory;
     std::function<void(const std::string&)> open_tree_directory;
     std::function<void()> refresh_tree;
-    // The one-line prompt of "Rename directory"; a cancelled prompt gives the default. A
-    // window with its own input dialog when unset.
-    std::function<std::string(const std::string&, const std::string&, const std::string&)> ask_text;
   };
 
   FileToolCommands(Context context, QObject* parent);
@@ -60,6 +57,9 @@ class FileToolCommands final : public QObject {
 
  private:
   DirectoryCommandsEnv DirectoryEnv();
+  // The one-line prompt of "Rename directory"; a cancelled prompt gives `text` back.
+  std::string AskText(const std::string& title, const std::string& caption,
+                      const std::string& text);
 
   Context ctx_;
   CreateDirectoryValues create_values_;
