@@ -11,6 +11,7 @@
 #include "platform/copy_engine.h"
 #include "platform/dir_listing.h"
 #include "platform/file_removal.h"
+#include "platform/safe_rename.h"
 
 namespace krellix {
 namespace {
@@ -108,22 +109,13 @@ class Mover {
     if (replace_) return MoveReplacing(source, target, st, moved_to);
     std::string name = target;
     for (int n = 2;; ++n) {
-      int code = 0;
-      if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, name.c_str(), RENAME_NOREPLACE) != 0) {
-        code = errno;
-      }
-      if (code == EINVAL || code == ENOSYS) {
-        // A file system without the flag: look, then rename.
-        struct stat there {};
-        code = ::lstat(name.c_str(), &there) == 0            ? EEXIST
-               : ::rename(source.c_str(), name.c_str()) == 0 ? 0
-                                                             : errno;
-      }
-      if (code == 0) {
+      const FileResult renamed = RenameNoReplace(source, name);
+      if (renamed) {
         moved_to = name;
         ++counts_.items;
         return {};
       }
+      const int code = renamed.Error().code;
       if (code == EXDEV) return CopyAcross(source, target, moved_to);
       if (code != EEXIST) return ErrnoError(code == ENOENT ? source : name, code);
       name = Numbered(target, n);
