@@ -182,6 +182,19 @@ void ItemList::SetLine(std::size_t i, std::string_view line) {
   lines_[i].selected = selected;
 }
 
+void ItemList::SetFile(std::size_t i, std::string_view file) {
+  Merge();
+  if (i >= lines_.size() || !lines_[i].HasLayout()) return;
+  const ItemLayout old_layout = lines_[i].Layout();
+  ItemFields fields = ItemFieldsOf(lines_[i].Text(), old_layout).ToFields();
+  fields.File = std::string(file);
+  ItemLayout layout;
+  const std::string line = BuildItemEntry(fields, old_layout.order, &layout);
+  const bool selected = lines_[i].selected;
+  lines_[i] = Item(line, &layout);
+  lines_[i].selected = selected;
+}
+
 std::size_t ItemList::DeleteLines(std::string_view line) {
   Merge();
   const std::size_t before = lines_.size();

@@ -56,6 +56,9 @@ class ItemList {
   // Replaces line i by `line`, a line that is no item, in the same place (sorted or not) and
   // with its selected flag.
   void SetLine(std::size_t i, std::string_view line);
+  // Gives item line i the file name `file` in its File field, every other field and the line's
+  // place and selected flag kept. A line that is no item stays as it is.
+  void SetFile(std::size_t i, std::string_view file);
   // Removes every line whose text is `line`, in one pass; returns how many went.
   std::size_t DeleteLines(std::string_view line);
   void Clear();
