@@ -17,27 +17,25 @@ namespace krellix {
 // The "Rename" dialog: the five groups of rename rules "(1) Edit" (tabs "Replace", "Crop",
 // "Insert", "Swap", "Path"), "(2) Add", "(3) Number", "(4) Case" and "(5) Extension", then
 // "Remember parameters", a red notice for a refused OK, "Reset", "OK", "Cancel" and "Help".
+// Every change of the "(1) Edit" tab runs the opening steps again (the tab stays where the user
+// put it). Leaving "Old:" holding "*.*" turns numbering on; leaving a separator text ticks
+// "Separator". "Reset" unticks "Remember parameters", which writes the setting like a click.
 //
-// Controls by objectName (numeric fields are line edits of digits only, kept as typed):
-//   editTabs                                    the "(1) Edit" tabs
-//   oldText newText replaceAll                  "Replace"
-//   cropSkip cropRemove cropRemoveLast cropKeepLast removeCount removePosition lastCount
-//                                               "Crop" (removeCount/removePosition: 3 digits,
-//                                               lastCount: 3 digits)
-//   insertText insertPosition                   "Insert" (position: 3 digits)
-//   swapSkip swapFirst swapLast swapCount       "Swap" (count: 2 digits)
-//   pathSkip pathAddLast pathAddFirst pathAddAll pathCount
-//                                               "Path" (count: 2 digits)
-//   prefix suffix datePrefix dateSuffix md5Prefix md5Suffix
-//                                               "(2) Add"
-//   numberSkip numberPrefix numberSuffix start step zeroFill separatorOn separator
-//                                               "(3) Number" (start, step: 6 digits,
-//                                               zeroFill: 2 digits)
-//   underscoreBlank percent20Blank caseKeep caseUpper caseLower caseTitle caseSentence
-//                                               "(4) Case"
-//   extensionSkip extensionAdd extensionReplace extensionDelete extension
-//                                               "(5) Extension"
-//   remember notice reset ok cancel help        the rest
+// Controls by objectName; numeric fields are line edits of up to the digits noted, kept as typed:
+//   "(1) Edit"       editTabs (tabs "Replace", "Crop", "Insert", "Swap", "Path")
+//     Replace        oldText newText replaceAll
+//     Crop           cropSkip cropRemove cropRemoveLast cropKeepLast
+//                    removeCount(3) removePosition(3) lastCount(3)
+//     Insert         insertText insertPosition(3)
+//     Swap           swapSkip swapFirst swapLast swapCount(2)
+//     Path           pathSkip pathAddLast pathAddFirst pathAddAll pathCount(2)
+//   "(2) Add"        prefix suffix datePrefix dateSuffix md5Prefix md5Suffix
+//   "(3) Number"     numberSkip numberPrefix numberSuffix start(6) step(6) zeroFill(2)
+//                    separatorOn separator
+//   "(4) Case"       underscoreBlank percent20Blank caseKeep caseUpper caseLower caseTitle
+//                    caseSentence
+//   "(5) Extension"  extensionSkip extensionAdd extensionReplace extensionDelete extension
+//   the rest         remember notice reset ok cancel help
 class RenameDialog final : public QDialog {
   Q_OBJECT
 
