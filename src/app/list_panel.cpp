@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QMenu>
+#include <QVBoxLayout>
 
 #include "information/info_tab.h"
 #include "itemlist/item_list_view.h"
@@ -44,7 +45,12 @@ ListPanel::ListPanel(ItemList& items, QWidget* parent) : QTabWidget(parent) {
   info_view_ = new InfoTab;
   info_view_->setObjectName("infoView");
 
-  addTab(item_view_, "Items");
+  items_page_ = new QWidget;
+  auto* items_layout = new QVBoxLayout(items_page_);
+  items_layout->setContentsMargins(0, 0, 0, 0);
+  items_layout->setSpacing(0);
+  items_layout->addWidget(item_view_, 1);
+  addTab(items_page_, "Items");
   addTab(file_view_, "Files");
   addTab(log_view_, "Log");
   addTab(info_view_, "Info");
@@ -55,6 +61,8 @@ ListPanel::ListPanel(ItemList& items, QWidget* parent) : QTabWidget(parent) {
     log_view_->scrollToBottom();
   });
 }
+
+void ListPanel::AddBelowItems(QWidget* pane) { items_page_->layout()->addWidget(pane); }
 
 void ListPanel::SetItemMenuEnabled(bool on) {
   item_view_->setContextMenuPolicy(on ? Qt::CustomContextMenu : Qt::NoContextMenu);

@@ -26,6 +26,8 @@ class ListPanel final : public QTabWidget {
   QListWidget* LogView() const { return log_view_; }
   QListWidget* FileView() const { return file_view_; }
   InfoTab* InfoView() const { return info_view_; }
+  // Places `pane` under the item list, on the "Items" tab.
+  void AddBelowItems(QWidget* pane);
   // The item list's context menu; the main window fills it.
   QMenu* ItemMenu() const { return item_menu_; }
   // With no context menu the item list offers none (scan-to-file mode).
@@ -40,6 +42,7 @@ class ListPanel final : public QTabWidget {
 
  private:
   ItemListView* item_view_ = nullptr;
+  QWidget* items_page_ = nullptr;
   QMenu* item_menu_ = nullptr;
   QListWidget* file_view_ = nullptr;
   QListWidget* log_view_ = nullptr;

@@ -42,6 +42,8 @@
 #include "output/qt_locale_format.h"
 #include "platform/file_system.h"
 #include "preview/media_player.h"
+#include "rename/rename_commands.h"
+#include "rename/rename_pane.h"
 #include "settings/settings_commands.h"
 #include "widgets/key_map_filter.h"
 #include "widgets/qt_text.h"
@@ -283,6 +285,7 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
                                  [this] { launch_commands_->Open2Click(); }},
                                 this);
   item_commands_->Register(commands_);
+  CreateRenameCommands();
   CreateInfoCommands();
   CreateSettingsCommands();
   CreateListCommands();
@@ -409,8 +412,37 @@ void MainWindow::CreateLaunchCommands() {
   launch_commands_->Register(commands_);
 }
 
+void MainWindow::CreateRenameCommands() {
+  Session& s = session_;
+  rename_commands_ = new RenameCommands(
+      {.items = s.items,
+       .state = s.state,
+       .confirm = s.settings.confirm,
+       .remember = s.settings.RememberRename,
+       .show_rename = s.settings.ShowRename,
+       .prompter = prompter_,
+       .log = s.log,
+       .clock = s.clock,
+       .view = list_panel_->ItemView(),
+       .window = this,
+       .show_status = [this](const std::string& text) { services_->ShowStatus(text); },
+       .stop_preview = [this] { services_->StopPreview(); },
+       .refresh_drives_and_tree = [this] { navigation_commands_->Refresh(); },
+       .click_current = [this] { item_commands_->Click(); },
+       .line_width = [this](const std::string& line) { return services_->TextWidth(line); },
+       .list_width = [this] { return services_->ItemListWidth(); },
+       .enable_run_commands = [this](bool on) { scan_commands_->SetEnabled(on); },
+       .busy = [this] { return Busy(); },
+       .after_run = [this] { CloseIfPending(); }},
+      this);
+  rename_commands_->Register(commands_);
+  list_panel_->AddBelowItems(rename_commands_->Pane());
+  services_->SetRenamePane(rename_commands_->Pane());
+}
+
 bool MainWindow::Busy() const {
-  return scan_commands_->Running() || file_op_commands_->Running() || launch_commands_->Running();
+  return scan_commands_->Running() || file_op_commands_->Running() || launch_commands_->Running() ||
+         rename_commands_->Running();
 }
 
 void MainWindow::CloseIfPending() {
@@ -642,6 +674,7 @@ void MainWindow::ApplyPreferences() {
   criteria_panel_->SetAutoComplete(session_.settings.ComboComp);
   ShowScanHistory();
   window_commands_->ShowSettings();
+  rename_commands_->ApplySetting();
   scan_commands_->ShowCustomStrings();
 }
 

@@ -28,6 +28,7 @@ class ItemCommands;
 class LaunchCommands;
 class ListCommands;
 class ListPanel;
+class RenameCommands;
 class MediaPlayer;
 class NavigationCommands;
 class OutputCommands;
@@ -126,6 +127,7 @@ class MainWindow final : public QMainWindow {
   void CreateFileToolCommands();
   void CreateChecksumCommands();
   void CreateLaunchCommands();
+  void CreateRenameCommands();
   // True while a scan or a file operation polls events: no other run may start then.
   bool Busy() const;
   // A close asked for during a run happens once the run is over.
@@ -174,6 +176,7 @@ class MainWindow final : public QMainWindow {
   ChecksumCommands* checksum_commands_ = nullptr;
   MediaPlayer* media_player_ = nullptr;
   LaunchCommands* launch_commands_ = nullptr;
+  RenameCommands* rename_commands_ = nullptr;
   SettingsCommands* settings_commands_ = nullptr;
 };
 

@@ -10,6 +10,7 @@
 #include "app/list_panel.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/directory_panel.h"
+#include "rename/rename_pane.h"
 #include "session/session.h"
 #include "widgets/qt_text.h"
 
@@ -23,6 +24,14 @@ bool HasFocusIn(const QWidget* focus, const QWidget* box) {
 }  // namespace
 
 void WindowServices::ShowStatus(const std::string& text) { p_.status->setText(ToQt(text)); }
+
+void WindowServices::ClearRenameBox() {
+  if (rename_pane_ != nullptr) rename_pane_->Clear();
+}
+
+void WindowServices::FillRenameBox(const std::string& full_name) {
+  if (rename_pane_ != nullptr) rename_pane_->Fill(full_name);
+}
 
 DirPane WindowServices::ActiveDirPane() { return p_.directories->ActivePane(); }
 

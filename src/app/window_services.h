@@ -16,6 +16,7 @@ namespace krellix {
 class CriteriaPanel;
 class DirectoryPanel;
 class ListPanel;
+class RenamePane;
 struct Session;
 
 // What scans and command groups ask of the main window: the status line, the busy state,
@@ -40,6 +41,9 @@ class WindowServices final : public ScanHost, public ItemListHost {
 
   explicit WindowServices(Parts parts) : p_(std::move(parts)) {}
 
+  // The rename pane, once the rename commands have made it.
+  void SetRenamePane(RenamePane* pane) { rename_pane_ = pane; }
+
   // ScanHost
   void ShowStatus(const std::string& text) override;
   DirPane ActiveDirPane() override;
@@ -49,9 +53,8 @@ class WindowServices final : public ScanHost, public ItemListHost {
   void ShowLogTab() override;
   void BeginBusy() override;
   void EndBusy() override;
-  // The window has no rename pane and no preview player yet, so there is nothing to empty or
-  // stop.
-  void ClearRenameBox() override {}
+  void ClearRenameBox() override;
+  // The window has no preview player yet, so there is nothing to stop.
   void StopPreview() override {}
   ScanOutput* Output() override { return p_.output(); }
   int ItemListWidth() override;
@@ -60,9 +63,9 @@ class WindowServices final : public ScanHost, public ItemListHost {
   void FinishRun(int scroll_width) override;
   void SetScanText(const std::string& text) override;
 
-  // ItemListHost: the clicked item goes to the rename box and the preview; neither pane
-  // exists yet, and the rename and preview work fill these in.
-  void FillRenameBox(const std::string& /*full_name*/) override {}
+  // ItemListHost: the clicked item goes to the rename box and the preview; the preview pane
+  // does not exist yet.
+  void FillRenameBox(const std::string& full_name) override;
   void ViewFile(const std::string& /*full_name*/, bool /*force_text*/) override {}
 
   // The scan string box has the focus (it takes and gives its whole text to the clipboard).
@@ -75,6 +78,7 @@ class WindowServices final : public ScanHost, public ItemListHost {
 
  private:
   Parts p_;
+  RenamePane* rename_pane_ = nullptr;
   // The item list font's character advances, for TextWidthBound.
   std::vector<int> advances_;
   QFont advances_font_;

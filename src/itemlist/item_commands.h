@@ -67,8 +67,10 @@ class ItemCommands final : public QObject {
   // "Clear": empties the list, the rename box and the statistics.
   void Clear();
 
- private:
+  // The click handling for the current line: the status line, the rename box and the preview.
   void Click();
+
+ private:
   void DoubleClick();
   void SelectAll(bool on);
   void SelectSimilarLines();
