@@ -4,16 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "base/product_info.h"
 #include "scan/scan_state.h"
 #include "settings/app_settings.h"
 
 namespace krellix {
-
-// The product's version text (with its trailing blank) and copyright notice.
-inline constexpr const char* kVersion = "Version 1.2.2 ";
-inline constexpr const char* kCopyright = "Copyright (c) 2003-2025 The Krellix authors";
-// The application title.
-inline constexpr const char* kApplicationTitle = "Krellix 1.2";
 
 // The ten scan strings the scan string box offers on a first start, in order.
 const std::vector<std::string>& DefaultScanStrings();

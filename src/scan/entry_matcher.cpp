@@ -33,6 +33,17 @@ std::optional<std::int64_t> ParseSizeBox(const std::string& text) {
   return ParseSignedDecimal<std::int64_t>(number);
 }
 
+std::optional<ScanError> ScanStringError(const std::string& scan_text) {
+  for (const std::string& token : TokeniseScanString(scan_text)) {
+    const TokenTest t = ClassifyToken(token);
+    int error_pos = 0;
+    if (!t.substring && !Mask::Parse(t.tested, &error_pos)) {
+      return ScanError{Mask::InvalidMaskMessage(t.tested, error_pos)};
+    }
+  }
+  return std::nullopt;
+}
+
 EntryMatcher::EntryMatcher(const SelectionCriteria& criteria, ScanState& state, ItemList& items,
                            ScanHost& host, Prompter& prompter, VolumeLabels& volumes)
     : criteria_(criteria),
@@ -49,15 +60,10 @@ std::vector<EntryMatcher::Token>& EntryMatcher::TokensFor(const std::string& sca
     tokens_exact_.clear();
     tokens_upper_.clear();
     for (std::string& raw : TokeniseScanString(scan_text)) {
+      TokenTest test = ClassifyToken(raw);
       Token t;
-      t.substring = true;
-      if (raw.find_first_of("*?") != std::string::npos) t.substring = false;
-      if (!raw.empty() && raw[0] == '"') t.substring = true;
-      t.tested = raw;
-      if (!raw.empty() && raw[0] == ':') {
-        t.substring = false;
-        t.tested.erase(0, 1);
-      }
+      t.substring = test.substring;
+      t.tested = std::move(test.tested);
       t.text = std::move(raw);
       Token upper = t;
       upper.tested = unicode::UpperCase(t.tested);

@@ -73,6 +73,10 @@ class EntryMatcher {
   std::vector<Token> tokens_upper_;
 };
 
+// The message of the first mask of `scan_text` that is malformed, the one a scan would stop
+// with once an entry reaches the name test; nothing when every mask is sound.
+std::optional<ScanError> ScanStringError(const std::string& scan_text);
+
 // Parses the text of a size box: an optional sign and decimal digits, blanks around allowed.
 std::optional<std::int64_t> ParseSizeBox(const std::string& text);
 

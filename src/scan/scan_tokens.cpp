@@ -50,4 +50,15 @@ std::vector<std::string> TokeniseScanString(std::string_view text) {
   return tokens;
 }
 
+TokenTest ClassifyToken(const std::string& token) {
+  TokenTest t{token, true};
+  if (token.find_first_of("*?") != std::string::npos) t.substring = false;
+  if (!token.empty() && token[0] == '"') t.substring = true;
+  if (!token.empty() && token[0] == ':') {
+    t.substring = false;
+    t.tested.erase(0, 1);
+  }
+  return t;
+}
+
 }  // namespace krellix

@@ -16,4 +16,13 @@ namespace krellix {
 // So "*.txt *.doc", "*.txt,*.doc" and "*.txt, *.doc" all give {"*.txt", "*.doc"}.
 std::vector<std::string> TokeniseScanString(std::string_view text);
 
+// How one token is tested: a token holding "*" or "?" is a mask, unless it starts with a double
+// quote; one starting with ":" is always a mask, tested without that ":". Anything else is a
+// substring.
+struct TokenTest {
+  std::string tested;  // the token, without a leading ":"
+  bool substring = true;
+};
+TokenTest ClassifyToken(const std::string& token);
+
 }  // namespace krellix

@@ -312,6 +312,29 @@ TEST(ProcessFileCriteria, ChangesBetweenEntriesApplyToTheNextEntry) {
   EXPECT_EQ(fx.items.Count(), 1u);
 }
 
+TEST(ScanStringErrorTest, NamesTheFirstMalformedMaskBeforeAnyEntry) {
+  struct Case {
+    const char* scan_text;
+    const char* message;  // nullptr: every mask is sound
+  };
+  const Case cases[] = {
+      {"*.txt [a-c]*", nullptr},
+      {"[a", nullptr},  // no "*" or "?": a substring, never parsed
+      {"a.txt, [a*, [b?", "'[a*' is an invalid mask at (4)"},
+      {":[a", "'[a' is an invalid mask at (3)"},
+      {"", nullptr},
+  };
+  for (const Case& c : cases) {
+    const auto err = ScanStringError(c.scan_text);
+    if (c.message == nullptr) {
+      EXPECT_FALSE(err.has_value()) << c.scan_text;
+    } else {
+      ASSERT_TRUE(err.has_value()) << c.scan_text;
+      EXPECT_EQ(err->message, c.message);
+    }
+  }
+}
+
 TEST(ParseSizeBoxTest, AcceptsIntegersOnly) {
   EXPECT_EQ(ParseSizeBox("999999999"), 999999999);
   EXPECT_EQ(ParseSizeBox(" 12 "), 12);
