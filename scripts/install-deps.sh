@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ccache clang-format clang-tidy
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
-  qt6-multimedia-dev qt6-image-formats-plugins
+  qt6-multimedia-dev qt6-image-formats-plugins libqt6svg6
   libssl-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth hyperfine tzdata

@@ -13,7 +13,6 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <QVideoWidget>
 #include <algorithm>
 
 #include "app/criteria_panel.h"
@@ -42,6 +41,8 @@
 #include "output/qt_locale_format.h"
 #include "platform/file_system.h"
 #include "preview/media_player.h"
+#include "preview/preview_commands.h"
+#include "preview/preview_pane.h"
 #include "rename/rename_commands.h"
 #include "rename/rename_pane.h"
 #include "settings/settings_commands.h"
@@ -56,7 +57,6 @@ namespace {
 constexpr int kDirPaneWidth = 210;
 constexpr int kWindowWidth = 720;
 constexpr int kWindowHeight = 560;
-constexpr int kPreviewBar = 25;
 
 std::unique_ptr<Prompter> OwnPrompter(Prompter* given, QWidget* window) {
   if (given != nullptr) return nullptr;
@@ -266,6 +266,7 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
   CreateFileOpCommands();
   CreateFileToolCommands();
   CreateChecksumCommands();
+  CreatePreviewCommands();
   CreateLaunchCommands();
   bookmark_commands_ =
       new BookmarkCommands({s.bookmarks, s.settings.FavouritesSize, s.current_dir, s.items,
@@ -315,7 +316,7 @@ void MainWindow::CreateFileOpCommands() {
        .show_status = [this](const std::string& text) { services_->ShowStatus(text); },
        .clear_rename_box = [this] { services_->ClearRenameBox(); },
        .stop_preview = [this] { services_->StopPreview(); },
-       .follow_preview = [] {},
+       .follow_preview = [this] { preview_commands_->SetPreview(); },
        .enable_run_commands = [this](bool on) { scan_commands_->SetEnabled(on); },
        .busy = [this] { return Busy(); },
        .after_run = [this] { CloseIfPending(); },
@@ -368,25 +369,31 @@ void MainWindow::CreateChecksumCommands() {
   checksum_commands_->Register(commands_);
 }
 
+void MainWindow::CreatePreviewCommands() {
+  Session& s = session_;
+  preview_commands_ = new PreviewCommands(
+      {.items = s.items,
+       .show_preview = s.settings.ShowPreview,
+       .skip_intro = s.settings.SkipIntro,
+       .prompter = prompter_,
+       .window = this,
+       .show_status = [this](const std::string& text) { services_->ShowStatus(text); },
+       .show_tree_page = [this] { directory_panel_->ShowPane(DirPane::kTree); },
+       .items_tab_showing = [this] { return list_panel_->Showing(ListPanel::kItems); },
+       .pane_height = [this] { return directory_panel_->PreviewHeight(); },
+       .set_pane_height = [this](int height) { directory_panel_->SetPreviewHeight(height); },
+       .print_image = {},
+       .print_text = {}},
+      this);
+  preview_commands_->Register(commands_);
+  directory_panel_->SetPreviewPane(preview_commands_->Pane());
+  connect(directory_panel_, &DirectoryPanel::previewResized, preview_commands_,
+          [this](int height) { preview_commands_->PaneResized(height); });
+  services_->SetPreview(preview_commands_);
+}
+
 void MainWindow::CreateLaunchCommands() {
   Session& s = session_;
-  // Until the preview pane plays by itself, the player draws video into the pane's place and
-  // writes its state over it.
-  auto* pane = qobject_cast<QLabel*>(directory_panel_->PreviewPane());
-  media_player_ = new MediaPlayer(this);
-  if (pane != nullptr) {
-    auto* video = new QVideoWidget(pane);
-    auto* layout = new QVBoxLayout(pane);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(video);
-    media_player_->SetVideoWidget(video);
-    media_player_->SetCaptionSink([pane](const std::string& text, MediaPlayer::CaptionKind kind) {
-      pane->setStyleSheet(kind == MediaPlayer::CaptionKind::kPlaying
-                              ? "background: black; color: rgb(255, 69, 0);"
-                              : "background: black; color: grey;");
-      pane->setText(ToQt(text));
-    });
-  }
   launch_commands_ = new LaunchCommands(
       {.items = s.items,
        .state = s.state,
@@ -394,16 +401,12 @@ void MainWindow::CreateLaunchCommands() {
        .log = s.log,
        .open_with_dir = s.paths.OpenWithDir,
        .show_preview = s.settings.ShowPreview,
-       .player = *media_player_,
+       .player = preview_commands_->Player(),
        .view = list_panel_->ItemView(),
        .show_status = [this](const std::string& text) { services_->ShowStatus(text); },
        .clear_rename_box = [this] { services_->ClearRenameBox(); },
        .stop_preview = [this] { services_->StopPreview(); },
-       .set_preview =
-           [this] {
-             directory_panel_->SetPreviewHeight(
-                 session_.settings.ShowPreview ? kDirPaneWidth + kPreviewBar : kPreviewBar);
-           },
+       .set_preview = [this] { preview_commands_->SetPreview(); },
        .show_tree_page = [this] { directory_panel_->ShowPane(DirPane::kTree); },
        .enable_run_commands = [this](bool on) { scan_commands_->SetEnabled(on); },
        .busy = [this] { return Busy(); },
@@ -610,8 +613,7 @@ void MainWindow::FormCreate(const std::vector<std::string>& args) {
 
   // The preview pane is as high as the panel is wide, plus its button strip; collapsed to the
   // strip while previews are off.
-  directory_panel_->SetPreviewHeight(session_.settings.ShowPreview ? kDirPaneWidth + kPreviewBar
-                                                                   : kPreviewBar);
+  preview_commands_->ApplySetting();
 
   session_.log.AddLogLine("Initialization=Complete");
   session_.log.AddLogLine("Initial_directory=" + TreeDirectory());
@@ -675,6 +677,7 @@ void MainWindow::ApplyPreferences() {
   ShowScanHistory();
   window_commands_->ShowSettings();
   rename_commands_->ApplySetting();
+  preview_commands_->ApplySetting();
   scan_commands_->ShowCustomStrings();
 }
 

@@ -29,7 +29,7 @@ class LaunchCommands;
 class ListCommands;
 class ListPanel;
 class RenameCommands;
-class MediaPlayer;
+class PreviewCommands;
 class NavigationCommands;
 class OutputCommands;
 class OutputDialogs;
@@ -126,6 +126,7 @@ class MainWindow final : public QMainWindow {
   void CreateFileOpCommands();
   void CreateFileToolCommands();
   void CreateChecksumCommands();
+  void CreatePreviewCommands();
   void CreateLaunchCommands();
   void CreateRenameCommands();
   // True while a scan or a file operation polls events: no other run may start then.
@@ -174,7 +175,7 @@ class MainWindow final : public QMainWindow {
   FileOpCommands* file_op_commands_ = nullptr;
   FileToolCommands* file_tool_commands_ = nullptr;
   ChecksumCommands* checksum_commands_ = nullptr;
-  MediaPlayer* media_player_ = nullptr;
+  PreviewCommands* preview_commands_ = nullptr;
   LaunchCommands* launch_commands_ = nullptr;
   RenameCommands* rename_commands_ = nullptr;
   SettingsCommands* settings_commands_ = nullptr;

@@ -63,9 +63,6 @@ void WindowCommands::Register(CommandRegistry& commands) {
 
   show_hints_ = Checkable(commands, "view.hints", "Show Hints", "Ctrl+Alt+H");
   connect(show_hints_, &QAction::toggled, this, [this](bool on) { ctx_.settings.ShowHints = on; });
-  // The preview pane comes with its own work; until then its switch only shows.
-  show_preview_ = Checkable(commands, "view.preview", "Show Preview", "Ctrl+Alt+V");
-  show_preview_->setEnabled(false);
   commands.Add("view.reset_window", "Reset windowsize", {}, ctx_.reset_window_size);
 
   for (std::size_t i = 0; i < confirm_.size(); ++i) {
@@ -115,7 +112,6 @@ void WindowCommands::RegisterEditCommands(CommandRegistry& commands) {
 void WindowCommands::ShowSettings() {
   const AppSettings& s = ctx_.settings;
   show_hints_->setChecked(s.ShowHints);
-  show_preview_->setChecked(s.ShowPreview);
   for (std::size_t i = 0; i < confirm_.size(); ++i) {
     confirm_[i]->setChecked(s.confirm.*kConfirmMarks[i].mark);
   }

@@ -42,7 +42,6 @@ class WindowCommands final : public QObject {
 
   Context ctx_;
   QAction* show_hints_ = nullptr;
-  QAction* show_preview_ = nullptr;
   std::array<QAction*, 7> confirm_{};
 };
 

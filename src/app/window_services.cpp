@@ -10,6 +10,7 @@
 #include "app/list_panel.h"
 #include "itemlist/item_list_view.h"
 #include "navigation/directory_panel.h"
+#include "preview/preview_commands.h"
 #include "rename/rename_pane.h"
 #include "session/session.h"
 #include "widgets/qt_text.h"
@@ -27,6 +28,14 @@ void WindowServices::ShowStatus(const std::string& text) { p_.status->setText(To
 
 void WindowServices::ClearRenameBox() {
   if (rename_pane_ != nullptr) rename_pane_->Clear();
+}
+
+void WindowServices::StopPreview() {
+  if (preview_ != nullptr) preview_->StopPreview();
+}
+
+void WindowServices::ViewFile(const std::string& full_name, bool force_text) {
+  if (preview_ != nullptr) preview_->ViewFile(full_name, force_text);
 }
 
 void WindowServices::FillRenameBox(const std::string& full_name) {

@@ -16,6 +16,7 @@ namespace krellix {
 class CriteriaPanel;
 class DirectoryPanel;
 class ListPanel;
+class PreviewCommands;
 class RenamePane;
 struct Session;
 
@@ -43,6 +44,8 @@ class WindowServices final : public ScanHost, public ItemListHost {
 
   // The rename pane, once the rename commands have made it.
   void SetRenamePane(RenamePane* pane) { rename_pane_ = pane; }
+  // The preview, once its commands exist.
+  void SetPreview(PreviewCommands* preview) { preview_ = preview; }
 
   // ScanHost
   void ShowStatus(const std::string& text) override;
@@ -54,8 +57,7 @@ class WindowServices final : public ScanHost, public ItemListHost {
   void BeginBusy() override;
   void EndBusy() override;
   void ClearRenameBox() override;
-  // The window has no preview player yet, so there is nothing to stop.
-  void StopPreview() override {}
+  void StopPreview() override;
   ScanOutput* Output() override { return p_.output(); }
   int ItemListWidth() override;
   int TextWidth(const std::string& line) override;
@@ -63,10 +65,9 @@ class WindowServices final : public ScanHost, public ItemListHost {
   void FinishRun(int scroll_width) override;
   void SetScanText(const std::string& text) override;
 
-  // ItemListHost: the clicked item goes to the rename box and the preview; the preview pane
-  // does not exist yet.
+  // ItemListHost: the clicked item goes to the rename box and the preview.
   void FillRenameBox(const std::string& full_name) override;
-  void ViewFile(const std::string& /*full_name*/, bool /*force_text*/) override {}
+  void ViewFile(const std::string& full_name, bool force_text) override;
 
   // The scan string box has the focus (it takes and gives its whole text to the clipboard).
   bool ScanBoxHasFocus() const;
@@ -79,6 +80,7 @@ class WindowServices final : public ScanHost, public ItemListHost {
  private:
   Parts p_;
   RenamePane* rename_pane_ = nullptr;
+  PreviewCommands* preview_ = nullptr;
   // The item list font's character advances, for TextWidthBound.
   std::vector<int> advances_;
   QFont advances_font_;

@@ -8,16 +8,6 @@
 
 namespace krellix {
 
-bool IsMediaFile(std::string_view full_name) {
-  static constexpr std::array<std::string_view, 13> kMedia = {
-      ".MP3", ".WMA",  ".WAV",  ".AVI", ".MPG", ".WMV", ".OGG",
-      ".OGA", ".OPUS", ".FLAC", ".MP4", ".MKV", ".WEBM"};
-  const std::size_t dot = full_name.rfind('.');
-  if (dot == std::string_view::npos) return false;
-  const std::string extension = AsciiUpper(full_name.substr(dot));
-  return std::find(kMedia.begin(), kMedia.end(), extension) != kMedia.end();
-}
-
 std::optional<std::string> CurrentItemName(const ItemList& items) {
   const std::int64_t current = items.Current();
   if (current < 0 || static_cast<std::size_t>(current) >= items.Count()) return std::nullopt;

@@ -4,14 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "preview/preview_types.h"
+
 namespace krellix {
 
 class ItemList;
-
-// True when the extension of `full_name` (from its last ".", the dot included), compared in
-// upper case, is one "Play" accepts: ".MP3", ".WMA", ".WAV", ".AVI", ".MPG", ".WMV", ".OGG",
-// ".OGA", ".OPUS", ".FLAC", ".MP4", ".MKV", ".WEBM".
-bool IsMediaFile(std::string_view full_name);
 
 // The full name of the item on the current line, or nothing when no line is current or the
 // current line names no file.

@@ -58,19 +58,16 @@ QWidget* DirectoryPanel::BuildTreeTab() {
           [this](const QPoint& at) { tree_menu_->exec(tree_->viewport()->mapToGlobal(at)); });
 
   // The preview of the item list's current file lives here, under the tree.
-  auto* preview = new QLabel("No preview");
-  preview->setObjectName("previewPane");
-  preview->setAlignment(Qt::AlignCenter);
-  preview->setAutoFillBackground(true);
-  preview->setStyleSheet("background: black; color: grey;");
-  preview->setMinimumHeight(25);
-  preview_ = preview;
+  preview_ = new QWidget;
+  preview_->setMinimumHeight(25);
 
   tree_split_ = new QSplitter(Qt::Vertical);
   tree_split_->addWidget(tree_);
   tree_split_->addWidget(preview_);
   tree_split_->setStretchFactor(0, 1);
   tree_split_->setChildrenCollapsible(false);
+  connect(tree_split_, &QSplitter::splitterMoved, this,
+          [this] { emit previewResized(PreviewHeight()); });
   layout->addWidget(tree_split_, 1);
   return page;
 }
@@ -140,6 +137,13 @@ void DirectoryPanel::showEvent(QShowEvent* event) {
 void DirectoryPanel::SetPreviewHeight(int height) {
   const int total = tree_split_->height() > height ? tree_split_->height() : 2 * height + 100;
   tree_split_->setSizes({total - height, height});
+}
+
+void DirectoryPanel::SetPreviewPane(QWidget* pane) {
+  const QList<int> sizes = tree_split_->sizes();
+  delete tree_split_->replaceWidget(1, pane);
+  preview_ = pane;
+  tree_split_->setSizes(sizes);
 }
 
 int DirectoryPanel::PreviewHeight() const { return tree_split_->sizes().value(1); }

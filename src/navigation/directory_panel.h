@@ -53,6 +53,8 @@ class DirectoryPanel final : public QTabWidget {
   // The mount point the drive box shows; "/" when it shows none.
   std::string DriveBoxMount() const;
   QWidget* PreviewPane() const { return preview_; }
+  // Puts `pane` under the tree in place of the empty one the panel starts with.
+  void SetPreviewPane(QWidget* pane);
   CheckListWidget* IncludeView() const { return include_view_; }
   CheckListWidget* ExcludeView() const { return exclude_view_; }
   // The tree's context menu, for the main window to add its commands to.
@@ -72,6 +74,8 @@ class DirectoryPanel final : public QTabWidget {
   // The user opened a directory in the tree (double click or Enter) or chose a drive.
   void directoryChosen(const std::string& dir);
   void driveChosen(const std::string& mount_point);
+  // The user dragged the preview pane to `height`.
+  void previewResized(int height);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
@@ -43,6 +44,35 @@ FileResult FileReader::Read(char* buffer, std::size_t size, std::size_t& got) {
 void FileReader::Close() {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
+}
+
+FileResult ReadFileStart(const std::string& path, std::size_t limit, std::string& bytes,
+                         std::uint64_t& total) {
+  bytes.clear();
+  total = 0;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  if (fd < 0) return ErrnoError(path, errno);
+  struct stat st {};
+  int code = ::fstat(fd, &st) != 0 ? errno : (S_ISREG(st.st_mode) ? 0 : EINVAL);
+  if (code == 0) {
+    total = static_cast<std::uint64_t>(st.st_size);
+    bytes.resize(std::min<std::uint64_t>(limit, total));
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+      const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) code = errno;
+      if (n <= 0) break;
+      got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+  }
+  ::close(fd);
+  if (code != 0) {
+    bytes.clear();
+    return ErrnoError(path, code);
+  }
+  return {};
 }
 
 bool SameFile(const std::string& a, const std::string& b) {

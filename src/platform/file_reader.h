@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "platform/file_result.h"
@@ -29,6 +30,12 @@ class FileReader {
   std::string path_;
   int fd_ = -1;
 };
+
+// The first `limit` bytes of the regular file `path` into `bytes`, and its whole size into
+// `total`. Anything but a regular file (a FIFO would wait for a writer) is refused, without
+// ever waiting.
+FileResult ReadFileStart(const std::string& path, std::size_t limit, std::string& bytes,
+                         std::uint64_t& total);
 
 // True when both paths exist and name the same file (device and inode, links followed).
 bool SameFile(const std::string& a, const std::string& b);

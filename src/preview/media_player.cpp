@@ -1,8 +1,10 @@
 #include "preview/media_player.h"
 
+#include <QAudioDevice>
 #include <QAudioOutput>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QMediaDevices>
 #include <QMediaPlayer>
 #include <QTimer>
 #include <QUrl>
@@ -33,8 +35,12 @@ MediaPlayer::MediaPlayer(QObject* parent) : QObject(parent) {
 QMediaPlayer* MediaPlayer::Player() {
   if (player_ != nullptr) return player_;
   player_ = new QMediaPlayer(this);
-  audio_ = new QAudioOutput(this);
-  player_->setAudioOutput(audio_);
+  // Without a sound device the FFmpeg backend of Qt 6.4 writes to an audio sink that does not
+  // exist and crashes; then the player goes without sound (a video still shows).
+  if (!QMediaDevices::defaultAudioOutput().isNull()) {
+    audio_ = new QAudioOutput(this);
+    player_->setAudioOutput(audio_);
+  }
   player_->setVideoOutput(video_);
   connect(player_, &QMediaPlayer::positionChanged, this, [this] { ShowPosition(); });
   connect(player_, &QMediaPlayer::errorOccurred, this, [this] { Failed(); });
@@ -63,9 +69,11 @@ bool MediaPlayer::Play(const std::string& full_name, qint64 start_ms) {
   failed_ = false;
   ShowCaption("Loading...", CaptionKind::kIdle);
   {
-    // The player's own errors do not tell an unreadable file from an unplayable one.
-    FileReader probe;
-    if (!probe.Open(full_name)) {
+    // The player's own errors do not tell an unreadable file from an unplayable one. Only a
+    // regular file is opened at all: a FIFO would wait for a writer.
+    std::string none;
+    std::uint64_t size = 0;
+    if (!ReadFileStart(full_name, 0, none, size)) {
       failed_ = true;
       ShowCaption("Load failed.", CaptionKind::kIdle);
       return false;
@@ -91,6 +99,18 @@ bool MediaPlayer::Play(const std::string& full_name, qint64 start_ms) {
 
 bool MediaPlayer::Playing() const {
   return !failed_ && player_ != nullptr && player_->playbackState() == QMediaPlayer::PlayingState;
+}
+
+bool MediaPlayer::Paused() const {
+  return !failed_ && player_ != nullptr && player_->playbackState() == QMediaPlayer::PausedState;
+}
+
+void MediaPlayer::Pause() {
+  if (Playing()) player_->pause();
+}
+
+void MediaPlayer::Resume() {
+  if (Paused()) player_->play();
 }
 
 void MediaPlayer::Stop() {

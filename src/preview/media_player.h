@@ -33,6 +33,10 @@ class MediaPlayer final : public QObject {
   bool Play(const std::string& full_name, qint64 start_ms = 0);
   // True while the player reports that it is playing.
   bool Playing() const;
+  // Pausing keeps the file open at its position; Resume plays on from there.
+  bool Paused() const;
+  void Pause();
+  void Resume();
   // Stops playback and closes the file; the caption shows "No preview".
   void Stop();
   // As Stop, but a failure stays in the caption.

@@ -13,6 +13,7 @@
 #include "itemlist/item_list_view.h"
 #include "navigation/directory_panel.h"
 #include "platform/scripted_prompter.h"
+#include "preview/preview_pane.h"
 #include "support/argv_recorder.h"
 #include "support/window_fixture.h"
 
@@ -63,7 +64,7 @@ struct Rig {
   }
   std::vector<std::string> Log() const { return test::LogTexts(form->Log().Lines()); }
   QString PaneCaption() const {
-    return qobject_cast<QLabel*>(form->DirectoryTabs()->PreviewPane())->text();
+    return qobject_cast<PreviewPane*>(form->DirectoryTabs()->PreviewPane())->Caption();
   }
 };
 
@@ -174,7 +175,9 @@ void LaunchCommandsTest::playReportsWhatCannotBePlayed() {
   std::ofstream(garbage, std::ios::binary) << "this is not a sound file, only text\n";
   rig.home.tree.File("items/notes.txt", 3);
   rig.Start();
-  rig.form->Settings().ShowPreview = false;
+  // With the pane open it shows the current item again after the run: the failure stays in
+  // sight.
+  rig.form->Settings().ShowPreview = true;
   std::filesystem::remove(rig.Items() + "gone.mp3");
 
   rig.Select({"gone.mp3"});
@@ -183,12 +186,20 @@ void LaunchCommandsTest::playReportsWhatCannotBePlayed() {
   QCOMPARE(rig.Log().back(), std::string("Play_count=1 Total=1"));
 
   rig.Select({"noise.ogg", "notes.txt"});
+  rig.form->Items().SetCurrent(1);  // noise.ogg
   rig.form->Command("items.play")->trigger();
   QCOMPARE(rig.PaneCaption(), QString("Play failed."));
   QCOMPARE(rig.Log().back(), std::string("Play_count=1 Total=2"));
-  // The text file stays selected, the tried one does not; the pane is closed again.
+  // The text file stays selected, the tried one does not; the pane stays as it was.
   QCOMPARE(rig.form->Items().SelectedCount(), std::size_t{1});
+  QVERIFY(rig.form->Settings().ShowPreview);
+
+  // With the pane closed, a run opens it and collapses it again.
+  rig.form->Settings().ShowPreview = false;
+  rig.Select({"noise.ogg"});
+  rig.form->Command("items.play")->trigger();
   QVERIFY(!rig.form->Settings().ShowPreview);
+  QCOMPARE(rig.form->DirectoryTabs()->PreviewHeight(), 25);
 
   rig.form->Items().SetAllSelected(false);
   rig.form->Command("items.play")->trigger();

@@ -8,22 +8,6 @@
 namespace krellix {
 namespace {
 
-TEST(IsMediaFileTest, ExtensionFromTheLastDotInUpperCase) {
-  const struct {
-    const char* name;
-    bool media;
-  } kCases[] = {
-      {"/m/song.mp3", true},    {"/m/SONG.MP3", true}, {"/m/clip.Avi", true},
-      {"/m/a.wma", true},       {"/m/a.wav", true},    {"/m/a.mpg", true},
-      {"/m/a.wmv", true},       {"/m/a.ogg", true},    {"/m/a.oga", true},
-      {"/m/a.opus", true},      {"/m/a.flac", true},   {"/m/a.mp4", true},
-      {"/m/a.mkv", true},       {"/m/a.webm", true},   {"/m/song.mp3.txt", false},
-      {"/m/a.mpeg", false},     {"/m/mp3", false},     {"/m/a.mp", false},
-      {"/m.mp3/readme", false}, {"/m/.mp3", true},     {"/m/a.", false},
-  };
-  for (const auto& c : kCases) EXPECT_EQ(IsMediaFile(c.name), c.media) << c.name;
-}
-
 TEST(ProgramFolderTest, FolderWithItsSlash) {
   EXPECT_EQ(ProgramFolder("/usr/bin/vi"), "/usr/bin/");
   EXPECT_EQ(ProgramFolder("/opt/my tools/ed it"), "/opt/my tools/");
