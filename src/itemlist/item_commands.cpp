@@ -60,6 +60,8 @@ void ItemCommands::Connect(CommandRegistry& commands, std::initializer_list<QMen
   }
   ItemListView* view = ctx_.view;
   connect(view, &QAbstractItemView::clicked, this, [this] { Click(); });
+  // Moving through the list with the keys acts as clicking each line reached.
+  connect(view, &ItemListView::movedByKey, this, [this] { Click(); });
   connect(view, &QAbstractItemView::doubleClicked, this, [this] { DoubleClick(); });
 }
 

@@ -112,6 +112,12 @@ void ItemListView::selectionChanged(const QItemSelection& selected,
   mark(selected, true);
 }
 
+void ItemListView::keyPressEvent(QKeyEvent* event) {
+  const QModelIndex before = currentIndex();
+  QListView::keyPressEvent(event);
+  if (currentIndex() != before && !busy_) emit movedByKey();
+}
+
 void ItemListView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   QListView::currentChanged(current, previous);
   if (busy_ || applying_) return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QListView>
 
 #include "itemlist/item_list_model.h"
@@ -40,11 +41,14 @@ class ItemListView final : public QListView {
  signals:
   // The view's width changed (window resized, splitter moved).
   void resized();
+  // A key (an arrow, Page Down, Home...) made another line current.
+  void movedByKey();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void ApplySelectionFromList();

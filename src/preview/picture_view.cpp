@@ -16,6 +16,7 @@ void PictureView::SetPicture(const QImage& image, QSize natural) {
   image_ = image;
   natural_ = natural.isValid() ? natural : image.size();
   zoom_ = QSize();
+  scaled_ = QPixmap();
   update();
 }
 
@@ -23,6 +24,7 @@ void PictureView::Clear() {
   image_ = QImage();
   natural_ = QSize();
   zoom_ = QSize();
+  scaled_ = QPixmap();
   update();
 }
 
@@ -57,8 +59,12 @@ void PictureView::paintEvent(QPaintEvent*) {
   // Centred: offsets are half the difference, rounded toward zero.
   const QRect target((width() - control.width()) / 2, (height() - control.height()) / 2,
                      control.width(), control.height());
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(target, image_);
+  // Scaled once per control size, not at every paint.
+  if (scaled_.size() != control) {
+    scaled_ =
+        QPixmap::fromImage(image_.scaled(control, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  }
+  painter.drawPixmap(target.topLeft(), scaled_);
 }
 
 void PictureView::wheelEvent(QWheelEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 namespace krellix {
@@ -41,6 +42,7 @@ class PictureView final : public QWidget {
   QSize FittedSize() const;
 
   QImage image_;
+  QPixmap scaled_;
   QSize natural_;
   // Empty while the picture fills the view.
   QSize zoom_;

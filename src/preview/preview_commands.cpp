@@ -8,10 +8,10 @@
 #include <QImageReader>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QTextDocument>
-#include <QVideoWidget>
 #include <QThreadPool>
+#include <QToolButton>
+#include <QVideoWidget>
 
 #include "itemlist/item_list.h"
 #include "platform/file_reader.h"
@@ -30,7 +30,7 @@ namespace {
 
 // Pictures larger than this on a side are decoded at this size: the pane never shows more, and
 // a huge file must not hold memory and time.
-constexpr int kDecodeSide = 4096;
+constexpr int kDecodeSide = 2048;
 // Picture files are read whole before decoding; beyond this they are refused.
 constexpr std::size_t kPictureFileLimit = std::size_t{512} << 20;
 // The media stage starts this far in while "Skip intro" is ticked.
@@ -79,11 +79,9 @@ PreviewCommands::PreviewCommands(Context context, QObject* parent)
   save_height_ = PreviewPane::kBarHeight + 210;
 }
 
-PreviewCommands::~PreviewCommands() {
-  // The pane may live in the floating window or the directory panel; either goes with its
-  // parent. Pending decodes find this object gone and drop their pictures.
-  ++ticket_;
-}
+// The pane lives in the floating window or the directory panel and goes with its parent.
+// Pending decodes find this object gone and drop their pictures.
+PreviewCommands::~PreviewCommands() { latest_->store(-1); }
 
 void PreviewCommands::Register(CommandRegistry& commands) {
   show_preview_ = commands.Add("view.preview", "Show Preview", QKeySequence("Ctrl+Alt+V"), [] {});
@@ -109,7 +107,7 @@ void PreviewCommands::OpenPane() {
 }
 
 void PreviewCommands::StopPreview() {
-  ++ticket_;
+  latest_->store(++ticket_);
   player_->Stop();
   pane_->SetCaption("No preview");
   pane_->Picture()->Clear();
@@ -149,8 +147,11 @@ void PreviewCommands::ShowPicture(const std::string& full_name) {
   pane_->SetCaption("Loading...");
   if (!Floating()) ctx_.show_tree_page();
   const int ticket = ++ticket_;
+  latest_->store(ticket);
   QPointer<PreviewCommands> self(this);
-  QThreadPool::globalInstance()->start([self, ticket, full_name] {
+  QThreadPool::globalInstance()->start([self, ticket, latest = latest_, full_name] {
+    // Lines passed over while the keys move on are not decoded at all.
+    if (latest->load() != ticket) return;
     std::string bytes;
     std::uint64_t size = 0;
     QImage image;

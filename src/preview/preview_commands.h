@@ -2,7 +2,9 @@
 
 #include <QImage>
 #include <QObject>
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -96,8 +98,10 @@ class PreviewCommands final : public QObject {
   FindDialog* find_ = nullptr;
   QAction* show_preview_ = nullptr;
   int save_height_ = 0;
-  // Picture decodes run off the window thread; only the newest one's result is shown.
+  // Picture decodes run off the window thread; only the newest one's result is shown, and a
+  // decode that has not started when a newer one is asked for does not start.
   int ticket_ = 0;
+  std::shared_ptr<std::atomic<int>> latest_ = std::make_shared<std::atomic<int>>(0);
   // A file asked for while a medium opens waits for the open to finish.
   bool opening_ = false;
   std::optional<std::pair<std::string, bool>> waiting_;

@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -18,13 +17,13 @@
 namespace krellix {
 namespace {
 
-QPushButton* BarButton(const QString& caption, const char* name, const QString& hint,
+QToolButton* BarButton(const QString& caption, const char* name, const QString& hint,
                        QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
+  auto* button = new QToolButton(parent);
+  button->setText(caption);
   button->setObjectName(name);
   button->setToolTip(hint);
-  button->setFlat(true);
-  button->setAutoDefault(false);
+  button->setAutoRaise(true);
   button->setFocusPolicy(Qt::NoFocus);
   return button;
 }
@@ -45,12 +44,18 @@ QToolButton* MediaButton(QStyle::StandardPixmap icon, const char* name, const QS
 PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent) {
   setObjectName("previewPane");
   setMinimumHeight(kBarHeight);
+  // The pane takes the width the panel gives it, and asks for none of its own.
+  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   body_ = new QWidget(this);
+  body_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   body_->setObjectName("previewBody");
 
   bar_ = new QWidget(body_);
   bar_->setObjectName("previewBar");
   bar_->setFixedHeight(kBarHeight);
+  // The bar never widens the panel it sits in; what does not fit is cut off at the right.
+  bar_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  bar_->setMinimumWidth(0);
   bar_->installEventFilter(this);
   toggle_ = new QToolButton(bar_);
   toggle_->setObjectName("previewToggle");
@@ -121,10 +126,10 @@ PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent) {
   layout->addWidget(body_);
 
   connect(toggle_, &QToolButton::clicked, this, &PreviewPane::toggleRequested);
-  connect(print, &QPushButton::clicked, this, &PreviewPane::printRequested);
-  connect(copy, &QPushButton::clicked, this, &PreviewPane::copyRequested);
-  connect(float_, &QPushButton::clicked, this, &PreviewPane::floatRequested);
-  connect(find, &QPushButton::clicked, this, &PreviewPane::findRequested);
+  connect(print, &QToolButton::clicked, this, &PreviewPane::printRequested);
+  connect(copy, &QToolButton::clicked, this, &PreviewPane::copyRequested);
+  connect(float_, &QToolButton::clicked, this, &PreviewPane::floatRequested);
+  connect(find, &QToolButton::clicked, this, &PreviewPane::findRequested);
   connect(play, &QToolButton::clicked, this, &PreviewPane::playRequested);
   connect(pause, &QToolButton::clicked, this, &PreviewPane::pauseRequested);
   connect(stop, &QToolButton::clicked, this, &PreviewPane::stopRequested);

@@ -5,7 +5,6 @@
 class QCheckBox;
 class QLabel;
 class QPlainTextEdit;
-class QPushButton;
 class QToolButton;
 class QVideoWidget;
 
@@ -33,7 +32,7 @@ class PreviewPane final : public QWidget {
   QPlainTextEdit* Text() const { return text_; }
   QVideoWidget* Video() const { return video_; }
   QCheckBox* SkipIntro() const { return skip_intro_; }
-  QPushButton* FloatButton() const { return float_; }
+  QToolButton* FloatButton() const { return float_; }
   // Shows one of the picture and the text view (or neither), hiding the other.
   enum class Showing { kCaption, kPicture, kText };
   void Show(Showing what);
@@ -62,7 +61,7 @@ class PreviewPane final : public QWidget {
   QWidget* body_ = nullptr;
   QWidget* bar_ = nullptr;
   QToolButton* toggle_ = nullptr;
-  QPushButton* float_ = nullptr;
+  QToolButton* float_ = nullptr;
   QCheckBox* skip_intro_ = nullptr;
   QLabel* caption_ = nullptr;
   PictureView* picture_ = nullptr;
