@@ -42,6 +42,7 @@
 #include "output/qt_locale_format.h"
 #include "platform/file_system.h"
 #include "preview/media_player.h"
+#include "printing/print_commands.h"
 #include "rename/rename_commands.h"
 #include "rename/rename_pane.h"
 #include "settings/settings_commands.h"
@@ -289,6 +290,7 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
   CreateInfoCommands();
   CreateSettingsCommands();
   CreateListCommands();
+  CreatePrintCommands();
 }
 
 void MainWindow::CreateNavigationCommands() {
@@ -442,7 +444,7 @@ void MainWindow::CreateRenameCommands() {
 
 bool MainWindow::Busy() const {
   return scan_commands_->Running() || file_op_commands_->Running() || launch_commands_->Running() ||
-         rename_commands_->Running();
+         rename_commands_->Running() || (print_commands_ != nullptr && print_commands_->Running());
 }
 
 void MainWindow::CloseIfPending() {
@@ -567,6 +569,30 @@ void MainWindow::CreateSettingsCommands() {
       },
       this);
   settings_commands_->Register(commands_);
+}
+
+void MainWindow::CreatePrintCommands() {
+  Session& s = session_;
+  print_commands_ = new PrintCommands(
+      {.items = s.items,
+       .settings = s.settings,
+       .header1 = s.Header1,
+       .state = s.state,
+       .log = s.log,
+       .prompter = prompter_,
+       .clock = s.clock,
+       .locale = s.locale,
+       .window = this,
+       .show_status = [this](const std::string& text) { services_->ShowStatus(text); },
+       .scan_text = [this] { return session_.criteria.scan_text; },
+       .window_title = std::string("Krellix ") + kVersion,
+       .copyright = kCopyright,
+       .after_print = [this] { services_->FocusScanBoxIfShowing(); },
+       .enable_run_commands = [this](bool on) { scan_commands_->SetEnabled(on); },
+       .busy = [this] { return Busy(); },
+       .after_run = [this] { CloseIfPending(); }},
+      this);
+  print_commands_->Register(commands_);
 }
 
 void MainWindow::ResetWindowSize() {

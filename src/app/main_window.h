@@ -33,6 +33,7 @@ class MediaPlayer;
 class NavigationCommands;
 class OutputCommands;
 class OutputDialogs;
+class PrintCommands;
 class Prompter;
 class ScanEngine;
 class SettingsCommands;
@@ -128,6 +129,7 @@ class MainWindow final : public QMainWindow {
   void CreateChecksumCommands();
   void CreateLaunchCommands();
   void CreateRenameCommands();
+  void CreatePrintCommands();
   // True while a scan or a file operation polls events: no other run may start then.
   bool Busy() const;
   // A close asked for during a run happens once the run is over.
@@ -178,6 +180,7 @@ class MainWindow final : public QMainWindow {
   LaunchCommands* launch_commands_ = nullptr;
   RenameCommands* rename_commands_ = nullptr;
   SettingsCommands* settings_commands_ = nullptr;
+  PrintCommands* print_commands_ = nullptr;
 };
 
 }  // namespace krellix
