@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <span>
 
 #include "widgets/command_registry.h"
@@ -126,11 +127,12 @@ constexpr KeyBinding kKeyMap[] = {
 };
 
 // The tool bar, and the names its buttons go by. A button whose hint is information shows it
-// even while hints are off.
+// even while hints are off; an icon-only button shows no caption.
 struct ToolButton {
   const char* id;
   const char* name;
   bool always_hint = false;
+  bool icon_only = false;
 };
 constexpr ToolButton kToolBar[] = {
     {"scan.scan", "scanButton"},
@@ -139,7 +141,7 @@ constexpr ToolButton kToolBar[] = {
     {"scan.auto_scan", "autoScanButton"},
     {"items.delete_button", "deleteButton"},
     {"output.save", "saveButton"},
-    {"print.direct", "directPrintButton", true},
+    {"print.direct", "directPrintButton", true, true},
     {"options.configuration", "configurationButton"},
     {"app.exit_button", "exitButton"},
 };
@@ -182,6 +184,9 @@ void BuildToolBar(QMainWindow* window, CommandRegistry& commands, QMenu* scan_me
     QWidget* widget = tools->widgetForAction(action);
     widget->setObjectName(button.name);
     if (button.always_hint) widget->setProperty(kAlwaysHint, true);
+    if (auto* tool = qobject_cast<QToolButton*>(widget); tool != nullptr && button.icon_only) {
+      tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
   }
   QWidget* scan_button = tools->widgetForAction(commands.Find("scan.scan"));
   scan_button->setContextMenuPolicy(Qt::CustomContextMenu);

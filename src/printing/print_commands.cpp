@@ -40,7 +40,10 @@ void PrintCommands::Register(CommandRegistry& commands) {
       "items.print", "Print selected items", QKeySequence("Ctrl+P"),
       [this] { PrintSelectedItems(); }, SelectionRule::kOneOrMore);
   direct_ = commands.Add("print.direct", "Direct print", {}, [this] { DirectPrint(); });
-  direct_->setIcon(QIcon::fromTheme("document-print"));
+  // Qt Print Support carries a printer picture for desktops without an icon theme.
+  direct_->setIcon(QIcon::fromTheme(
+      "document-print",
+      QIcon(":/qt-project.org/dialogs/qprintpreviewdialog/images/printer-24.png")));
   ShowPrinterName();
 
   // The log's menu may have been filled before this group existed: its entry becomes this
