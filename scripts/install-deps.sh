@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
   qt6-multimedia-dev qt6-image-formats-plugins libqt6svg6
   libssl-dev libglib2.0-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
   xvfb xauth hyperfine tzdata
 )
 

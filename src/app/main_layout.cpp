@@ -5,9 +5,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <span>
 
 #include "widgets/command_registry.h"
+#include "widgets/key_map_filter.h"
 
 namespace krellix {
 namespace {
@@ -124,10 +126,13 @@ constexpr KeyBinding kKeyMap[] = {
     {Qt::Key_X, kShift, kExact, KeyScope::kOutsideTextEntry, "pane.skip"},
 };
 
-// The tool bar, and the names its buttons go by.
+// The tool bar, and the names its buttons go by. A button whose hint is information shows it
+// even while hints are off; an icon-only button shows no caption.
 struct ToolButton {
   const char* id;
   const char* name;
+  bool always_hint = false;
+  bool icon_only = false;
 };
 constexpr ToolButton kToolBar[] = {
     {"scan.scan", "scanButton"},
@@ -136,6 +141,7 @@ constexpr ToolButton kToolBar[] = {
     {"scan.auto_scan", "autoScanButton"},
     {"items.delete_button", "deleteButton"},
     {"output.save", "saveButton"},
+    {"print.direct", "directPrintButton", true, true},
     {"options.configuration", "configurationButton"},
     {"app.exit_button", "exitButton"},
 };
@@ -175,7 +181,12 @@ void BuildToolBar(QMainWindow* window, CommandRegistry& commands, QMenu* scan_me
   for (const ToolButton& button : kToolBar) {
     QAction* action = commands.ActionFor(button.id);
     tools->addAction(action);
-    tools->widgetForAction(action)->setObjectName(button.name);
+    QWidget* widget = tools->widgetForAction(action);
+    widget->setObjectName(button.name);
+    if (button.always_hint) widget->setProperty(kAlwaysHint, true);
+    if (auto* tool = qobject_cast<QToolButton*>(widget); tool != nullptr && button.icon_only) {
+      tool->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    }
   }
   QWidget* scan_button = tools->widgetForAction(commands.Find("scan.scan"));
   scan_button->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -43,6 +44,7 @@
 #include "preview/media_player.h"
 #include "preview/preview_commands.h"
 #include "preview/preview_pane.h"
+#include "printing/print_commands.h"
 #include "rename/rename_commands.h"
 #include "rename/rename_pane.h"
 #include "settings/settings_commands.h"
@@ -290,6 +292,7 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
   CreateInfoCommands();
   CreateSettingsCommands();
   CreateListCommands();
+  CreatePrintCommands();
 }
 
 void MainWindow::CreateNavigationCommands() {
@@ -382,8 +385,9 @@ void MainWindow::CreatePreviewCommands() {
        .items_tab_showing = [this] { return list_panel_->Showing(ListPanel::kItems); },
        .pane_height = [this] { return directory_panel_->PreviewHeight(); },
        .set_pane_height = [this](int height) { directory_panel_->SetPreviewHeight(height); },
-       .print_image = {},
-       .print_text = {}},
+       .print_image = [this](const QImage& image) { print_commands_->PrintImage(image); },
+       .print_text =
+           [this](QPlainTextEdit* text) { print_commands_->PrintText(*text->document()); }},
       this);
   preview_commands_->Register(commands_);
   directory_panel_->SetPreviewPane(preview_commands_->Pane());
@@ -445,7 +449,7 @@ void MainWindow::CreateRenameCommands() {
 
 bool MainWindow::Busy() const {
   return scan_commands_->Running() || file_op_commands_->Running() || launch_commands_->Running() ||
-         rename_commands_->Running();
+         rename_commands_->Running() || (print_commands_ != nullptr && print_commands_->Running());
 }
 
 void MainWindow::CloseIfPending() {
@@ -570,6 +574,30 @@ void MainWindow::CreateSettingsCommands() {
       },
       this);
   settings_commands_->Register(commands_);
+}
+
+void MainWindow::CreatePrintCommands() {
+  Session& s = session_;
+  print_commands_ = new PrintCommands(
+      {.items = s.items,
+       .settings = s.settings,
+       .header1 = s.Header1,
+       .state = s.state,
+       .log = s.log,
+       .prompter = prompter_,
+       .clock = s.clock,
+       .locale = s.locale,
+       .window = this,
+       .show_status = [this](const std::string& text) { services_->ShowStatus(text); },
+       .scan_text = [this] { return session_.criteria.scan_text; },
+       .window_title = std::string("Krellix ") + kVersion,
+       .copyright = kCopyright,
+       .after_print = [this] { services_->FocusScanBoxIfShowing(); },
+       .enable_run_commands = [this](bool on) { scan_commands_->SetEnabled(on); },
+       .busy = [this] { return Busy(); },
+       .after_run = [this] { CloseIfPending(); }},
+      this);
+  print_commands_->Register(commands_);
 }
 
 void MainWindow::ResetWindowSize() {

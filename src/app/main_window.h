@@ -33,6 +33,7 @@ class PreviewCommands;
 class NavigationCommands;
 class OutputCommands;
 class OutputDialogs;
+class PrintCommands;
 class Prompter;
 class ScanEngine;
 class SettingsCommands;
@@ -129,6 +130,7 @@ class MainWindow final : public QMainWindow {
   void CreatePreviewCommands();
   void CreateLaunchCommands();
   void CreateRenameCommands();
+  void CreatePrintCommands();
   // True while a scan or a file operation polls events: no other run may start then.
   bool Busy() const;
   // A close asked for during a run happens once the run is over.
@@ -179,6 +181,7 @@ class MainWindow final : public QMainWindow {
   LaunchCommands* launch_commands_ = nullptr;
   RenameCommands* rename_commands_ = nullptr;
   SettingsCommands* settings_commands_ = nullptr;
+  PrintCommands* print_commands_ = nullptr;
 };
 
 }  // namespace krellix

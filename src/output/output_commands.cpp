@@ -55,8 +55,8 @@ void OutputCommands::Register(CommandRegistry& commands) {
   QAction* clear_log = commands.Add("log.clear", "Clear log", {},
                                     [this] { ClearLog(ctx_.log, ctx_.clock, ctx_.locale); });
 
-  auto* print_log = new QAction("Print log", this);
-  print_log->setEnabled(false);
+  // The print commands own "Print log".
+  QAction* print_log = commands.ActionFor("log.print", "Print log");
   QListWidget* view = ctx_.log_view;
   view->setContextMenuPolicy(Qt::CustomContextMenu);
   auto* menu = new QMenu(view);

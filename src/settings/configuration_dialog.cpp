@@ -40,6 +40,7 @@
 #include "platform/file_system.h"
 #include "platform/prompter.h"
 #include "settings/configuration_controls.h"
+#include "widgets/qt_font.h"
 
 namespace krellix {
 
@@ -69,26 +70,6 @@ void StoreCount(const QLineEdit* field, int& count) {
 std::string WithIniExtension(std::string name) {
   if (NamePart(name).find('.') == std::string::npos) name += ".ini";
   return name;
-}
-
-QFont ToQFont(const FontFace& face) {
-  QFont font(ToQt(face.family), face.point_size);
-  font.setBold(face.bold);
-  font.setItalic(face.italic);
-  font.setUnderline(face.underline);
-  font.setStrikeOut(face.strike_out);
-  return font;
-}
-
-// The font dialog picks no colour, so the colour stays.
-FontFace FromQFont(const QFont& font, FontFace face) {
-  face.family = FromQt(font.family());
-  if (font.pointSize() > 0) face.point_size = font.pointSize();
-  face.bold = font.bold();
-  face.italic = font.italic();
-  face.underline = font.underline();
-  face.strike_out = font.strikeOut();
-  return face;
 }
 
 }  // namespace

@@ -71,7 +71,10 @@ bool KeyMapFilter::HandleKeyUp(int key, Qt::KeyboardModifiers modifiers) {
 }
 
 bool HintSwitch::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::ToolTip && !show_hints_()) return true;
+  if (event->type() == QEvent::ToolTip && !show_hints_() &&
+      !watched->property(kAlwaysHint).toBool()) {
+    return true;
+  }
   return QObject::eventFilter(watched, event);
 }
 

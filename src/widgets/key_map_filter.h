@@ -37,7 +37,11 @@ class KeyMapFilter final : public QObject {
   std::unordered_map<int, Qt::KeyboardModifiers> pressed_;
 };
 
-// Hides every tool tip of the application while `show_hints` answers false.
+// The widget property that keeps a widget's tool tip showing while hints are off.
+inline constexpr char kAlwaysHint[] = "krellixAlwaysHint";
+
+// Hides every tool tip of the application while `show_hints` answers false, except those of
+// widgets with the property kAlwaysHint set.
 class HintSwitch final : public QObject {
  public:
   HintSwitch(std::function<bool()> show_hints, QObject* parent)
