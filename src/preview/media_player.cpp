@@ -91,6 +91,9 @@ bool MediaPlayer::Play(const std::string& full_name, qint64 start_ms) {
                    status == QMediaPlayer::LoadingMedia)) {
     Failed();
   }
+  // Sound alone cannot play without a sound device: its clock would never move, and a Play run
+  // would wait on it for ever.
+  if (!failed_ && audio_ == nullptr && !player_->hasVideo()) Failed();
   if (failed_) return false;
   if (start_ms > 0) player_->setPosition(start_ms);
   player_->play();

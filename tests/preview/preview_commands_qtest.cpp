@@ -3,8 +3,10 @@
 // "Show Preview" collapsing the pane.
 #include <QAction>
 #include <QApplication>
+#include <QAudioDevice>
 #include <QClipboard>
 #include <QImage>
+#include <QMediaDevices>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -204,7 +206,12 @@ void PreviewCommandsTest::soundPlaysPausesAndStops() {
   MediaPlayer& player = rig.form->findChild<PreviewCommands*>()->Player();
 
   Click(rig, "tone.wav");
-  if (pane->Caption() == "Play failed.") QSKIP("no sound output to play on here");
+  if (QMediaDevices::defaultAudioOutput().isNull()) {
+    // No sound device: the file is reported, not left "playing" at 00:00:00 for ever.
+    QCOMPARE(pane->Caption(), QString("Play failed."));
+    QVERIFY(!player.Playing());
+    return;
+  }
   QTRY_VERIFY(player.Playing());
   QTRY_VERIFY(pane->Caption().contains(" - 00:00:01"));
   pane->findChild<QToolButton*>("previewPause")->click();
