@@ -22,6 +22,8 @@ namespace {
 constexpr int kPollMs = 50;
 // A backend that never finishes opening a file must not hold the window forever.
 constexpr qint64 kOpenLimitMs = 10000;
+// How often the play position is shown while playing.
+constexpr int kTickMs = 250;
 
 }  // namespace
 
@@ -43,12 +45,21 @@ QMediaPlayer* MediaPlayer::Player() {
   }
   player_->setVideoOutput(video_);
   connect(player_, &QMediaPlayer::positionChanged, this, [this] { ShowPosition(); });
+  // Some backends report the position seldom; the caption is refreshed a few times a second.
+  tick_ = new QTimer(this);
+  tick_->setInterval(kTickMs);
+  connect(tick_, &QTimer::timeout, this, [this] { ShowPosition(); });
   connect(player_, &QMediaPlayer::errorOccurred, this, [this] { Failed(); });
   connect(player_, &QMediaPlayer::hasVideoChanged, this, [this](bool video) {
     if (video_ != nullptr) video_->setVisible(video);
   });
   connect(player_, &QMediaPlayer::playbackStateChanged, this,
           [this](QMediaPlayer::PlaybackState state) {
+            if (state == QMediaPlayer::PlayingState) {
+              tick_->start();
+            } else {
+              tick_->stop();
+            }
             if (state != QMediaPlayer::StoppedState) return;
             if (video_ != nullptr) video_->hide();
             if (!failed_) ShowCaption("No preview", CaptionKind::kIdle);

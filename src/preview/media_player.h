@@ -6,6 +6,7 @@
 
 class QAudioOutput;
 class QMediaPlayer;
+class QTimer;
 class QWidget;
 
 namespace krellix {
@@ -57,6 +58,7 @@ class MediaPlayer final : public QObject {
 
   QMediaPlayer* player_ = nullptr;
   QAudioOutput* audio_ = nullptr;
+  QTimer* tick_ = nullptr;
   QWidget* video_ = nullptr;
   CaptionSink caption_;
   std::string shown_ = "No preview";
