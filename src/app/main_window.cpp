@@ -659,8 +659,12 @@ void MainWindow::SetDefaults(bool create, const std::string& file_name) {
   ApplyPreferences();
   list_commands_->LoadListFiles();
 
-  const std::string start =
-      session_.settings.SaveDir ? session_.paths.mruDir : session_.paths.DefaultDir;
+  // At start-up a directory named on the command line comes before the remembered one.
+  const std::string& named = session_.startup.start_dir;
+  const bool startup = create && file_name.empty();
+  const std::string start = startup && !named.empty()   ? named
+                            : session_.settings.SaveDir ? session_.paths.mruDir
+                                                        : session_.paths.DefaultDir;
   if (!SetTreeDirectory(start) && !SetTreeDirectory(session_.paths.DefaultDir)) {
     SetTreeDirectory(std::string(1, kPathDelim));
   }
