@@ -13,6 +13,7 @@
 #include "base/program_arguments.h"
 #include "base/startup_options.h"
 #include "headless/headless_scan.h"
+#include "help/program_icon.h"
 #include "output/qt_locale_format.h"
 #include "platform/file_system.h"
 
@@ -58,6 +59,9 @@ int main(int argc, char** argv) {
     QCoreApplication::processEvents();
   }
   QApplication::setApplicationName(krellix::kApplicationTitle);
+  QApplication::setWindowIcon(krellix::ProgramIcon());
+  // The desktop finds the program's entry (its name and icon) by this name.
+  QGuiApplication::setDesktopFileName("krellix");
 
   krellix::MainWindow form(args);
   form.show();

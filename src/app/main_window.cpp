@@ -24,6 +24,7 @@
 #include "checksums/checksum_commands.h"
 #include "fileops/file_op_commands.h"
 #include "fileops/file_tool_commands.h"
+#include "help/help_commands.h"
 #include "information/info_commands.h"
 #include "information/information.h"
 #include "itemlist/item_commands.h"
@@ -289,6 +290,7 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
   CreateInfoCommands();
   CreateSettingsCommands();
   CreateListCommands();
+  CreateHelpCommands();
 }
 
 void MainWindow::CreateNavigationCommands() {
@@ -567,6 +569,11 @@ void MainWindow::CreateSettingsCommands() {
       },
       this);
   settings_commands_->Register(commands_);
+}
+
+void MainWindow::CreateHelpCommands() {
+  help_commands_ = new HelpCommands({this, session_.paths.HelpName}, this);
+  help_commands_->Register(commands_);
 }
 
 void MainWindow::ResetWindowSize() {

@@ -23,6 +23,7 @@ class CriteriaPanel;
 class DirectoryPanel;
 class FileOpCommands;
 class FileToolCommands;
+class HelpCommands;
 class InfoCommands;
 class ItemCommands;
 class LaunchCommands;
@@ -135,6 +136,7 @@ class MainWindow final : public QMainWindow {
   void CreateListCommands();
   void CreateInfoCommands();
   void CreateSettingsCommands();
+  void CreateHelpCommands();
   void FormCreate(const std::vector<std::string>& args);
   // The shutdown sequence that runs before the window closes.
   void FormCloseQuery();
@@ -178,6 +180,7 @@ class MainWindow final : public QMainWindow {
   LaunchCommands* launch_commands_ = nullptr;
   RenameCommands* rename_commands_ = nullptr;
   SettingsCommands* settings_commands_ = nullptr;
+  HelpCommands* help_commands_ = nullptr;
 };
 
 }  // namespace krellix

@@ -37,7 +37,8 @@ class KeyMapFilter final : public QObject {
   std::unordered_map<int, Qt::KeyboardModifiers> pressed_;
 };
 
-// Hides every tool tip of the application while `show_hints` answers false.
+// Hides every tool tip of the application while `show_hints` answers false, except those of
+// widgets whose property "alwaysShowsHint" is true.
 class HintSwitch final : public QObject {
  public:
   HintSwitch(std::function<bool()> show_hints, QObject* parent)
