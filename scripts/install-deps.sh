@@ -10,7 +10,7 @@ packages=(
   libssl-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth hyperfine tzdata
-  librsvg2-bin
+  librsvg2-bin desktop-file-utils
 )
 
 missing=()
