@@ -10,6 +10,7 @@ packages=(
   libssl-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev poppler-utils
   xvfb xauth hyperfine tzdata
+  librsvg2-bin desktop-file-utils
 )
 
 missing=()

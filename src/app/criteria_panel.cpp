@@ -74,6 +74,7 @@ QWidget* CriteriaPanel::BuildScanTab() {
 
   scan_box_ = new QComboBox;
   scan_box_->setObjectName("scanBox");
+  scan_box_->setAccessibleName(tr("Scan string"));
   scan_box_->setEditable(true);
   scan_box_->setInsertPolicy(QComboBox::NoInsert);
   scan_box_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -87,6 +88,7 @@ QWidget* CriteriaPanel::BuildScanTab() {
 
   clear_button_ = new QToolButton;
   clear_button_->setObjectName("clearScanButton");
+  clear_button_->setAccessibleName(tr("Clear scan argument"));
   clear_button_->setIcon(style()->standardIcon(QStyle::SP_LineEditClearButton));
   clear_button_->setToolTip("Clear scan argument");
   connect(clear_button_, &QToolButton::clicked, this, [this] {
@@ -211,6 +213,8 @@ QWidget* CriteriaPanel::BuildSizeTab() {
   BuildSizeRow(grid, 1, "Max.", criteria_.max, max_);
   min_.number->setObjectName("minSize");
   max_.number->setObjectName("maxSize");
+  min_.number->setAccessibleName(tr("Least size"));
+  max_.number->setAccessibleName(tr("Greatest size"));
   grid->setColumnStretch(3, 1);
   grid->setRowStretch(2, 1);
   return page;

@@ -25,6 +25,7 @@ void AddDisabledActions(QWidget* owner, std::initializer_list<const char*> capti
 ListPanel::ListPanel(ItemList& items, QWidget* parent) : QTabWidget(parent) {
   item_view_ = new ItemListView(items);
   item_view_->setObjectName("itemList");
+  item_view_->setAccessibleName(tr("Item list"));
   item_menu_ = new QMenu(item_view_);
   SetItemMenuEnabled(true);
   connect(item_view_, &QWidget::customContextMenuRequested, this,
@@ -32,11 +33,13 @@ ListPanel::ListPanel(ItemList& items, QWidget* parent) : QTabWidget(parent) {
 
   file_view_ = new QListWidget;
   file_view_->setObjectName("fileList");
+  file_view_->setAccessibleName(tr("Files list"));
   // The main window fills the file list's menu.
   file_view_->setContextMenuPolicy(Qt::ActionsContextMenu);
 
   log_view_ = new QListWidget;
   log_view_->setObjectName("logList");
+  log_view_->setAccessibleName(tr("Activity log"));
   // Log lines differ in width and are few enough to measure each; none is cut short.
   log_view_->setTextElideMode(Qt::ElideNone);
   log_view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -44,6 +47,7 @@ ListPanel::ListPanel(ItemList& items, QWidget* parent) : QTabWidget(parent) {
 
   info_view_ = new InfoTab;
   info_view_->setObjectName("infoView");
+  info_view_->setAccessibleName(tr("Information"));
 
   items_page_ = new QWidget;
   auto* items_layout = new QVBoxLayout(items_page_);

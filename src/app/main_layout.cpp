@@ -1,6 +1,7 @@
 #include "app/main_layout.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -115,7 +116,11 @@ constexpr KeyBinding kKeyMap[] = {
     {Qt::Key_F10, kNone, kFn, KeyScope::kWindow, "keys.no_function"},
     {Qt::Key_F11, kNone, kFn, KeyScope::kWindow, "options.configuration"},
     {Qt::Key_F12, kNone, kFn, KeyScope::kWindow, "info.show"},
+    // Alt with the letter of a menu title opens that menu, except for these three commands
+    // whose shortcuts take the letters of "&File", "&Bookmarks" and "&Help".
     {Qt::Key_B, Qt::AltModifier, kExact, KeyScope::kWindow, "bookmarks.manage"},
+    {Qt::Key_F, Qt::AltModifier, kExact, KeyScope::kWindow, "items.file_info"},
+    {Qt::Key_H, Qt::AltModifier, kExact, KeyScope::kWindow, "help.topics"},
     {Qt::Key_Delete, kNone, kExact, KeyScope::kItemList, "items.delete"},
     {Qt::Key_Delete, kShift, kExact, KeyScope::kItemList, "items.purge"},
     {Qt::Key_U, kShift, kExact, KeyScope::kItemList, "items.move_up"},
@@ -143,6 +148,8 @@ constexpr ToolButton kToolBar[] = {
     {"output.save", "saveButton"},
     {"print.direct", "directPrintButton", true, true},
     {"options.configuration", "configurationButton"},
+    {"view.hints_button", "hintsButton", true, true},
+    {"help.button", "helpButton", false, true},
     {"app.exit_button", "exitButton"},
 };
 
@@ -154,18 +161,18 @@ void BuildMenus(QMainWindow* window, CommandRegistry& commands, QMenu* item_menu
                 MainActions& actions) {
   QMenuBar* bar = window->menuBar();
   const auto fill = [&](const char* title, std::span<const MenuEntry> entries) {
-    QMenu* menu = bar->addMenu(title);
+    QMenu* menu = bar->addMenu(QCoreApplication::translate("MainWindow", title));
     commands.Fill(menu, entries);
     return menu;
   };
-  actions.file_menu = fill("File", kFileMenu);
-  actions.edit_menu = fill("Edit", kEditMenu);
-  actions.view_menu = fill("View", kViewMenu);
-  actions.options_menu = fill("Options", kOptionsMenu);
-  actions.items_menu = fill("Items", kItemsMenu);
+  actions.file_menu = fill(QT_TRANSLATE_NOOP("MainWindow", "&File"), kFileMenu);
+  actions.edit_menu = fill(QT_TRANSLATE_NOOP("MainWindow", "&Edit"), kEditMenu);
+  actions.view_menu = fill(QT_TRANSLATE_NOOP("MainWindow", "&View"), kViewMenu);
+  actions.options_menu = fill(QT_TRANSLATE_NOOP("MainWindow", "&Options"), kOptionsMenu);
+  actions.items_menu = fill(QT_TRANSLATE_NOOP("MainWindow", "&Items"), kItemsMenu);
   item_menu->addActions(actions.items_menu->actions());
-  actions.bookmarks_menu = fill("&Bookmarks", kBookmarksMenu);
-  actions.help_menu = fill("Help", kHelpMenu);
+  actions.bookmarks_menu = fill(QT_TRANSLATE_NOOP("MainWindow", "&Bookmarks"), kBookmarksMenu);
+  actions.help_menu = fill(QT_TRANSLATE_NOOP("MainWindow", "&Help"), kHelpMenu);
   commands.Fill(tree_menu, kTreeMenu);
   actions.exit = commands.Find("app.exit");
   actions.exit_button = commands.Find("app.exit_button");
@@ -174,7 +181,7 @@ void BuildMenus(QMainWindow* window, CommandRegistry& commands, QMenu* item_menu
 
 void BuildToolBar(QMainWindow* window, CommandRegistry& commands, QMenu* scan_menu,
                   QToolBar* address_bar) {
-  QToolBar* tools = window->addToolBar("Tools");
+  QToolBar* tools = window->addToolBar(QCoreApplication::translate("MainWindow", "Tools"));
   tools->setObjectName("toolBar");
   tools->setMovable(false);
   tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);

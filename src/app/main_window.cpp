@@ -24,6 +24,7 @@
 #include "checksums/checksum_commands.h"
 #include "fileops/file_op_commands.h"
 #include "fileops/file_tool_commands.h"
+#include "help/help_commands.h"
 #include "information/info_commands.h"
 #include "information/information.h"
 #include "itemlist/item_commands.h"
@@ -293,6 +294,7 @@ void MainWindow::CreateCommandGroups(OutputDialogs* output_dialogs) {
   CreateSettingsCommands();
   CreateListCommands();
   CreatePrintCommands();
+  CreateHelpCommands();
 }
 
 void MainWindow::CreateNavigationCommands() {
@@ -600,6 +602,11 @@ void MainWindow::CreatePrintCommands() {
   print_commands_->Register(commands_);
 }
 
+void MainWindow::CreateHelpCommands() {
+  help_commands_ = new HelpCommands({this, session_.paths.HelpName}, this);
+  help_commands_->Register(commands_);
+}
+
 void MainWindow::ResetWindowSize() {
   resize(kWindowWidth, kWindowHeight);
   splitter_->setSizes({kDirPaneWidth, kWindowWidth - kDirPaneWidth});
@@ -689,8 +696,12 @@ void MainWindow::SetDefaults(bool create, const std::string& file_name) {
   ApplyPreferences();
   list_commands_->LoadListFiles();
 
-  const std::string start =
-      session_.settings.SaveDir ? session_.paths.mruDir : session_.paths.DefaultDir;
+  // At start-up a directory named on the command line comes before the remembered one.
+  const std::string& named = session_.startup.start_dir;
+  const bool startup = create && file_name.empty();
+  const std::string start = startup && !named.empty()   ? named
+                            : session_.settings.SaveDir ? session_.paths.mruDir
+                                                        : session_.paths.DefaultDir;
   if (!SetTreeDirectory(start) && !SetTreeDirectory(session_.paths.DefaultDir)) {
     SetTreeDirectory(std::string(1, kPathDelim));
   }

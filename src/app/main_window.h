@@ -23,6 +23,7 @@ class CriteriaPanel;
 class DirectoryPanel;
 class FileOpCommands;
 class FileToolCommands;
+class HelpCommands;
 class InfoCommands;
 class ItemCommands;
 class LaunchCommands;
@@ -138,6 +139,7 @@ class MainWindow final : public QMainWindow {
   void CreateListCommands();
   void CreateInfoCommands();
   void CreateSettingsCommands();
+  void CreateHelpCommands();
   void FormCreate(const std::vector<std::string>& args);
   // The shutdown sequence that runs before the window closes.
   void FormCloseQuery();
@@ -182,6 +184,7 @@ class MainWindow final : public QMainWindow {
   RenameCommands* rename_commands_ = nullptr;
   SettingsCommands* settings_commands_ = nullptr;
   PrintCommands* print_commands_ = nullptr;
+  HelpCommands* help_commands_ = nullptr;
 };
 
 }  // namespace krellix

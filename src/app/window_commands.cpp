@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QSplitter>
 #include <QStyle>
+#include <optional>
 #include <string>
 
 #include "app/criteria_panel.h"
@@ -39,6 +42,62 @@ constexpr ConfirmMark kConfirmMarks[] = {
 };
 static_assert(std::size(kConfirmMarks) == 7);
 
+// "Reset windowsize" gives the preview pane this height, or the height of its button strip
+// while previews are off.
+constexpr int kResetPreviewHeight = 221;
+constexpr int kPreviewStrip = 25;
+// The item list's side of the window keeps this much more than its least width.
+constexpr int kListWidthMargin = 16;
+
+// The editable combo box (scan string box, address bar) that `focus` is or edits in, else
+// nullptr.
+QComboBox* HistoryBoxOf(QWidget* focus) {
+  if (auto* line = qobject_cast<QLineEdit*>(focus)) focus = line->parentWidget();
+  auto* box = qobject_cast<QComboBox*>(focus);
+  return box != nullptr && box->isEditable() ? box : nullptr;
+}
+
+enum class EditOp { kCut, kCopy, kPaste };
+
+// The "Edit" operation a key stands for, if any.
+std::optional<EditOp> EditOpOf(const QKeyEvent* key) {
+  if (key->matches(QKeySequence::Cut)) return EditOp::kCut;
+  if (key->matches(QKeySequence::Copy)) return EditOp::kCopy;
+  if (key->matches(QKeySequence::Paste)) return EditOp::kPaste;
+  return std::nullopt;
+}
+
+// A history box takes and gives its whole text.
+void EditWholeText(QComboBox* box, EditOp op) {
+  QClipboard* clipboard = QApplication::clipboard();
+  switch (op) {
+    case EditOp::kCut:
+      clipboard->setText(box->currentText());
+      box->setEditText(QString());
+      break;
+    case EditOp::kCopy:
+      clipboard->setText(box->currentText());
+      break;
+    case EditOp::kPaste:
+      box->setEditText(clipboard->text());
+      break;
+  }
+}
+
+// Other text fields (the rename box, the preview text) cut, copy and paste their selection with
+// their own slot of that name; other controls have none.
+void EditFocused(EditOp op) {
+  QWidget* focus = QApplication::focusWidget();
+  if (QComboBox* box = HistoryBoxOf(focus)) {
+    EditWholeText(box, op);
+  } else if (focus != nullptr) {
+    const char* slot = op == EditOp::kCut ? "cut" : op == EditOp::kCopy ? "copy" : "paste";
+    if (focus->metaObject()->indexOfSlot(QByteArray(slot) + "()") >= 0) {
+      QMetaObject::invokeMethod(focus, slot);
+    }
+  }
+}
+
 QAction* Checkable(
     CommandRegistry& commands, const char* id, const char* caption, const char* keys,
     std::function<void()> run = [] {}) {
@@ -50,7 +109,9 @@ QAction* Checkable(
 }  // namespace
 
 WindowCommands::WindowCommands(Context context, QObject* parent)
-    : QObject(parent), ctx_(std::move(context)) {}
+    : QObject(parent), ctx_(std::move(context)) {
+  qApp->installEventFilter(this);
+}
 
 void WindowCommands::Register(CommandRegistry& commands) {
   QMainWindow* window = ctx_.window;
@@ -63,7 +124,17 @@ void WindowCommands::Register(CommandRegistry& commands) {
 
   show_hints_ = Checkable(commands, "view.hints", "Show Hints", "Ctrl+Alt+H");
   connect(show_hints_, &QAction::toggled, this, [this](bool on) { ctx_.settings.ShowHints = on; });
-  commands.Add("view.reset_window", "Reset windowsize", {}, ctx_.reset_window_size);
+  QAction* hints_button =
+      commands.Add("view.hints_button", QCoreApplication::translate("MainWindow", "Hints"), {},
+                   [this] { show_hints_->trigger(); });
+  hints_button->setToolTip(QCoreApplication::translate("MainWindow", "Show / hide Hints"));
+  hints_button->setIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation));
+  commands.Add("view.reset_window", "Reset windowsize", {}, [this] {
+    ctx_.reset_window_size();
+    ctx_.directories->SetPreviewHeight(ctx_.settings.ShowPreview ? kResetPreviewHeight
+                                                                 : kPreviewStrip);
+  });
+  LimitListWidth();
 
   for (std::size_t i = 0; i < confirm_.size(); ++i) {
     const ConfirmMark& m = kConfirmMarks[i];
@@ -82,31 +153,44 @@ void WindowCommands::Register(CommandRegistry& commands) {
 }
 
 void WindowCommands::RegisterEditCommands(CommandRegistry& commands) {
-  // The scan string box takes and gives its whole text; other fields their selection.
-  auto edit = [this](void (*field_command)(QLineEdit*), bool take, bool give) {
-    if (ctx_.services.ScanBoxHasFocus()) {
-      if (give) {
-        ctx_.services.SetScanText(FromQt(QApplication::clipboard()->text()));
-        return;
-      }
-      QApplication::clipboard()->setText(ctx_.criteria->ScanBox()->currentText());
-      if (take) ctx_.services.SetScanText("");
-    } else if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
-      field_command(field);
-    }
-  };
-  commands.Add("edit.cut", "Cut", QKeySequence("Ctrl+X"),
-               [edit] { edit([](QLineEdit* f) { f->cut(); }, true, false); });
-  commands.Add("edit.copy", "Copy", QKeySequence("Ctrl+C"), [this, edit, &commands] {
+  commands.Add("edit.cut", "Cut", QKeySequence("Ctrl+X"), [] { EditFocused(EditOp::kCut); });
+  commands.Add("edit.copy", "Copy", QKeySequence("Ctrl+C"), [this, &commands] {
     if (ctx_.item_list_has_focus()) {
       QAction* copy_items = commands.Find("items.copy");
       if (copy_items != nullptr && copy_items->isEnabled()) copy_items->trigger();
       return;
     }
-    edit([](QLineEdit* f) { f->copy(); }, false, false);
+    EditFocused(EditOp::kCopy);
   });
-  commands.Add("edit.paste", "Paste", QKeySequence("Ctrl+V"),
-               [edit] { edit([](QLineEdit* f) { f->paste(); }, false, true); });
+  commands.Add("edit.paste", "Paste", QKeySequence("Ctrl+V"), [] { EditFocused(EditOp::kPaste); });
+}
+
+bool WindowCommands::eventFilter(QObject* watched, QEvent* event) {
+  // Ctrl+X, Ctrl+C and Ctrl+V typed in a history box of this window take and give its whole
+  // text, as "Edit" does, instead of the box's own editing of its selection.
+  const QEvent::Type type = event->type();
+  if ((type != QEvent::ShortcutOverride && type != QEvent::KeyPress) || !watched->isWidgetType()) {
+    return false;
+  }
+  auto* widget = static_cast<QWidget*>(watched);
+  QComboBox* box = widget->window() == ctx_.window ? HistoryBoxOf(widget) : nullptr;
+  const std::optional<EditOp> op =
+      box != nullptr ? EditOpOf(static_cast<QKeyEvent*>(event)) : std::nullopt;
+  if (!op) return false;
+  // Taken as a key press rather than as the menu's shortcut, it acts here however the window
+  // stands.
+  event->accept();
+  if (type == QEvent::KeyPress) EditWholeText(box, *op);
+  return true;
+}
+
+void WindowCommands::LimitListWidth() {
+  // The splitter gives no pane less than its least width; the list's side gets a margin more,
+  // which also bounds how narrow the window can become.
+  auto* split = qobject_cast<QSplitter*>(ctx_.window->centralWidget());
+  if (split == nullptr || split->count() < 2) return;
+  QWidget* list_side = split->widget(1);
+  list_side->setMinimumWidth(list_side->minimumSizeHint().width() + kListWidthMargin);
 }
 
 void WindowCommands::ShowSettings() {

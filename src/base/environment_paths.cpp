@@ -7,6 +7,17 @@ std::string Folder(const std::string& path) {
   return path.empty() ? path : WithTrailingDelim(path);
 }
 
+// The help pages lie beside the program in a build tree, and in <prefix>/share/krellix/help
+// once installed with the program in <prefix>/bin. Neither there: the first place.
+std::string HelpIndexFor(const std::string& start_up_dir) {
+  const std::string index = std::string("help") + kPathDelim + "index.html";
+  const std::string beside = start_up_dir + index;
+  if (FileExists(beside) || start_up_dir.size() < 2) return beside;
+  const std::string prefix = DirectoryPart(start_up_dir.substr(0, start_up_dir.size() - 1));
+  const std::string installed = prefix + "share" + kPathDelim + "krellix" + kPathDelim + index;
+  return FileExists(installed) ? installed : beside;
+}
+
 }  // namespace
 
 EnvironmentPaths ResolveEnvironmentPaths(const std::string& start_up_dir,
@@ -33,7 +44,7 @@ EnvironmentPaths ResolveEnvironmentPaths(const std::string& start_up_dir,
   p.ExcListname = p.KrellixApplData + "exclist.txt";
   p.FileListName = p.KrellixApplData + "filelist.txt";
   p.SaveName = p.MyDocs + "scanlist.txt";
-  p.HelpName = p.StartUpDir + "help" + kPathDelim + "index.html";
+  p.HelpName = HelpIndexFor(p.StartUpDir);
   p.DefaultDir = p.MyDocs;
   p.mruDir = p.MyDocs;
   return p;

@@ -23,6 +23,8 @@ struct EnvironmentPaths {
   std::string FileListName;
   // The default output file; the live one is the output options' SaveName.
   std::string SaveName;
+  // The first page of the help: StartUpDir + "help/index.html", or the installed one in
+  // "../share/krellix/help/" from the program's folder when only that exists.
   std::string HelpName;
   std::string DefaultDir;
   std::string mruDir;

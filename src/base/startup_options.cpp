@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/program_arguments.h"
 #include "platform/ascii_text.h"
 #include "platform/file_system.h"
 
@@ -29,6 +30,7 @@ StartupOptions ParseCommandLine(const std::vector<std::string>& args) {
     }
   }
   o.StartUpDir = WithTrailingDelim(o.StartUpDir);
+  o.start_dir = ReadProgramArguments(args).start_dir;
   return o;
 }
 

@@ -47,7 +47,6 @@ namespace krellix {
 namespace {
 
 constexpr const char* kEntriesRefused = "Invalid input value.  Use escape key to abandon changes";
-constexpr int kHelpTopic = 2040;
 
 QString Q(const char* text) { return QString::fromUtf8(text); }
 
@@ -119,11 +118,7 @@ ConfigurationDialog::ConfigurationDialog(ConfigurationCommands commands, Prompte
   connect(c.backup_ini, &QPushButton::clicked, this, [this] { commands_.backup_ini(); });
   connect(c.save_ini, &QPushButton::clicked, this, [this] { SaveIniClicked(); });
   connect(c.load_ini, &QPushButton::clicked, this, [this] { LoadIniClicked(); });
-  // Without a help window the button stays off.
-  c.help->setEnabled(static_cast<bool>(commands_.help));
-  connect(c.help, &QPushButton::clicked, this, [this] {
-    if (commands_.help) commands_.help(kHelpTopic);
-  });
+  connect(c.help, &QPushButton::clicked, this, [this] { emit helpRequested(kHelpTopic); });
   connect(c.cancel, &QPushButton::clicked, this, [this] { reject(); });
   connect(c.ok, &QPushButton::clicked, this, [this] { OkClicked(); });
   connect(c.reset, &QPushButton::clicked, this, [this] { ResetClicked(); });

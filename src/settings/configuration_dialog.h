@@ -15,7 +15,7 @@ namespace krellix {
 class Prompter;
 
 // What the configuration dialog asks of the program. The main window fills these in; every
-// member but `help` must be set before the dialog is shown.
+// member must be set before the dialog is shown.
 struct ConfigurationCommands {
   // The program's values, to fill the controls from (every showing, and after "Load .ini file").
   std::function<ConfigValues()> current;
@@ -44,8 +44,6 @@ struct ConfigurationCommands {
   std::function<std::string()> ini_modified;
   // An activity log line ("Restore default configuration").
   std::function<void(const std::string& line)> log;
-  // Opens a help topic; the "&Help" button is off while this is not set.
-  std::function<void(int topic)> help;
   // The printer font that "Font" presets and replaces (it lasts until the program ends).
   std::function<FontFace()> printer_font;
   std::function<void(const FontFace&)> set_printer_font;
@@ -77,6 +75,12 @@ class ConfigurationDialog : public QDialog {
   void OkClicked();
   void SaveClicked();
   void ResetClicked();
+
+  static constexpr int kHelpTopic = 2040;
+
+ signals:
+  // "&Help" was pressed, with the help topic of this dialog.
+  void helpRequested(int topic);
 
  private:
   struct BytesField;

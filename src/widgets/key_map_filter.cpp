@@ -1,8 +1,10 @@
 #include "widgets/key_map_filter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 #include "widgets/command_registry.h"
@@ -62,7 +64,11 @@ bool KeyMapFilter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool KeyMapFilter::HandleKeyUp(int key, Qt::KeyboardModifiers modifiers) {
-  const KeyBinding* binding = FindKeyBinding(map_, key, modifiers, focus_());
+  KeyFocus focus = focus_();
+  // What is typed into any text field of the window (the rename box, say) stays there.
+  const auto* line = qobject_cast<const QLineEdit*>(QApplication::focusWidget());
+  if (line != nullptr && !line->isReadOnly()) focus.in_text_entry = true;
+  const KeyBinding* binding = FindKeyBinding(map_, key, modifiers, focus);
   if (binding == nullptr) return false;
   QAction* command = commands_.Find(binding->id);
   if (command == nullptr) return false;

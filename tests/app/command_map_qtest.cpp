@@ -4,8 +4,11 @@
 // command's wiring shows up here as a difference to look at.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +19,7 @@
 #include <QtTest>
 #include <algorithm>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <tuple>
 
@@ -105,15 +109,65 @@ QString DumpCommands(MainWindow& form) {
   return out.join('\n');
 }
 
+// Receives what the program hands to the desktop to open.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+
+ public:
+  UrlCatcher() { QDesktopServices::setUrlHandler("file", this, "Open"); }
+  ~UrlCatcher() override { QDesktopServices::unsetUrlHandler("file"); }
+  QStringList opened;
+
+ public slots:
+  void Open(const QUrl& url) { opened << url.toString(); }
+};
+
+QStringList VisibleWindows(const QWidget* main) {
+  QStringList titles;
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w != main && w->isVisible() && qobject_cast<QMenu*>(w) == nullptr) {
+      titles << w->windowTitle();
+    }
+  }
+  return titles;
+}
+
+std::map<QAction*, bool> CheckMarks(const MainWindow& form) {
+  std::map<QAction*, bool> marks;
+  for (QAction* a : form.findChildren<QAction*>()) {
+    if (a->isCheckable()) marks[a] = a->isChecked();
+  }
+  return marks;
+}
+
+QString Escaped(QString text) { return text.replace("\r", "\\r").replace("\n", "\\n"); }
+
 // What one key did: the log keys it wrote, the status text, the directory pane, the right tab,
-// and the dialogs and messages it showed.
+// the dialogs, windows, menus and messages it showed, the check marks it switched, the
+// selection, the clipboard, the scan string, and what it handed to the desktop to open.
 struct KeyProbe {
   MainWindow& form;
   ScriptedPrompter& prompter;
+  std::string home;
   QStringList dialogs;
+  UrlCatcher urls;
+
+  // The temporary home's path shows as "~".
+  QString Normal(QString text) const {
+    QString root = QString::fromStdString(home);
+    if (root.endsWith('/')) root.chop(1);
+    return text.replace(root, "~");
+  }
 
   QString Press(QWidget* target, int key, Qt::KeyboardModifiers mods,
                 DirPane start_pane = DirPane::kTree) {
+    // Keys are typed into the active window, as a user types them (menu shortcuts need it).
+    if (QGuiApplication::focusWindow() != form.windowHandle()) {
+      form.activateWindow();
+      // A window that never becomes active shows up as keys that do nothing in the map.
+      (void)QTest::qWaitFor(
+          [this] { return QGuiApplication::focusWindow() == form.windowHandle(); });
+    }
     form.DirectoryTabs()->ShowPane(start_pane);
     const std::size_t log_before = form.Log().Lines().size();
     const std::size_t shown_before = prompter.messages.size() + prompter.questions.size();
@@ -121,6 +175,12 @@ struct KeyProbe {
     const QString status_before = form.StatusText();
     const DirPane pane_before = form.DirectoryTabs()->ActivePane();
     const int tab_before = form.ListTabs()->currentIndex();
+    const QStringList windows_before = VisibleWindows(&form);
+    const std::map<QAction*, bool> marks_before = CheckMarks(form);
+    const std::size_t selected_before = form.Items().SelectedCount();
+    QApplication::clipboard()->setText("-");
+    const QString scan_before = form.CriteriaTabs()->ScanBox()->currentText();
+    urls.opened.clear();
     dialogs.clear();
     target->setFocus();
     QTest::keyClick(target, Qt::Key(key), mods);
@@ -137,7 +197,7 @@ struct KeyProbe {
     if (form.StatusText() != status_before) {
       // Counts and times depend on the run; the words show what was reported.
       effects << "status \"" +
-                     QString(form.StatusText()).replace(QRegularExpression("[0-9:]+"), "#") + "\"";
+                     Normal(form.StatusText()).replace(QRegularExpression("[0-9:]+"), "#") + "\"";
     }
     if (form.DirectoryTabs()->ActivePane() != pane_before) {
       effects << "pane " + QString::number(int(form.DirectoryTabs()->ActivePane()));
@@ -146,14 +206,41 @@ struct KeyProbe {
       effects << "tab " + QString::number(form.ListTabs()->currentIndex());
     }
     for (const QString& d : dialogs) effects << "dialog " + d;
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      auto* menu = qobject_cast<QMenu*>(popup);
+      effects << "menu " + (menu != nullptr ? menu->title() : QString("?"));
+      popup->close();
+    }
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w == &form || !w->isVisible() || qobject_cast<QMenu*>(w) != nullptr) continue;
+      if (windows_before.contains(w->windowTitle())) continue;
+      effects << "window " + w->windowTitle();
+      w->close();
+    }
+    for (const auto& [action, was] : marks_before) {
+      if (action->isChecked() == was) continue;
+      effects << QString("check %1 %2")
+                     .arg(QString(action->text()).remove('&'), action->isChecked() ? "on" : "off");
+      action->setChecked(was);
+    }
+    if (form.Items().SelectedCount() != selected_before) {
+      effects << QString("selected %1").arg(form.Items().SelectedCount());
+    }
+    if (QApplication::clipboard()->text() != "-") {
+      effects << "clipboard \"" + Normal(Escaped(QApplication::clipboard()->text())) + "\"";
+    }
+    if (form.CriteriaTabs()->ScanBox()->currentText() != scan_before) {
+      effects << "scan string \"" + form.CriteriaTabs()->ScanBox()->currentText() + "\"";
+    }
+    for (const QString& url : urls.opened) effects << "opened " + Normal(url);
     form.ListTabs()->setCurrentIndex(tab_before);
     form.DirectoryTabs()->ShowPane(pane_before);
     return effects.isEmpty() ? "nothing" : effects.join(", ");
   }
 };
 
-QString DumpKeys(MainWindow& form, ScriptedPrompter& prompter) {
-  KeyProbe probe{form, prompter, {}};
+QString DumpKeys(MainWindow& form, ScriptedPrompter& prompter, const std::string& home) {
+  KeyProbe probe{form, prompter, home, {}, {}};
   // Dialogs a key opens are closed as soon as they show.
   QTimer closer;
   QObject::connect(&closer, &QTimer::timeout, [&probe] {
@@ -198,6 +285,43 @@ QString DumpKeys(MainWindow& form, ScriptedPrompter& prompter) {
                                                         DirPane::kSkip);
   out << "  F4 in the scan box: " +
              probe.Press(form.CriteriaTabs()->ScanBox()->lineEdit(), Qt::Key_F4, Qt::NoModifier);
+  // The scan string box and the address bar take and give their whole text.
+  QLineEdit* scan_field = form.CriteriaTabs()->ScanBox()->lineEdit();
+  QLineEdit* address_field = form.AddressField()->Field()->lineEdit();
+  const std::tuple<const char*, QLineEdit*, Qt::Key> edit_keys[] = {
+      {"Ctrl+C in the scan box", scan_field, Qt::Key_C},
+      {"Ctrl+X in the scan box", scan_field, Qt::Key_X},
+      {"Ctrl+V in the scan box", scan_field, Qt::Key_V},
+      {"Ctrl+C in the address bar", address_field, Qt::Key_C}};
+  for (const auto& [name, field, key] : edit_keys) {
+    field->setSelection(0, 1);
+    out << QString("  %1: ").arg(name) + probe.Press(field, key, Qt::ControlModifier);
+  }
+
+  // The menus' shortcuts, pressed in the item list with two lines selected and the third
+  // current; selecting all and none come last.
+  out << "menu shortcuts in the item list";
+  form.Items().Clear();
+  for (const char* name : {"a", "b", "c"}) {
+    test::AddTestLine(form.Items(), std::string(": |  | /d/ | ") + name + " | 1 | 2024-01-02 03:04",
+                      ItemOrder::kPath);
+  }
+  form.Items().SetSelected(0, true);
+  form.Items().SetSelected(1, true);
+  form.Items().SetCurrent(1);
+  form.ListTabs()->ItemView()->RefreshSelection();
+  const char* shortcuts[] = {
+      "Alt+S",        "Alt+P",        "Ctrl+X",  "Ctrl+C",       "Ctrl+V",       "Ctrl+Alt+H",
+      "Ctrl+Alt+R",   "Ctrl+Alt+V",   "Ctrl+F5", "Ctrl+Shift+B", "Ctrl+O",       "Ctrl+P",
+      "Ctrl+M",       "Ctrl+R",       "Ctrl+T",  "Ctrl+D",       "Ctrl+Shift+D", "Ctrl+Shift+F",
+      "Ctrl+Shift+P", "Ctrl+Shift+A", "Ctrl+B",  "Alt+B",        "Alt+C",        "Alt+H",
+      "Alt+F",        "Alt+E",        "Alt+V",   "Alt+O",        "Alt+I",        "Ctrl+S",
+      "Ctrl+A",       "Ctrl+N"};
+  for (const char* text : shortcuts) {
+    const QKeyCombination combination = QKeySequence(text)[0];
+    out << QString("  %1: ").arg(text) +
+               probe.Press(list, combination.key(), combination.keyboardModifiers());
+  }
   closer.stop();
   return out.join('\n');
 }
@@ -231,7 +355,7 @@ void CommandMapTest::menusToolBarsAndKeysMatchTheMap() {
     form.ListTabs()->ItemView()->Refresh();
     map << QString("=== %1 selected").arg(selected) << DumpCommands(form);
   }
-  map << "===" << DumpKeys(form, prompter);
+  map << "===" << DumpKeys(form, prompter, home.tree.Root());
   const QString actual = map.join('\n') + '\n';
 
   const QString expected_path = QFINDTESTDATA("command_map.txt");

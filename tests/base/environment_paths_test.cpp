@@ -50,6 +50,33 @@ TEST(ResolveEnvironmentPaths, UnknownConfigFolderKeepsFilesBesideTheProgram) {
   EXPECT_EQ(p.SaveName, "scanlist.txt");
 }
 
+struct HelpCase {
+  const char* name;
+  std::vector<std::string> pages;  // help index pages that exist
+  const char* expected;            // HelpName, below the tree
+};
+
+class HelpNameTest : public testing::TestWithParam<HelpCase> {};
+
+TEST_P(HelpNameTest, FindsThePagesBesideTheProgramOrInstalled) {
+  test::TempTree t;
+  for (const std::string& page : GetParam().pages) t.File(page);
+  const EnvironmentPaths p = ResolveEnvironmentPaths(t.Path("usr/bin"), {"", "", ""});
+  EXPECT_EQ(p.HelpName, t.Path(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, HelpNameTest,
+    testing::Values(HelpCase{"build_tree", {"usr/bin/help/index.html"}, "usr/bin/help/index.html"},
+                    HelpCase{"installed",
+                             {"usr/share/krellix/help/index.html"},
+                             "usr/share/krellix/help/index.html"},
+                    HelpCase{"beside_wins",
+                             {"usr/bin/help/index.html", "usr/share/krellix/help/index.html"},
+                             "usr/bin/help/index.html"},
+                    HelpCase{"none_names_the_first_place", {}, "usr/bin/help/index.html"}),
+    [](const testing::TestParamInfo<HelpCase>& info) { return info.param.name; });
+
 TEST(ResolveEnvironmentPaths, ReportsAFolderThatCannotBeCreated) {
   test::TempTree t;
   const std::string file = t.File("not-a-folder");

@@ -70,7 +70,6 @@ struct FakeProgram {
       calls.push_back("log");
       log_line = line;
     };
-    c.help = [this](int topic) { calls.push_back("help " + std::to_string(topic)); };
     c.printer_font = [] { return FontFace{}; };
     c.set_printer_font = [this](const FontFace&) { calls.push_back("set_printer_font"); };
     return c;
@@ -687,6 +686,9 @@ class ConfigurationDialogTest : public QObject {
     ScriptedPrompter prompter;
     prompter.picks = {"/srv/folder", "/tmp/other"};
     ConfigurationDialog dialog(program.Commands(), prompter, false);
+    QObject::connect(&dialog, &ConfigurationDialog::helpRequested, [&program](int topic) {
+      program.calls.push_back("help " + std::to_string(topic));
+    });
     dialog.FormActivate();
     dialog.open();
     const auto step = [&](const char* button) {

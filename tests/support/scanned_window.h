@@ -23,11 +23,12 @@ struct ScannedWindow {
   TempHome home;
   ScriptedPrompter prompter;
   std::unique_ptr<MainWindow> form;
+  // The program path the window is started as (its folder is where it looks for help).
+  std::string program = "/opt/krellix/krellix";
 
   // Starts the window (settings file left alone) and scans `dir`.
   void Start(const std::string& dir) {
-    form = std::make_unique<MainWindow>(std::vector<std::string>{"/opt/krellix/krellix", "-i"},
-                                        &prompter);
+    form = std::make_unique<MainWindow>(std::vector<std::string>{program, "-i"}, &prompter);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     QVERIFY(form->SetTreeDirectory(dir));
