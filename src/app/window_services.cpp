@@ -113,10 +113,6 @@ void WindowServices::FinishRun(int scroll_width) {
 
 void WindowServices::SetScanText(const std::string& text) { p_.criteria->SetScanText(text); }
 
-bool WindowServices::ScanBoxHasFocus() const {
-  return HasFocusIn(p_.window->focusWidget(), p_.criteria->ScanBox());
-}
-
 bool WindowServices::TextEntryHasFocus(const QWidget* address_field) const {
   const QWidget* focus = p_.window->focusWidget();
   return HasFocusIn(focus, p_.criteria->ScanBox()) || HasFocusIn(focus, address_field);

@@ -69,8 +69,6 @@ class WindowServices final : public ScanHost, public ItemListHost {
   void FillRenameBox(const std::string& full_name) override;
   void ViewFile(const std::string& full_name, bool force_text) override;
 
-  // The scan string box has the focus (it takes and gives its whole text to the clipboard).
-  bool ScanBoxHasFocus() const;
   // Where the focus is, for the key map.
   bool TextEntryHasFocus(const QWidget* address_field) const;
   // After saving or a drive change: the scan string box gets the focus when the Tree and
