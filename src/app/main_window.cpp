@@ -704,6 +704,9 @@ void MainWindow::SetDefaults(bool create, const std::string& file_name) {
                                                         : session_.paths.DefaultDir;
   if (!SetTreeDirectory(start) && !SetTreeDirectory(session_.paths.DefaultDir)) {
     SetTreeDirectory(std::string(1, kPathDelim));
+  } else if (startup && !named.empty()) {
+    // The field would otherwise show the address remembered from the last session.
+    navigation_commands_->ShowAddress(session_.current_dir);
   }
 
   session_.state.MaxListWidth = services_->ItemListWidth();

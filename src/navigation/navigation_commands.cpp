@@ -91,6 +91,8 @@ void NavigationCommands::RestoreAddresses(std::vector<std::string> entries,
   ctx_.bar->SetText(address_text);
 }
 
+void NavigationCommands::ShowAddress(const std::string& dir) { ctx_.bar->SetText(dir); }
+
 std::string NavigationCommands::AddressText() const {
   std::vector<std::string> known = ctx_.addresses.Entries();
   known.push_back(ctx_.current_dir);

@@ -60,6 +60,8 @@ class NavigationCommands final : public QObject {
   void RestoreAddresses(std::vector<std::string> entries, const std::string& address_text);
   // The address field's text (bytes).
   std::string AddressText() const;
+  // The address field shows `dir` (a directory named on the command line).
+  void ShowAddress(const std::string& dir);
   // "Refresh": the drive box and the directory tree read the disk again.
   void Refresh();
 

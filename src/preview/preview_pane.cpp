@@ -46,6 +46,9 @@ PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent) {
   setMinimumHeight(kBarHeight);
   // The pane takes the width the panel gives it, and asks for none of its own.
   setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  // While the body floats in its own window, the pane's place stays dark, not blank.
+  setAttribute(Qt::WA_StyledBackground);
+  setStyleSheet("#previewPane { background: black; }");
   body_ = new QWidget(this);
   body_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   body_->setObjectName("previewBody");

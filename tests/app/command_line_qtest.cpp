@@ -2,6 +2,8 @@
 // standard output or error without a display; `krellix DIR` starts the window in DIR.
 #include <QProcess>
 #include <QtTest>
+#include <filesystem>
+#include <fstream>
 
 #include "app/main_window.h"
 #include "platform/scripted_prompter.h"
@@ -91,6 +93,15 @@ void CommandLineTest::startsInTheNamedDirectory() {
   // AutoScan listed the named directory at start-up.
   QCOMPARE(form.Items().Count(), std::size_t{1});
   QCOMPARE(form.Items().Fields(0).File, std::string("found.txt"));
+
+  // A remembered address does not hide the named directory.
+  const std::string other = home.tree.Dir("remembered");
+  std::filesystem::create_directories(home.tree.Path(".config/Krellix"));
+  std::ofstream(home.tree.Path(".config/Krellix/krellix.ini"))
+      << "[Prefs]\r\nSaveAddr=1\r\nAddr=" << other << "/\r\nAddrn=1\r\nAddr0=" << other << "/\r\n";
+  MainWindow again({KRELLIX_PROGRAM, dir}, &prompter);
+  QCOMPARE(again.TreeDirectory(), dir);
+  QCOMPARE(again.AddressText(), dir);
 }
 
 QTEST_MAIN(CommandLineTest)
