@@ -251,48 +251,86 @@ std::uint64_t FoldedPrefix(std::string_view text, std::size_t from) {
   return v;
 }
 
+// How many bytes `a` and `b` share from the start once a to z are folded, at most `limit`.
+std::size_t FoldedCommonPrefix(std::string_view a, std::string_view b, std::size_t limit) {
+  const std::size_t n = std::min({limit, a.size(), b.size()});
+  std::size_t i = 0;
+  while (i < n && AsciiUpper(static_cast<unsigned char>(a[i])) ==
+                      AsciiUpper(static_cast<unsigned char>(b[i]))) {
+    ++i;
+  }
+  return i;
+}
+
+// A sort key: the folded bytes after the shared beginning, and where the line stood.
+struct Key {
+  std::uint64_t prefix[2];
+  std::uint32_t index;
+};
+
 }  // namespace
 
 void ItemList::Sort() {
   Merge();
-  if (lines_.size() < 2) return;
+  const std::size_t n = lines_.size();
+  if (n < 2) return;
   // Lines of one list share long beginnings (the attribute, volume and top folders). Sorting
   // small keys that hold the bytes right after the shared beginning settles most comparisons
   // without touching the lines themselves; every line then moves once.
-  std::string_view first = lines_[0].Text();
+  //
+  // The lines lie scattered in memory, so each is read once where possible: the shared
+  // beginning is guessed from a sample, the keys are taken after it while checking that every
+  // line really starts that way, and only a wrong guess costs a second pass.
+  constexpr std::size_t kAhead = 16;
+  const std::string_view first = lines_[0].Text();
   std::size_t shared = first.size();
-  for (const Item& it : lines_) {
-    const std::string_view line = it.Text();
-    std::size_t i = 0;
-    const std::size_t n = std::min(shared, line.size());
-    while (i < n && AsciiUpper(static_cast<unsigned char>(line[i])) ==
-                        AsciiUpper(static_cast<unsigned char>(first[i]))) {
-      ++i;
-    }
-    shared = i;
+  const std::size_t step = std::max<std::size_t>(1, n / 256);
+  for (std::size_t i = step; i < n; i += step) {
+    shared = FoldedCommonPrefix(first, lines_[i].Text(), shared);
   }
-  struct Key {
-    std::uint64_t prefix[2];
-    std::uint32_t index;
-  };
-  std::vector<Key> keys(lines_.size());
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const std::string_view line = lines_[i].Text();
-    keys[i] = {{FoldedPrefix(line, shared), FoldedPrefix(line, shared + 8)},
-               static_cast<std::uint32_t>(i)};
+  std::vector<Key> keys(n);
+  for (;;) {
+    std::size_t all = shared;
+    for (std::size_t i = 0; i < n; ++i) {
+      if (i + kAhead < n) __builtin_prefetch(lines_[i + kAhead].Text().data());
+      const std::string_view line = lines_[i].Text();
+      all = FoldedCommonPrefix(first, line, all);
+      keys[i] = {{FoldedPrefix(line, shared), FoldedPrefix(line, shared + 8)},
+                 static_cast<std::uint32_t>(i)};
+    }
+    if (all == shared) break;
+    shared = all;
   }
   // Equal lines keep their order: the index breaks ties.
-  std::sort(keys.begin(), keys.end(), [this, shared](const Key& a, const Key& b) {
+  std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
     if (a.prefix[0] != b.prefix[0]) return a.prefix[0] < b.prefix[0];
     if (a.prefix[1] != b.prefix[1]) return a.prefix[1] < b.prefix[1];
+    return a.index < b.index;
+  });
+  // Runs of equal keys are settled by the whole text after the shared beginning.
+  const std::size_t from = shared;
+  const auto by_text = [this, from](const Key& a, const Key& b) {
     const std::string_view x = lines_[a.index].Text();
     const std::string_view y = lines_[b.index].Text();
-    const std::size_t from = std::min({shared, x.size(), y.size()});
-    const int c = CompareItemText(x.substr(from), y.substr(from));
+    const std::size_t at = std::min({from, x.size(), y.size()});
+    const int c = CompareItemText(x.substr(at), y.substr(at));
     return c != 0 ? c < 0 : a.index < b.index;
-  });
+  };
+  for (std::size_t i = 0; i < n;) {
+    std::size_t j = i + 1;
+    while (j < n && keys[j].prefix[0] == keys[i].prefix[0] &&
+           keys[j].prefix[1] == keys[i].prefix[1]) {
+      ++j;
+    }
+    if (j - i > 1) {
+      for (std::size_t k = i; k < j; ++k) __builtin_prefetch(lines_[keys[k].index].Text().data());
+      std::sort(keys.begin() + static_cast<std::ptrdiff_t>(i),
+                keys.begin() + static_cast<std::ptrdiff_t>(j), by_text);
+    }
+    i = j;
+  }
   std::vector<Item> sorted;
-  sorted.reserve(lines_.size());
+  sorted.reserve(n);
   for (const Key& k : keys) sorted.push_back(std::move(lines_[k.index]));
   lines_ = std::move(sorted);
 }

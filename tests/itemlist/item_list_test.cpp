@@ -121,6 +121,35 @@ TEST(ItemListTest, SortMatchesAStableSortOfTheText) {
   }
 }
 
+TEST(ItemListTest, SortOfLongListsMatchesAStableSortOfTheText) {
+  // Long enough that only some lines are looked at before the keys are taken; lines that differ
+  // only far past the shared beginning, in letter case alone, or by a trailing NUL byte.
+  const std::string base = ": | DATA | /home/user/projects/tree/";
+  struct Case {
+    const char* name;
+    std::size_t odd_line;  // a line that leaves the shared beginning early, or none
+  };
+  for (const Case& c :
+       {Case{"one beginning", 0}, Case{"second line differs", 1}, Case{"late line differs", 997}}) {
+    std::mt19937 rng(99);
+    std::vector<std::string> lines;
+    for (std::size_t i = 0; i < 1000; ++i) {
+      std::string s =
+          base + std::string(rng() % 40, 'q') + (rng() % 2 ? "x" : "X") + std::to_string(rng() % 4);
+      if (rng() % 7 == 0) s.push_back('\0');
+      if (c.odd_line != 0 && i == c.odd_line) s = ": | Dz";
+      lines.push_back(s);
+    }
+    ItemList list;
+    list.SetSorted(false);
+    for (const std::string& s : lines) list.Add(s);
+    list.Sort();
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return CompareItemText(a, b) < 0; });
+    EXPECT_EQ(Lines(list), lines) << c.name;
+  }
+}
+
 TEST(ItemListTest, DeleteSelectedAndClearKeepTheCurrentLineValid) {
   ItemList list;
   for (const char* s : {"a", "b", "c", "d"}) list.Add(s);
