@@ -610,6 +610,8 @@ void MainWindow::CreateHelpCommands() {
 void MainWindow::ResetWindowSize() {
   resize(kWindowWidth, kWindowHeight);
   splitter_->setSizes({kDirPaneWidth, kWindowWidth - kDirPaneWidth});
+  // At start-up the panels are laid out before the preview exists.
+  if (preview_commands_ != nullptr) preview_commands_->ResetHeight();
 }
 
 void MainWindow::FormCreate(const std::vector<std::string>& args) {

@@ -42,10 +42,6 @@ constexpr ConfirmMark kConfirmMarks[] = {
 };
 static_assert(std::size(kConfirmMarks) == 7);
 
-// "Reset windowsize" gives the preview pane this height, or the height of its button strip
-// while previews are off.
-constexpr int kResetPreviewHeight = 221;
-constexpr int kPreviewStrip = 25;
 // The item list's side of the window keeps this much more than its least width.
 constexpr int kListWidthMargin = 16;
 
@@ -129,11 +125,7 @@ void WindowCommands::Register(CommandRegistry& commands) {
                    [this] { show_hints_->trigger(); });
   hints_button->setToolTip(QCoreApplication::translate("MainWindow", "Show / hide Hints"));
   hints_button->setIcon(QApplication::style()->standardIcon(QStyle::SP_MessageBoxInformation));
-  commands.Add("view.reset_window", "Reset windowsize", {}, [this] {
-    ctx_.reset_window_size();
-    ctx_.directories->SetPreviewHeight(ctx_.settings.ShowPreview ? kResetPreviewHeight
-                                                                 : kPreviewStrip);
-  });
+  commands.Add("view.reset_window", "Reset windowsize", {}, ctx_.reset_window_size);
   LimitListWidth();
 
   for (std::size_t i = 0; i < confirm_.size(); ++i) {

@@ -76,7 +76,6 @@ PreviewCommands::PreviewCommands(Context context, QObject* parent)
   });
   connect(pane_->Picture(), &PictureView::zoomed, this,
           [this](QSize size) { ctx_.show_status(FromQt(SizeText(size))); });
-  save_height_ = PreviewPane::kBarHeight + 210;
 }
 
 // The pane lives in the floating window or the directory panel and goes with its parent.
@@ -253,6 +252,11 @@ void PreviewCommands::PaneResized(int height) {
   if (ctx_.show_preview) save_height_ = height;
   if (show_preview_ != nullptr) show_preview_->setChecked(ctx_.show_preview);
   pane_->SetOpen(ctx_.show_preview);
+}
+
+void PreviewCommands::ResetHeight() {
+  save_height_ = PreviewPane::kDesignedHeight;
+  ctx_.set_pane_height(ctx_.show_preview ? save_height_ : PreviewPane::kBarHeight);
 }
 
 void PreviewCommands::ViewAsText() {

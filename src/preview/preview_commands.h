@@ -9,6 +9,8 @@
 #include <string>
 #include <utility>
 
+#include "preview/preview_pane.h"
+
 class QAction;
 class QPlainTextEdit;
 class QWidget;
@@ -19,7 +21,6 @@ class CommandRegistry;
 class FindDialog;
 class ItemList;
 class MediaPlayer;
-class PreviewPane;
 class PreviewWindow;
 class Prompter;
 
@@ -71,6 +72,8 @@ class PreviewCommands final : public QObject {
   void SetPreview();
   // The user dragged the pane to `height`.
   void PaneResized(int height);
+  // "Reset windowsize": the pane's open height back to its designed value, and applied.
+  void ResetHeight();
   // "(pre)View as text" of the current line.
   void ViewAsText();
   // The floating window's "Float" / "Dock".
@@ -97,7 +100,7 @@ class PreviewCommands final : public QObject {
   MediaPlayer* player_ = nullptr;
   FindDialog* find_ = nullptr;
   QAction* show_preview_ = nullptr;
-  int save_height_ = 0;
+  int save_height_ = PreviewPane::kDesignedHeight;
   // Picture decodes run off the window thread; only the newest one's result is shown, and a
   // decode that has not started when a newer one is asked for does not start.
   int ticket_ = 0;

@@ -23,6 +23,8 @@ class PreviewPane final : public QWidget {
   enum class CaptionColour { kGrey, kPlaying };
   // The bar alone, when the pane is collapsed.
   static constexpr int kBarHeight = 25;
+  // Open: as high as the pane is wide in a window of the designed size, plus the bar.
+  static constexpr int kDesignedHeight = 196 + kBarHeight;
 
   explicit PreviewPane(QWidget* parent = nullptr);
 
