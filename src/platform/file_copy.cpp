@@ -15,15 +15,22 @@ std::string NumberedName(const std::string& name, int n) {
   return name.substr(0, dot) + " (" + std::to_string(n) + ")" + name.substr(dot);
 }
 
-std::string FreeTargetName(const std::string& target) {
-  struct stat st {};
-  if (::lstat(target.c_str(), &st) != 0) return target;
+std::string FreeName(const std::string& target,
+                     const std::function<bool(const std::string&)>& taken) {
+  if (!taken(target)) return target;
   const SplitName split = SplitParent(target);
   const std::string folder = target.substr(0, target.size() - split.name.size());
   for (int n = 2;; ++n) {
     std::string candidate = folder + NumberedName(split.name, n);
-    if (::lstat(candidate.c_str(), &st) != 0) return candidate;
+    if (!taken(candidate)) return candidate;
   }
+}
+
+std::string FreeTargetName(const std::string& target) {
+  return FreeName(target, [](const std::string& name) {
+    struct stat st {};
+    return ::lstat(name.c_str(), &st) == 0;
+  });
 }
 
 CopyResult CopyEntry(const std::string& source, const std::string& target, bool replace,

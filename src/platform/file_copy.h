@@ -39,6 +39,9 @@ struct CopyResult {
 // A free name for `target`: the name itself when nothing lies there, else "name (2).ext",
 // "name (3).ext", ... beside it.
 std::string FreeTargetName(const std::string& target);
+// The first of `target`, "name (2).ext", "name (3).ext", ... beside it that `taken` calls free.
+std::string FreeName(const std::string& target,
+                     const std::function<bool(const std::string&)>& taken);
 // `name` with " (n)" before its extension: NumberedName("a.txt", 2) is "a (2).txt". A leading
 // dot starts a hidden name, not an extension.
 std::string NumberedName(const std::string& name, int n);

@@ -16,13 +16,7 @@ namespace {
 // The collision rule: while a file other than the item holds `name`, the name gets " (k)"
 // before its extension, k = 2, 3, ...
 std::string FreeNewName(const std::string& name, const std::string& item) {
-  if (!NameTakenByFile(name, item)) return name;
-  const std::string folder = DirectoryPart(name);
-  const std::string file = NamePart(name);
-  for (int k = 2;; ++k) {
-    std::string candidate = folder + NumberedName(file, k);
-    if (!NameTakenByFile(candidate, item)) return candidate;
-  }
+  return FreeName(name, [&item](const std::string& n) { return NameTakenByFile(n, item); });
 }
 
 // "Rename OLD into \r\nNEW ? ", asked when the item's kind is confirmed.
