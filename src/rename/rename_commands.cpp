@@ -66,8 +66,8 @@ void RenameCommands::Run(const std::function<void()>& run) {
 void RenameCommands::PaneRename() {
   pane_->Field()->setFocus();
   Run([this] {
+    // The run ends by clicking the current line, which shows the list as it now is.
     RenamePaneRename(core_, pane_->Text());
-    ctx_.view->Refresh();
   });
 }
 
