@@ -19,11 +19,12 @@ std::string FreeNewName(const std::string& name, const std::string& item) {
   return FreeName(name, [&item](const std::string& n) { return NameTakenByFile(n, item); });
 }
 
-// "Rename OLD into \r\nNEW ? ", asked when the item's kind is confirmed.
+// Whether the "Confirm Rename ..." option of the item's kind asks before each rename.
 bool Confirmed(const RenameContext& ctx, bool is_dir) {
   return is_dir ? ctx.confirm.rename_directory : ctx.confirm.rename_file;
 }
 
+// "Rename OLD into \r\nNEW ? "
 std::string ConfirmText(const std::string& from, const std::string& to) {
   return "Rename " + from + " into \r\n" + to + " ? ";
 }
