@@ -51,6 +51,8 @@ PreviewPane::PreviewPane(QWidget* parent) : QWidget(parent) {
   setStyleSheet("#previewPane { background: black; }");
   body_ = new QWidget(this);
   body_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  // The body paints its own background, so the bar does not take the pane's dark one.
+  body_->setAutoFillBackground(true);
   body_->setObjectName("previewBody");
 
   bar_ = new QWidget(body_);
