@@ -1,0 +1,111 @@
+#include "platform/dir_block.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "platform/dir_prefetcher.h"
+#include "support/temp_tree.h"
+
+namespace krellix {
+namespace {
+
+// Name to "is a directory" for every entry of a block.
+std::map<std::string, bool> Listing(DirBlock& b) {
+  std::map<std::string, bool> out;
+  for (std::size_t i = 0; i < b.Count(); ++i) out[b.Name(i)] = b.IsDirectory(i);
+  return out;
+}
+
+TEST(DirBlockTest, ReadsEveryEntryWithTypesAndLinks) {
+  test::TempTree t;
+  t.File("file.txt", 5);
+  t.Dir("sub");
+  ASSERT_EQ(::symlink("sub", t.Path("to_sub").c_str()), 0);
+  ASSERT_EQ(::symlink("gone", t.Path("dangling").c_str()), 0);
+  std::vector<char> scratch;
+  DirBlock b;
+  ASSERT_TRUE(b.Read(AT_FDCWD, t.Root().c_str(), false, scratch));
+  EXPECT_EQ(Listing(b), (std::map<std::string, bool>{{".", true},
+                                                     {"..", true},
+                                                     {"dangling", false},
+                                                     {"file.txt", false},
+                                                     {"sub", true},
+                                                     {"to_sub", true}}));
+  struct stat st {};
+  ASSERT_EQ(::stat(t.Root().c_str(), &st), 0);
+  EXPECT_EQ(b.DirInode(), st.st_ino);
+  for (std::size_t i = 0; i < b.Count(); ++i) {
+    const std::string name = b.Name(i);
+    if (name == "file.txt") {
+      // Not read up front without stat_all; read on demand.
+      EXPECT_EQ(b.At(i).stat_state, DirBlock::StatState::kNotRead);
+      EXPECT_EQ(b.Stated(i).stat.size, 5u);
+    }
+    if (name == "dangling") {
+      EXPECT_EQ(b.At(i).stat_state, DirBlock::StatState::kRead);
+      EXPECT_TRUE(S_ISLNK(b.At(i).stat.mode));
+    }
+  }
+  DirBlock child;
+  ASSERT_TRUE(child.Read(b.Fd(), "to_sub", true, scratch));
+  EXPECT_EQ(child.Count(), 2u);
+}
+
+TEST(DirBlockTest, UnreadableTargetsGiveNoBlock) {
+  test::TempTree t;
+  t.File("file.txt");
+  std::vector<char> scratch;
+  DirBlock b;
+  EXPECT_FALSE(b.Read(AT_FDCWD, t.Path("missing").c_str(), false, scratch));
+  EXPECT_FALSE(b.Read(AT_FDCWD, t.Path("file.txt").c_str(), false, scratch));
+  EXPECT_FALSE(b.Ok());
+  EXPECT_EQ(b.Count(), 0u);
+}
+
+TEST(DirBlockTest, LargeDirectoriesAreReadWhole) {
+  test::TempTree t;
+  for (int i = 0; i < 3000; ++i) t.File("d/file_with_a_longish_name_" + std::to_string(i));
+  std::vector<char> scratch;
+  DirBlock b;
+  ASSERT_TRUE(b.Read(AT_FDCWD, t.Path("d").c_str(), true, scratch));
+  EXPECT_EQ(b.Count(), 3002u);
+  for (std::size_t i = 0; i < b.Count(); ++i) {
+    EXPECT_EQ(b.At(i).stat_state, DirBlock::StatState::kRead) << b.Name(i);
+  }
+}
+
+TEST(DirPrefetcherTest, EveryTicketGivesItsOwnDirectory) {
+  test::TempTree t;
+  for (int i = 0; i < 20; ++i) t.File("d" + std::to_string(i) + "/f" + std::to_string(i));
+  std::vector<char> scratch;
+  auto root = std::make_shared<DirBlock>();
+  ASSERT_TRUE(root->Read(AT_FDCWD, t.Root().c_str(), false, scratch));
+  for (unsigned workers : {1u, 8u}) {
+    DirPrefetcher pool(workers);
+    EXPECT_EQ(pool.Workers(), workers);
+    std::vector<DirPrefetcher::Ticket> tickets;
+    for (int i = 0; i < 20; ++i)
+      tickets.push_back(pool.Request(root, "d" + std::to_string(i), false));
+    tickets.push_back(pool.Request(root, "missing", false));
+    pool.Cancel(tickets[3]);
+    // Taken backwards, so some are read by this thread before any worker reaches them.
+    for (int i = 19; i >= 0; --i) {
+      if (i == 3) continue;
+      std::shared_ptr<DirBlock> b = pool.Take(tickets[i]);
+      ASSERT_TRUE(b->Ok()) << i;
+      std::map<std::string, bool> names = Listing(*b);
+      EXPECT_EQ(names.count("f" + std::to_string(i)), 1u) << i;
+      EXPECT_EQ(names.size(), 3u) << i;
+    }
+    EXPECT_FALSE(pool.Take(tickets[20])->Ok());
+  }
+}
+
+}  // namespace
+}  // namespace krellix
