@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -9,7 +11,8 @@
 #include "base/activity_log.h"
 #include "base/check_list.h"
 #include "platform/clock.h"
-#include "platform/dir_reader.h"
+#include "platform/dir_block.h"
+#include "platform/dir_prefetcher.h"
 #include "platform/prompter.h"
 #include "platform/volume_labels.h"
 #include "platform/wall_time.h"
@@ -40,7 +43,9 @@ struct ScanContext {
 // polls events is refused, so the running one keeps its list and counters intact.
 class ScanEngine {
  public:
-  explicit ScanEngine(ScanContext context);
+  // `workers`: threads that read directories ahead of the walk; 0 means one per hardware
+  // thread.
+  explicit ScanEngine(ScanContext context, unsigned workers = 0);
 
   bool Running() const { return running_; }
 
@@ -74,7 +79,20 @@ class ScanEngine {
 
  private:
   void ShowAndLog(const std::string& text);
-  std::optional<ScanError> Walk(const DirReader* parent, const char* name);
+  // One directory on the current descent, with the reads queued for its sub-directories.
+  struct Frame {
+    std::shared_ptr<DirBlock> block;
+    std::size_t base = 0;       // length of its path in path_
+    std::size_t next_scan = 0;  // first entry not yet considered for a read ahead
+    std::deque<std::pair<std::size_t, DirPrefetcher::Ticket>> ahead;
+  };
+
+  std::optional<ScanError> Walk(Frame* parent, std::size_t index);
+  std::shared_ptr<DirBlock> ReadChild(Frame& frame, std::size_t index);
+  void ReadAhead();
+  void DropFrame(Frame& frame);
+  bool EntersSubDirs() const;
+  bool StatsEveryEntry() const;
   bool Excluded(const std::string& dir) const;
   void PollEntry();
 
@@ -89,6 +107,12 @@ class ScanEngine {
   std::string path_;
   // Device and inode of every directory on the current descent, to stop link loops.
   std::vector<std::pair<std::uint64_t, std::uint64_t>> descent_;
+
+  unsigned workers_;
+  std::unique_ptr<DirPrefetcher> prefetcher_;  // started by the first walk
+  std::deque<Frame> frames_;     // a deque: a frame stays put while deeper ones come and go
+  std::size_t ahead_count_ = 0;  // reads queued and not yet taken
+  std::vector<char> scratch_;
 };
 
 }  // namespace krellix
