@@ -1,3 +1,4 @@
+// Usage: scan_bench [entries [workers]].
 // Scans a generated tree with the default criteria into the item list, and with `krellix scan`
 // to /dev/null, and times the same walk by find(1); then measures what the item list holds per
 // line at a million lines.
@@ -24,7 +25,8 @@ using namespace krellix;
 using namespace krellix::bench;
 namespace fs = std::filesystem;
 
-double ScanOnce(const std::string& root, const std::string& scan_text, std::size_t* lines) {
+double ScanOnce(const std::string& root, const std::string& scan_text, unsigned workers,
+                std::size_t* lines) {
   Clock clock;
   ActivityLog log(clock);
   SelectionCriteria criteria;
@@ -36,7 +38,8 @@ double ScanOnce(const std::string& root, const std::string& scan_text, std::size
   CheckList include, exclude;
   BenchHost host(root);
   ScriptedPrompter prompter;
-  ScanEngine engine({criteria, state, stats, items, include, exclude, host, prompter, log, clock});
+  ScanEngine engine({criteria, state, stats, items, include, exclude, host, prompter, log, clock},
+                    workers);
   const auto start = std::chrono::steady_clock::now();
   engine.StartScan();
   items.Count();
@@ -86,6 +89,8 @@ void MeasureItemListMemory() {
 
 int main(int argc, char** argv) {
   const long entries = argc > 1 ? std::atol(argv[1]) : 200'000;
+  // Threads reading directories ahead of the walk; 0 for one per hardware thread.
+  const unsigned workers = argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 0;
   const std::string root = MakeTempDir();
   std::printf("building a tree of %ld entries in %s\n", entries, root.c_str());
   BuildTree(root, entries);
@@ -96,13 +101,13 @@ int main(int argc, char** argv) {
   const std::string all = "*.*", tested = "*1?.t?t Le2";
   std::size_t lines = 0, tested_lines = 0;
   const std::string config = MakeTempDir();
-  ScanOnce(root, all, &lines);
+  ScanOnce(root, all, workers, &lines);
   FindOnce(root);
   HeadlessOnce(root, config);
   double scan = 1e9, scan_tested = 1e9, find = 1e9, headless = 1e9;
   for (int i = 0; i < 3; ++i) {
-    scan = std::min(scan, ScanOnce(root, all, &lines));
-    scan_tested = std::min(scan_tested, ScanOnce(root, tested, &tested_lines));
+    scan = std::min(scan, ScanOnce(root, all, workers, &lines));
+    scan_tested = std::min(scan_tested, ScanOnce(root, tested, workers, &tested_lines));
     find = std::min(find, FindOnce(root));
     headless = std::min(headless, HeadlessOnce(root, config));
   }
