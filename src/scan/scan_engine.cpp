@@ -6,6 +6,7 @@
 
 #include "itemlist/item_list.h"
 #include "platform/block_entry_facts.h"
+#include "platform/dir_block.h"
 #include "platform/file_system.h"
 
 namespace krellix {
@@ -37,7 +38,7 @@ void ScanEngine::PollEntry() {
 std::optional<ScanError> ScanEngine::ScanFolderTree(const std::string& dir) {
   path_ = dir;
   descent_.clear();
-  if (!prefetcher_) prefetcher_ = std::make_unique<DirPrefetcher>(workers_);
+  if (!reader_) reader_ = std::make_unique<DirTreeReader>(workers_);
   return Walk(nullptr, 0);
 }
 
@@ -46,64 +47,22 @@ bool ScanEngine::EntersSubDirs() const {
   return ctx_.criteria.sub_dirs && !st.ScanFolderAll && !st.SkipSubDir;
 }
 
-// Whether nearly every entry will need its metadata for the item line, so reading it ahead
-// on the workers pays: no name test narrows the run.
-bool ScanEngine::StatsEveryEntry() const {
+// How the directories of a walk are read ahead of it.
+DirTreeReader::Options ScanEngine::ReadOptions() const {
+  DirTreeReader::Options options;
+  // When no name test narrows the run, nearly every entry needs its metadata for the item line,
+  // so the readers fetch it with the listing.
   const std::string& text = ctx_.criteria.scan_text;
-  return ctx_.state.ScanFolderAll || text.empty() || text == "*.*";
-}
-
-void ScanEngine::DropFrame(Frame& frame) {
-  for (auto& [index, ticket] : frame.ahead) prefetcher_->Cancel(ticket);
-  ahead_count_ -= frame.ahead.size();
-  frame.ahead.clear();
-}
-
-// Queues reads of the sub-directories the walk will enter next, nearest first: the rest of
-// the innermost directory, then the rest of each directory above it, up to a bound.
-void ScanEngine::ReadAhead() {
-  if (!EntersSubDirs()) return;
-  const std::size_t limit = 32 + 8 * static_cast<std::size_t>(prefetcher_->Workers());
-  const bool stat_all = StatsEveryEntry();
-  for (auto it = frames_.rbegin(); it != frames_.rend() && ahead_count_ < limit; ++it) {
-    Frame& f = *it;
-    DirBlock& b = *f.block;
-    while (ahead_count_ < limit && f.next_scan < b.Count()) {
-      const std::size_t i = f.next_scan++;
-      const char* name = b.Name(i);
-      if (IsDotEntry(name) || !b.IsDirectory(i)) continue;
-      if (!ctx_.exclude_list.entries.empty() &&
-          Excluded(path_.substr(0, f.base) + name + kPathDelim)) {
-        continue;
-      }
-      f.ahead.emplace_back(i, prefetcher_->Request(f.block, name, stat_all));
-      ++ahead_count_;
-    }
+  options.stat_all = ctx_.state.ScanFolderAll || text.empty() || text == "*.*";
+  options.descend = EntersSubDirs();
+  for (const CheckListEntry& e : ctx_.exclude_list.entries) {
+    if (e.checked) options.excluded.push_back(e.text);
   }
-}
-
-// The block of entry `index` of `frame`: read ahead when it was queued, else read here.
-std::shared_ptr<DirBlock> ScanEngine::ReadChild(Frame& frame, std::size_t index) {
-  // Reads queued for directories the walk passed over are not wanted any more.
-  while (!frame.ahead.empty() && frame.ahead.front().first < index) {
-    prefetcher_->Cancel(frame.ahead.front().second);
-    frame.ahead.pop_front();
-    --ahead_count_;
-  }
-  frame.next_scan = std::max(frame.next_scan, index + 1);
-  if (!frame.ahead.empty() && frame.ahead.front().first == index) {
-    const DirPrefetcher::Ticket ticket = std::move(frame.ahead.front().second);
-    frame.ahead.pop_front();
-    --ahead_count_;
-    return prefetcher_->Take(ticket);
-  }
-  auto block = std::make_shared<DirBlock>();
-  block->Read(frame.block->Fd(), frame.block->Name(index), StatsEveryEntry(), scratch_);
-  return block;
+  return options;
 }
 
 // Walks the directory in path_: entry `index` of `parent` when given, else opened by path.
-std::optional<ScanError> ScanEngine::Walk(Frame* parent, std::size_t index) {
+std::optional<ScanError> ScanEngine::Walk(DirTreeReader::Dir* parent, std::size_t index) {
   ScanState& st = ctx_.state;
   ++dir_count_;
   if (path_.empty() || path_.back() != kPathDelim) path_.push_back(kPathDelim);
@@ -113,15 +72,11 @@ std::optional<ScanError> ScanEngine::Walk(Frame* parent, std::size_t index) {
     return std::nullopt;
   }
 
-  std::shared_ptr<DirBlock> block;
-  if (parent != nullptr) {
-    block = ReadChild(*parent, index);
-  } else {
-    block = std::make_shared<DirBlock>();
-    block->Read(AT_FDCWD, path_.c_str(), StatsEveryEntry(), scratch_);
-  }
-  bool open = block->Ok();
-  const auto id = std::make_pair(block->DirDevice(), block->DirInode());
+  const DirTreeReader::DirRef dir =
+      parent != nullptr ? reader_->Enter(*parent, index) : reader_->Open(path_, ReadOptions());
+  DirBlock& block = dir->Block();
+  bool open = block.Ok();
+  const auto id = std::make_pair(block.DirDevice(), block.DirInode());
   if (open && std::find(descent_.begin(), descent_.end(), id) != descent_.end()) {
     open = false;  // a link back up the tree
   }
@@ -133,28 +88,23 @@ std::optional<ScanError> ScanEngine::Walk(Frame* parent, std::size_t index) {
   }
   descent_.push_back(id);
   const std::size_t base = path_.size();
-  frames_.push_back(Frame{block, base, 0, {}});
-  Frame& frame = frames_.back();
-  ReadAhead();
 
-  BlockEntryFacts facts(*block, times_);
+  BlockEntryFacts facts(block, times_);
   std::optional<ScanError> error;
-  for (std::size_t i = 0; i < block->Count(); ++i) {
+  for (std::size_t i = 0; i < block.Count(); ++i) {
     if (matcher_.Stopped() || st.CancelStopEsc) break;
     facts.MoveTo(i);
     PollEntry();
-    const char* entry = block->Name(i);
+    const char* entry = block.Name(i);
     path_.resize(base);
     path_ += entry;
     if ((error = matcher_.ProcessFile(path_, facts))) break;
     if (!st.SkipSubDir && ctx_.criteria.sub_dirs && !st.ScanFolderAll && !IsDotEntry(entry) &&
         facts.IsDirectory()) {
-      if ((error = Walk(&frame, i))) break;
+      if ((error = Walk(dir.get(), i))) break;
     }
   }
   path_.resize(base);
-  DropFrame(frame);
-  frames_.pop_back();
   descent_.pop_back();
   st.SkipSubDir = false;
   return error;

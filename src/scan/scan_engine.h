@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,8 +10,7 @@
 #include "base/activity_log.h"
 #include "base/check_list.h"
 #include "platform/clock.h"
-#include "platform/dir_block.h"
-#include "platform/dir_prefetcher.h"
+#include "platform/dir_tree_reader.h"
 #include "platform/prompter.h"
 #include "platform/volume_labels.h"
 #include "platform/wall_time.h"
@@ -79,20 +77,9 @@ class ScanEngine {
 
  private:
   void ShowAndLog(const std::string& text);
-  // One directory on the current descent, with the reads queued for its sub-directories.
-  struct Frame {
-    std::shared_ptr<DirBlock> block;
-    std::size_t base = 0;       // length of its path in path_
-    std::size_t next_scan = 0;  // first entry not yet considered for a read ahead
-    std::deque<std::pair<std::size_t, DirPrefetcher::Ticket>> ahead;
-  };
-
-  std::optional<ScanError> Walk(Frame* parent, std::size_t index);
-  std::shared_ptr<DirBlock> ReadChild(Frame& frame, std::size_t index);
-  void ReadAhead();
-  void DropFrame(Frame& frame);
+  std::optional<ScanError> Walk(DirTreeReader::Dir* parent, std::size_t index);
   bool EntersSubDirs() const;
-  bool StatsEveryEntry() const;
+  DirTreeReader::Options ReadOptions() const;
   bool Excluded(const std::string& dir) const;
   void PollEntry();
 
@@ -109,10 +96,7 @@ class ScanEngine {
   std::vector<std::pair<std::uint64_t, std::uint64_t>> descent_;
 
   unsigned workers_;
-  std::unique_ptr<DirPrefetcher> prefetcher_;  // started by the first walk
-  std::deque<Frame> frames_;     // a deque: a frame stays put while deeper ones come and go
-  std::size_t ahead_count_ = 0;  // reads queued and not yet taken
-  std::vector<char> scratch_;
+  std::unique_ptr<DirTreeReader> reader_;  // started by the first walk
 };
 
 }  // namespace krellix

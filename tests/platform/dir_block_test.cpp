@@ -9,7 +9,6 @@
 #include <map>
 #include <string>
 
-#include "platform/dir_prefetcher.h"
 #include "support/temp_tree.h"
 
 namespace krellix {
@@ -77,33 +76,6 @@ TEST(DirBlockTest, LargeDirectoriesAreReadWhole) {
   EXPECT_EQ(b.Count(), 3002u);
   for (std::size_t i = 0; i < b.Count(); ++i) {
     EXPECT_EQ(b.At(i).stat_state, DirBlock::StatState::kRead) << b.Name(i);
-  }
-}
-
-TEST(DirPrefetcherTest, EveryTicketGivesItsOwnDirectory) {
-  test::TempTree t;
-  for (int i = 0; i < 20; ++i) t.File("d" + std::to_string(i) + "/f" + std::to_string(i));
-  std::vector<char> scratch;
-  auto root = std::make_shared<DirBlock>();
-  ASSERT_TRUE(root->Read(AT_FDCWD, t.Root().c_str(), false, scratch));
-  for (unsigned workers : {1u, 8u}) {
-    DirPrefetcher pool(workers);
-    EXPECT_EQ(pool.Workers(), workers);
-    std::vector<DirPrefetcher::Ticket> tickets;
-    for (int i = 0; i < 20; ++i)
-      tickets.push_back(pool.Request(root, "d" + std::to_string(i), false));
-    tickets.push_back(pool.Request(root, "missing", false));
-    pool.Cancel(tickets[3]);
-    // Taken backwards, so some are read by this thread before any worker reaches them.
-    for (int i = 19; i >= 0; --i) {
-      if (i == 3) continue;
-      std::shared_ptr<DirBlock> b = pool.Take(tickets[i]);
-      ASSERT_TRUE(b->Ok()) << i;
-      std::map<std::string, bool> names = Listing(*b);
-      EXPECT_EQ(names.count("f" + std::to_string(i)), 1u) << i;
-      EXPECT_EQ(names.size(), 3u) << i;
-    }
-    EXPECT_FALSE(pool.Take(tickets[20])->Ok());
   }
 }
 
