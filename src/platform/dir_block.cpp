@@ -26,8 +26,13 @@ struct LinuxDirent64 {
 
 }  // namespace
 
+bool IsDotEntryName(const char* name) {
+  return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
 bool StatEntry(int dir_fd, const char* name, RawEntryStat& out) {
-  const unsigned mask = STATX_TYPE | STATX_MODE | STATX_SIZE | STATX_MTIME | STATX_BTIME;
+  const unsigned mask =
+      STATX_TYPE | STATX_MODE | STATX_INO | STATX_SIZE | STATX_MTIME | STATX_BTIME;
   struct statx sx {};
   int rc = ::statx(dir_fd, name, AT_NO_AUTOMOUNT | AT_STATX_DONT_SYNC, mask, &sx);
   if (rc != 0) {
@@ -44,6 +49,7 @@ bool StatEntry(int dir_fd, const char* name, RawEntryStat& out) {
   out.btime_sec = sx.stx_btime.tv_sec;
   out.btime_nsec = sx.stx_btime.tv_nsec;
   out.device = makedev(sx.stx_dev_major, sx.stx_dev_minor);
+  out.inode = sx.stx_ino;
   return true;
 }
 
@@ -54,16 +60,23 @@ void DirBlock::Close() {
   fd_ = -1;
 }
 
-bool DirBlock::Read(int parent_fd, const char* name, bool stat_all, std::vector<char>& scratch) {
+bool DirBlock::Read(int parent_fd, const char* name, bool stat_all, std::vector<char>& scratch,
+                    const Id* known) {
   Close();
   names_.clear();
   entries_.clear();
   const int fd = ::openat(parent_fd, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return false;
-  struct stat st {};
-  if (::fstat(fd, &st) != 0) {
-    ::close(fd);
-    return false;
+  Id id;
+  if (known != nullptr) {
+    id = *known;
+  } else {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+      ::close(fd);
+      return false;
+    }
+    id = {st.st_dev, st.st_ino};
   }
   if (scratch.size() < kReadBuffer) scratch.resize(kReadBuffer);
   for (;;) {
@@ -89,11 +102,11 @@ bool DirBlock::Read(int parent_fd, const char* name, bool stat_all, std::vector<
     }
   }
   fd_ = fd;
-  dir_dev_ = st.st_dev;
-  dir_ino_ = st.st_ino;
+  dir_dev_ = id.dev;
+  dir_ino_ = id.ino;
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     const unsigned char t = entries_[i].type;
-    if (stat_all || t == DT_LNK || t == DT_UNKNOWN) Stated(i);
+    if (t == DT_LNK || t == DT_UNKNOWN || (stat_all && !IsDotEntryName(Name(i)))) Stated(i);
   }
   return true;
 }

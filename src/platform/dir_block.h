@@ -17,11 +17,15 @@ struct RawEntryStat {
   std::uint32_t btime_nsec = 0;
   bool has_btime = false;
   std::uint64_t device = 0;
+  std::uint64_t inode = 0;
 };
 
 // Reads `name` relative to the open directory `dir_fd` into `out`. False when neither the
 // entry nor, for a link, the link itself can be queried.
 bool StatEntry(int dir_fd, const char* name, RawEntryStat& out);
+
+// "." or "..".
+bool IsDotEntryName(const char* name);
 
 // Every entry of one directory, "." and ".." included, in the order the file system gives,
 // read in large getdents64 batches. The directory stays open while the block lives, so its
@@ -41,11 +45,19 @@ class DirBlock {
   DirBlock(const DirBlock&) = delete;
   DirBlock& operator=(const DirBlock&) = delete;
 
+  // Device and inode of a directory.
+  struct Id {
+    std::uint64_t dev = 0, ino = 0;
+  };
+
   // Opens `name` relative to `parent_fd` (or a path with AT_FDCWD), links followed, and reads
-  // its entries. With `stat_all` every entry's metadata is read too; otherwise only that of
-  // entries whose type the listing leaves open (links and unknown types). `scratch` is the
-  // read buffer, reused between calls. False when the directory cannot be opened or read.
-  bool Read(int parent_fd, const char* name, bool stat_all, std::vector<char>& scratch);
+  // its entries. With `stat_all` every entry's metadata is read too ("." and ".." aside: they
+  // are never items); otherwise only that of entries whose type the listing leaves open
+  // (links and unknown types). `known`, when given, is the directory's own device and inode
+  // as its parent's listing gave them, saving a query. `scratch` is the read buffer, reused
+  // between calls. False when the directory cannot be opened or read.
+  bool Read(int parent_fd, const char* name, bool stat_all, std::vector<char>& scratch,
+            const Id* known = nullptr);
 
   bool Ok() const { return fd_ >= 0; }
   int Fd() const { return fd_; }
