@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
@@ -36,7 +37,8 @@ class DirTreeReader {
   class Dir;
   using DirRef = std::shared_ptr<Dir>;
 
-  // `workers` 0 means one per hardware thread.
+  // `workers` reading threads; 0 chooses: as many reading at once as there are cores, and more
+  // (up to 16 threads) while reads wait for the disk.
   explicit DirTreeReader(unsigned workers);
   ~DirTreeReader();
   DirTreeReader(const DirTreeReader&) = delete;
@@ -57,7 +59,7 @@ class DirTreeReader {
   void Work(const std::stop_token& stop);
   void ReadHere(Dir& dir);
   DirRef TakeQueued();
-  void ReadAhead(Dir& dir, std::vector<char>& scratch);
+  void ReadAhead(Dir& dir, std::vector<char>& scratch, bool worker);
 
   std::shared_ptr<Shared> shared_;
   std::vector<char> scratch_;  // the walk's own read buffer
@@ -95,6 +97,7 @@ class DirTreeReader::Dir {
   std::string path_;                // with its trailing delimiter
   std::string name_;                // within the parent
   std::shared_ptr<const DirBlock> parent_;  // open until this directory is read
+  std::optional<DirBlock::Id> known_;       // as the parent's listing gave it
   std::shared_ptr<const Ancestor> ancestors_;
   std::shared_ptr<const Ancestor> self_;  // this one on top of `ancestors_`, once read
   State state_ = State::kQueued;
