@@ -59,6 +59,12 @@ void BuildTree(const std::string& root, long entries);
 // A fresh temporary folder.
 std::string MakeTempDir();
 
+// One core scan of `root` with scan string `scan_text` and every other criterion at its
+// default, into an item list, the merge into sorted order included; `workers` reading threads
+// (0: one per hardware thread). Gives the seconds and sets `lines`.
+double CoreScanSeconds(const std::string& root, const std::string& scan_text, unsigned workers,
+                       std::size_t* lines);
+
 // Runs a peer's shell command; a failure ends the benchmark.
 void RunCommand(const std::string& command);
 

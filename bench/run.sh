@@ -3,6 +3,7 @@
 set -euo pipefail
 build=${1:-build}
 "$build/bench/scan_bench" "${SCAN_BENCH_ENTRIES:-200000}"
+"$build/bench/window_scan_bench" "${SCAN_BENCH_ENTRIES:-200000}"
 "$build/bench/itemlist_bench" 1000000
 "$build/bench/output_bench" "${SCAN_BENCH_ENTRIES:-200000}"
 "$build/bench/startup_bench" 30000 300000

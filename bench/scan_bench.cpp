@@ -1,6 +1,8 @@
+// Usage: scan_bench [entries [workers]].
 // Scans a generated tree with the default criteria into the item list, and with `krellix scan`
-// to /dev/null, and times the same walk by find(1); then measures what the item list holds per
-// line at a million lines.
+// to /dev/null, and times the same walk by find(1), with warm and (where allowed) cold caches;
+// compares the scan with find over /usr, a real tree; then measures what the item list holds
+// per line at a million lines.
 #include <malloc.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,34 +26,56 @@ using namespace krellix;
 using namespace krellix::bench;
 namespace fs = std::filesystem;
 
-double ScanOnce(const std::string& root, const std::string& scan_text, std::size_t* lines) {
-  Clock clock;
-  ActivityLog log(clock);
-  SelectionCriteria criteria;
-  criteria.scan_text = scan_text;
-  ScanState state;
-  state.ItemLimit = 1 << 30;
-  ScanStatistics stats;
-  ItemList items;
-  CheckList include, exclude;
-  BenchHost host(root);
-  ScriptedPrompter prompter;
-  ScanEngine engine({criteria, state, stats, items, include, exclude, host, prompter, log, clock});
-  const auto start = std::chrono::steady_clock::now();
-  engine.StartScan();
-  items.Count();
-  if (!items.Empty()) items.Line(0);  // the merge into sorted order is part of the scan
-  const double s = SecondsSince(start);
-  *lines = items.Count();
-  return s;
-}
-
 double FindOnce(const std::string& root) {
-  const std::string cmd =
-      "TZ=:/etc/localtime find '" + root + "' -printf '%y %p %s %TY-%Tm-%Td %TH:%TM\\n' >/dev/null";
+  const std::string cmd = "TZ=:/etc/localtime find '" + root +
+                          "' -printf '%y %p %s %TY-%Tm-%Td %TH:%TM\\n' >/dev/null 2>&1";
   const auto start = std::chrono::steady_clock::now();
   if (std::system(cmd.c_str()) != 0) std::fprintf(stderr, "find failed\n");
   return SecondsSince(start);
+}
+
+// Empties the page, directory and inode caches, where this user may: false when it may not.
+bool DropCaches() {
+  ::sync();
+  std::FILE* f = std::fopen("/proc/sys/vm/drop_caches", "w");
+  if (f == nullptr) return false;
+  const bool ok = std::fputs("3\n", f) >= 0;
+  return std::fclose(f) == 0 && ok;
+}
+
+// One core scan and one find of the tree, each from cold caches.
+void CompareCold(const std::string& root, unsigned workers) {
+  if (!DropCaches()) {
+    std::printf("scan_cold_vs_find_ratio skipped: the caches cannot be dropped by this user\n");
+    return;
+  }
+  std::size_t lines = 0;
+  const double scan = CoreScanSeconds(root, "*.*", workers, &lines);
+  DropCaches();
+  const double find = FindOnce(root);
+  std::printf("cold caches: scan %.3f s, find %.3f s\n", scan, find);
+  std::printf("scan_cold_vs_find_ratio=%.2f\n", scan / find);
+}
+
+// The core scan and find over /usr, best of three after a warm-up each; skipped where /usr is
+// too small to tell.
+void CompareOverUsr(unsigned workers) {
+  const std::string usr = "/usr/";
+  std::size_t lines = 0;
+  CoreScanSeconds(usr, "*.*", workers, &lines);
+  if (lines < 100'000) {
+    std::printf("scan_usr_vs_find_ratio skipped: /usr holds %zu entries, fewer than 100,000\n",
+                lines);
+    return;
+  }
+  FindOnce(usr);
+  double scan = 1e9, find = 1e9;
+  for (int i = 0; i < 3; ++i) {
+    scan = std::min(scan, CoreScanSeconds(usr, "*.*", workers, &lines));
+    find = std::min(find, FindOnce(usr));
+  }
+  std::printf("scan /usr: %zu lines, %.3f s; find: %.3f s\n", lines, scan, find);
+  std::printf("scan_usr_vs_find_ratio=%.2f\n", scan / find);
 }
 
 // `krellix scan` of the tree to /dev/null with the built-in criteria and output options, its
@@ -64,9 +88,16 @@ double HeadlessOnce(const std::string& root, const std::string& config) {
   return SecondsSince(start);
 }
 
+// Bytes the program holds from malloc: in the heap, and in chunks large enough to get their own
+// mapping (the list's array of lines may be one of those or not, as earlier frees decide).
+std::size_t HeldBytes() {
+  const struct mallinfo2 m = mallinfo2();
+  return m.uordblks + m.hblkhd;
+}
+
 void MeasureItemListMemory() {
   const long n = 1'000'000;
-  const std::size_t before = mallinfo2().uordblks;
+  const std::size_t before = HeldBytes();
   ItemList items;
   for (long i = 0; i < n; ++i) {
     items.AddItem(
@@ -77,7 +108,7 @@ void MeasureItemListMemory() {
         ItemOrder::kPath);
   }
   items.Line(0);
-  const std::size_t after = mallinfo2().uordblks;
+  const std::size_t after = HeldBytes();
   std::printf("itemlist_lines=%zu\n", items.Count());
   std::printf("itemlist_bytes_per_line=%.0f\n", double(after - before) / double(n));
 }
@@ -86,6 +117,8 @@ void MeasureItemListMemory() {
 
 int main(int argc, char** argv) {
   const long entries = argc > 1 ? std::atol(argv[1]) : 200'000;
+  // Threads reading directories ahead of the walk; 0 for one per hardware thread.
+  const unsigned workers = argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 0;
   const std::string root = MakeTempDir();
   std::printf("building a tree of %ld entries in %s\n", entries, root.c_str());
   BuildTree(root, entries);
@@ -96,13 +129,13 @@ int main(int argc, char** argv) {
   const std::string all = "*.*", tested = "*1?.t?t Le2";
   std::size_t lines = 0, tested_lines = 0;
   const std::string config = MakeTempDir();
-  ScanOnce(root, all, &lines);
+  CoreScanSeconds(root, all, workers, &lines);
   FindOnce(root);
   HeadlessOnce(root, config);
   double scan = 1e9, scan_tested = 1e9, find = 1e9, headless = 1e9;
   for (int i = 0; i < 3; ++i) {
-    scan = std::min(scan, ScanOnce(root, all, &lines));
-    scan_tested = std::min(scan_tested, ScanOnce(root, tested, &tested_lines));
+    scan = std::min(scan, CoreScanSeconds(root, all, workers, &lines));
+    scan_tested = std::min(scan_tested, CoreScanSeconds(root, tested, workers, &tested_lines));
     find = std::min(find, FindOnce(root));
     headless = std::min(headless, HeadlessOnce(root, config));
   }
@@ -114,8 +147,10 @@ int main(int argc, char** argv) {
   std::printf("krellix scan: %.3f s\n", headless);
   std::printf("headless_scan_vs_find_ratio=%.2f\n", headless / find);
 
+  CompareCold(root, workers);
   fs::remove_all(root);
   fs::remove_all(config);
+  CompareOverUsr(workers);
   MeasureItemListMemory();
   return 0;
 }

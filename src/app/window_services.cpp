@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <algorithm>
 #include <climits>
 
 #include "app/criteria_panel.h"
@@ -82,22 +83,25 @@ void WindowServices::EndBusy() {
 int WindowServices::ItemListWidth() { return p_.lists->ItemView()->viewport()->width(); }
 
 int WindowServices::TextWidthBound(const std::string& line) {
-  const QFont font = p_.lists->ItemView()->font();
-  if (font != advances_font_ || advances_.empty()) {
-    // The advance of every ASCII character, and for anything else the font's widest.
-    const QFontMetrics metrics(font);
+  const QFont& font = p_.lists->ItemView()->font();
+  if (advances_.empty() || font != advances_font_) {
+    // The exact advance of every ASCII character, and for anything else the font's widest.
+    const QFontMetricsF metrics(font);
     advances_.assign(129, metrics.maxWidth());
     for (int c = 32; c < 127; ++c) advances_[c] = metrics.horizontalAdvance(QChar(c));
+    // A tab reaches the next tab stop: at most one tab stop distance (80 pixels by default).
+    advances_['\t'] = std::max({metrics.maxWidth(), metrics.horizontalAdvance(QChar('\t')), 80.0});
     advances_font_ = font;
   }
-  long long sum = 0;
+  double sum = 0;
   for (const unsigned char c : line) {
     // Continuation bytes of a UTF-8 sequence add nothing; its lead byte counts as the widest.
     if ((c & 0xC0) == 0x80) continue;
     sum += advances_[c < 128 ? c : 128];
   }
-  // Kerning only narrows a line; the margin covers rounding of the advances.
-  sum += sum / 8 + 2;
+  // Kerning and ligatures only narrow a line; the margin covers the rounding of the total. The
+  // bound stays this tight so that few lines need the costly measuring.
+  sum += 2;
   return sum > INT_MAX ? INT_MAX : static_cast<int>(sum);
 }
 

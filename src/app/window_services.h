@@ -80,7 +80,7 @@ class WindowServices final : public ScanHost, public ItemListHost {
   RenamePane* rename_pane_ = nullptr;
   PreviewCommands* preview_ = nullptr;
   // The item list font's character advances, for TextWidthBound.
-  std::vector<int> advances_;
+  std::vector<double> advances_;
   QFont advances_font_;
 };
 

@@ -60,13 +60,20 @@ std::optional<ItemOrder> ItemOrderOf(char letter) {
 }
 
 std::string BuildItemEntry(const ItemFields& f, ItemOrder item_order, ItemLayout* layout) {
+  std::string line;
+  BuildItemEntry(f, item_order, layout, line);
+  return line;
+}
+
+void BuildItemEntry(const ItemFields& f, ItemOrder item_order, ItemLayout* layout,
+                    std::string& line) {
   const Order* order = &FieldsOf(item_order);
   std::string padded;
   if (item_order == ItemOrder::kSize && f.Size.size() < 12) {
     padded.assign(12 - f.Size.size(), '0');
     padded += f.Size;
   }
-  std::string line;
+  line.clear();
   line.reserve(f.Attr.size() + f.Vol.size() + f.Path.size() + f.File.size() + 12 + f.Date.size() +
                5 * kItemSep.size());
   if (layout != nullptr) layout->order = item_order;
@@ -79,7 +86,6 @@ std::string BuildItemEntry(const ItemFields& f, ItemOrder item_order, ItemLayout
       layout->lengths[i] = static_cast<std::uint32_t>(text.size());
     }
   }
-  return line;
 }
 
 ItemFieldViews ItemFieldsOf(std::string_view line, const ItemLayout& layout) {

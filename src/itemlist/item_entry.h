@@ -59,6 +59,8 @@ struct ItemFieldViews {
 // Joins the fields in the order `order` gives; under kSize the size is left-padded with "0" to
 // at least 12 characters. `layout`, when given, receives where the fields lie in the line.
 std::string BuildItemEntry(const ItemFields& f, ItemOrder order, ItemLayout* layout = nullptr);
+// The same into `line`, whose capacity is reused (a scan builds every line in one buffer).
+void BuildItemEntry(const ItemFields& f, ItemOrder order, ItemLayout* layout, std::string& line);
 
 // The fields of `line`, a line built with `layout`. Lengths that overrun the line are cut to
 // it, so a damaged layout gives short fields, never a read past the end.

@@ -113,17 +113,12 @@ void ItemList::Merge() const {
   if (pending_.empty()) return;
   // Inserting one at a time before the first equal line leaves equal lines newest first, so
   // the batch is ordered by text and, among equals, by descending arrival.
-  std::vector<std::size_t> order(pending_.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::sort(order.begin(), order.end(), [this](std::size_t x, std::size_t y) {
-    const int c = CompareItemText(pending_[x].Text(), pending_[y].Text());
-    return c != 0 ? c < 0 : x > y;
-  });
+  const std::vector<std::uint32_t> order = SortedOrder(pending_, true);
   std::vector<Item> merged;
   merged.reserve(lines_.size() + pending_.size());
   std::size_t old = 0;
   std::int64_t last_pos = kNoLine;
-  for (std::size_t k : order) {
+  for (const std::size_t k : order) {
     // Older lines strictly before the new one come first; equal ones go after it.
     while (old < lines_.size() && CompareItemText(lines_[old].Text(), pending_[k].Text()) < 0) {
       merged.push_back(std::move(lines_[old++]));
@@ -270,10 +265,15 @@ struct Key {
 
 }  // namespace
 
-void ItemList::Sort() {
-  Merge();
-  const std::size_t n = lines_.size();
-  if (n < 2) return;
+// The order of `items` by CompareItemText; equal lines stay in their order, or with
+// `later_first` the later one goes first.
+std::vector<std::uint32_t> ItemList::SortedOrder(const std::vector<Item>& items, bool later_first) {
+  const std::size_t n = items.size();
+  std::vector<std::uint32_t> order(n);
+  if (n < 2) {
+    std::iota(order.begin(), order.end(), 0u);
+    return order;
+  }
   // Lines of one list share long beginnings (the attribute, volume and top folders). Sorting
   // small keys that hold the bytes right after the shared beginning settles most comparisons
   // without touching the lines themselves; every line then moves once.
@@ -282,18 +282,18 @@ void ItemList::Sort() {
   // beginning is guessed from a sample, the keys are taken after it while checking that every
   // line really starts that way, and only a wrong guess costs a second pass.
   constexpr std::size_t kAhead = 16;
-  const std::string_view first = lines_[0].Text();
+  const std::string_view first = items[0].Text();
   std::size_t shared = first.size();
   const std::size_t step = std::max<std::size_t>(1, n / 256);
   for (std::size_t i = step; i < n; i += step) {
-    shared = FoldedCommonPrefix(first, lines_[i].Text(), shared);
+    shared = FoldedCommonPrefix(first, items[i].Text(), shared);
   }
   std::vector<Key> keys(n);
   for (;;) {
     std::size_t all = shared;
     for (std::size_t i = 0; i < n; ++i) {
-      if (i + kAhead < n) __builtin_prefetch(lines_[i + kAhead].Text().data());
-      const std::string_view line = lines_[i].Text();
+      if (i + kAhead < n) __builtin_prefetch(items[i + kAhead].Text().data());
+      const std::string_view line = items[i].Text();
       all = FoldedCommonPrefix(first, line, all);
       keys[i] = {{FoldedPrefix(line, shared), FoldedPrefix(line, shared + 8)},
                  static_cast<std::uint32_t>(i)};
@@ -301,20 +301,22 @@ void ItemList::Sort() {
     if (all == shared) break;
     shared = all;
   }
-  // Equal lines keep their order: the index breaks ties.
-  std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+  const auto tie = [later_first](const Key& a, const Key& b) {
+    return later_first ? a.index > b.index : a.index < b.index;
+  };
+  std::sort(keys.begin(), keys.end(), [&tie](const Key& a, const Key& b) {
     if (a.prefix[0] != b.prefix[0]) return a.prefix[0] < b.prefix[0];
     if (a.prefix[1] != b.prefix[1]) return a.prefix[1] < b.prefix[1];
-    return a.index < b.index;
+    return tie(a, b);
   });
   // Runs of equal keys are settled by the whole text after the shared beginning.
   const std::size_t from = shared;
-  const auto by_text = [this, from](const Key& a, const Key& b) {
-    const std::string_view x = lines_[a.index].Text();
-    const std::string_view y = lines_[b.index].Text();
+  const auto by_text = [&items, from, &tie](const Key& a, const Key& b) {
+    const std::string_view x = items[a.index].Text();
+    const std::string_view y = items[b.index].Text();
     const std::size_t at = std::min({from, x.size(), y.size()});
     const int c = CompareItemText(x.substr(at), y.substr(at));
-    return c != 0 ? c < 0 : a.index < b.index;
+    return c != 0 ? c < 0 : tie(a, b);
   };
   for (std::size_t i = 0; i < n;) {
     std::size_t j = i + 1;
@@ -323,15 +325,23 @@ void ItemList::Sort() {
       ++j;
     }
     if (j - i > 1) {
-      for (std::size_t k = i; k < j; ++k) __builtin_prefetch(lines_[keys[k].index].Text().data());
+      for (std::size_t k = i; k < j; ++k) __builtin_prefetch(items[keys[k].index].Text().data());
       std::sort(keys.begin() + static_cast<std::ptrdiff_t>(i),
                 keys.begin() + static_cast<std::ptrdiff_t>(j), by_text);
     }
     i = j;
   }
+  for (std::size_t i = 0; i < n; ++i) order[i] = keys[i].index;
+  return order;
+}
+
+void ItemList::Sort() {
+  Merge();
+  if (lines_.size() < 2) return;
+  const std::vector<std::uint32_t> order = SortedOrder(lines_, false);
   std::vector<Item> sorted;
-  sorted.reserve(n);
-  for (const Key& k : keys) sorted.push_back(std::move(lines_[k.index]));
+  sorted.reserve(lines_.size());
+  for (std::uint32_t k : order) sorted.push_back(std::move(lines_[k]));
   lines_ = std::move(sorted);
 }
 

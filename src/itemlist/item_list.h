@@ -101,6 +101,7 @@ class ItemList {
 
   void Place(Item item);
   void Merge() const;
+  static std::vector<std::uint32_t> SortedOrder(const std::vector<Item>& items, bool later_first);
 
   mutable std::vector<Item> lines_;
   mutable std::vector<Item> pending_;

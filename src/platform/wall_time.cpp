@@ -71,21 +71,27 @@ void PutDigits(char* out, int value, int width) {
 }  // namespace
 
 std::string FormatItemDate(WallMs t) {
+  std::string s;
+  FormatItemDate(t, s);
+  return s;
+}
+
+void FormatItemDate(WallMs t, std::string& s) {
   const CivilDateTime c = ToCivil(t);
   if (c.year < 0 || c.year > 9999) {
     char buf[40];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d", c.year, c.month, c.day, c.hour,
                   c.minute);
-    return buf;
+    s = buf;
+    return;
   }
   // Called for every match of a scan: no format parsing.
-  std::string s = "0000-00-00 00:00";
+  s = "0000-00-00 00:00";
   PutDigits(&s[0], c.year, 4);
   PutDigits(&s[5], c.month, 2);
   PutDigits(&s[8], c.day, 2);
   PutDigits(&s[11], c.hour, 2);
   PutDigits(&s[14], c.minute, 2);
-  return s;
 }
 
 std::string FormatIsoDate(WallMs t) {

@@ -27,6 +27,8 @@ WallMs FromCivil(const CivilDateTime& c);
 
 // "yyyy-mm-dd hh:mm", the date of an item line.
 std::string FormatItemDate(WallMs t);
+// The same into `out`, whose capacity is reused.
+void FormatItemDate(WallMs t, std::string& out);
 // "yyyy-mm-dd", the date of the statistics.
 std::string FormatIsoDate(WallMs t);
 // "yyyy/mm/dd hh:nn:ss ", the stamp of a log line (trailing blank included).

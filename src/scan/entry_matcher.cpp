@@ -198,7 +198,8 @@ std::optional<ScanError> EntryMatcher::ProcessFile(const std::string& entry_name
 }
 
 void EntryMatcher::Emit(const std::string& entry_name, EntryFacts& entry) {
-  // One set of field buffers for the whole run: their capacity is reused from match to match.
+  // One set of field buffers and one line buffer for the whole run: their capacity is reused
+  // from match to match.
   ItemFields& f = fields_;
   const bool is_dir = entry.IsDirectory();
   f.Attr = is_dir ? "." : ":";
@@ -212,14 +213,15 @@ void EntryMatcher::Emit(const std::string& entry_name, EntryFacts& entry) {
   f.Path.assign(entry_name, 0, cut);
   f.File.assign(entry_name, cut);
   f.Size = std::to_string(entry.Size());
-  f.Date = FormatItemDate(entry.Modified());
+  FormatItemDate(entry.Modified(), f.Date);
 
   if (state_.ScanToFile) {
     if (ScanOutput* out = host_.Output()) out->Write(f);
     return;
   }
   ItemLayout layout;
-  const std::string line = BuildItemEntry(f, state_.SortOutput, &layout);
+  std::string& line = line_;
+  BuildItemEntry(f, state_.SortOutput, &layout, line);
   const int length = static_cast<int>(unicode::CharCount(line));
   if (length > state_.MaxListLength) state_.MaxListLength = length;
   // Only a line that could be wider than the widest so far is measured.

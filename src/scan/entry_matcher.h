@@ -65,6 +65,7 @@ class EntryMatcher {
   bool history_recorded_ = false;
   std::string history_text_;
   ItemFields fields_;
+  std::string line_;
 
   // Tokens of the last scan string seen, in both case forms; rebuilt when the text changes.
   std::string tokens_source_;

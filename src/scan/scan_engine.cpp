@@ -1,15 +1,20 @@
 #include "scan/scan_engine.h"
 
+#include <fcntl.h>
+
 #include <algorithm>
 
 #include "itemlist/item_list.h"
+#include "platform/block_entry_facts.h"
+#include "platform/dir_block.h"
 #include "platform/file_system.h"
 
 namespace krellix {
 
-ScanEngine::ScanEngine(ScanContext context)
+ScanEngine::ScanEngine(ScanContext context, unsigned workers)
     : ctx_(context),
-      matcher_(ctx_.criteria, ctx_.state, ctx_.items, ctx_.host, ctx_.prompter, volumes_) {}
+      matcher_(ctx_.criteria, ctx_.state, ctx_.items, ctx_.host, ctx_.prompter, volumes_),
+      workers_(workers) {}
 
 void ScanEngine::ShowAndLog(const std::string& text) {
   ctx_.host.ShowStatus(text);
@@ -33,11 +38,31 @@ void ScanEngine::PollEntry() {
 std::optional<ScanError> ScanEngine::ScanFolderTree(const std::string& dir) {
   path_ = dir;
   descent_.clear();
-  return Walk(nullptr, nullptr);
+  if (!reader_) reader_ = std::make_unique<DirTreeReader>(workers_);
+  return Walk(nullptr, 0);
 }
 
-// Walks the directory in path_ (opened by `name` under `parent` when given, else by path).
-std::optional<ScanError> ScanEngine::Walk(const DirReader* parent, const char* name) {
+bool ScanEngine::EntersSubDirs() const {
+  const ScanState& st = ctx_.state;
+  return ctx_.criteria.sub_dirs && !st.ScanFolderAll && !st.SkipSubDir;
+}
+
+// How the directories of a walk are read ahead of it.
+DirTreeReader::Options ScanEngine::ReadOptions() const {
+  DirTreeReader::Options options;
+  // When no name test narrows the run, nearly every entry needs its metadata for the item line,
+  // so the readers fetch it with the listing.
+  const std::string& text = ctx_.criteria.scan_text;
+  options.stat_all = ctx_.state.ScanFolderAll || text.empty() || text == "*.*";
+  options.descend = EntersSubDirs();
+  for (const CheckListEntry& e : ctx_.exclude_list.entries) {
+    if (e.checked) options.excluded.push_back(e.text);
+  }
+  return options;
+}
+
+// Walks the directory in path_: entry `index` of `parent` when given, else opened by path.
+std::optional<ScanError> ScanEngine::Walk(DirTreeReader::Dir* parent, std::size_t index) {
   ScanState& st = ctx_.state;
   ++dir_count_;
   if (path_.empty() || path_.back() != kPathDelim) path_.push_back(kPathDelim);
@@ -47,12 +72,13 @@ std::optional<ScanError> ScanEngine::Walk(const DirReader* parent, const char* n
     return std::nullopt;
   }
 
-  DirReader reader(times_);
-  bool open = parent != nullptr ? reader.OpenChild(*parent, name) : reader.Open(path_);
-  const auto id = std::make_pair(reader.DirDevice(), reader.DirInode());
+  const DirTreeReader::DirRef dir =
+      parent != nullptr ? reader_->Enter(*parent, index) : reader_->Open(path_, ReadOptions());
+  DirBlock& block = dir->Block();
+  bool open = block.Ok();
+  const auto id = std::make_pair(block.DirDevice(), block.DirInode());
   if (open && std::find(descent_.begin(), descent_.end(), id) != descent_.end()) {
-    reader.Close();  // a link back up the tree
-    open = false;
+    open = false;  // a link back up the tree
   }
   if (st.ShowProgress) ctx_.host.ShowStatus(path_);
   ctx_.prompter.ProcessEvents();
@@ -61,18 +87,21 @@ std::optional<ScanError> ScanEngine::Walk(const DirReader* parent, const char* n
     return std::nullopt;
   }
   descent_.push_back(id);
-
   const std::size_t base = path_.size();
+
+  BlockEntryFacts facts(block, times_);
   std::optional<ScanError> error;
-  while (!matcher_.Stopped() && !st.CancelStopEsc && reader.Next()) {
+  for (std::size_t i = 0; i < block.Count(); ++i) {
+    if (matcher_.Stopped() || st.CancelStopEsc) break;
+    facts.MoveTo(i);
     PollEntry();
-    const char* entry = reader.Name();
+    const char* entry = block.Name(i);
     path_.resize(base);
     path_ += entry;
-    if ((error = matcher_.ProcessFile(path_, reader))) break;
+    if ((error = matcher_.ProcessFile(path_, facts))) break;
     if (!st.SkipSubDir && ctx_.criteria.sub_dirs && !st.ScanFolderAll && !IsDotEntry(entry) &&
-        reader.IsDirectory()) {
-      if ((error = Walk(&reader, entry))) break;
+        facts.IsDirectory()) {
+      if ((error = Walk(dir.get(), i))) break;
     }
   }
   path_.resize(base);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -9,7 +10,7 @@
 #include "base/activity_log.h"
 #include "base/check_list.h"
 #include "platform/clock.h"
-#include "platform/dir_reader.h"
+#include "platform/dir_tree_reader.h"
 #include "platform/prompter.h"
 #include "platform/volume_labels.h"
 #include "platform/wall_time.h"
@@ -40,7 +41,9 @@ struct ScanContext {
 // polls events is refused, so the running one keeps its list and counters intact.
 class ScanEngine {
  public:
-  explicit ScanEngine(ScanContext context);
+  // `workers`: threads that read directories ahead of the walk; 0 means one per hardware
+  // thread.
+  explicit ScanEngine(ScanContext context, unsigned workers = 0);
 
   bool Running() const { return running_; }
 
@@ -74,7 +77,9 @@ class ScanEngine {
 
  private:
   void ShowAndLog(const std::string& text);
-  std::optional<ScanError> Walk(const DirReader* parent, const char* name);
+  std::optional<ScanError> Walk(DirTreeReader::Dir* parent, std::size_t index);
+  bool EntersSubDirs() const;
+  DirTreeReader::Options ReadOptions() const;
   bool Excluded(const std::string& dir) const;
   void PollEntry();
 
@@ -89,6 +94,9 @@ class ScanEngine {
   std::string path_;
   // Device and inode of every directory on the current descent, to stop link loops.
   std::vector<std::pair<std::uint64_t, std::uint64_t>> descent_;
+
+  unsigned workers_;
+  std::unique_ptr<DirTreeReader> reader_;  // started by the first walk
 };
 
 }  // namespace krellix

@@ -512,6 +512,11 @@ void MainWindowTest::widthBoundNeverUndercutsTheWidth() {
       "\xC3\xA4\xC3\xB6\xC3\xBC \xE2\x82\xAC \xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80",
       "tab\there\x01\x7F",
       "\xFF\xFE not UTF-8",
+      // Long lines: the rounding of every advance adds up.
+      std::string(300, 'l') + std::string(300, 'f') + "/" + std::string(200, 'i'),
+      ": |  | /home/user/" + std::string(40, 'a') +
+          "/projects/krellix/tree/d12/s123/ | "
+          "file1234567890_with_a_long_name.txt | 1234567890 | 2026-12-10 01:18",
   };
   for (const std::string& line : lines) {
     QVERIFY2(form.Services().TextWidthBound(line) >= form.Services().TextWidth(line), line.c_str());

@@ -1,5 +1,6 @@
 #include "scan/scan_engine.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -26,9 +27,14 @@ struct Engine {
   CheckList include, exclude;
   test::FakeScanHost host{criteria};
   ScriptedPrompter prompter;
-  ScanEngine engine{{criteria, state, stats, items, include, exclude, host, prompter, log, clock}};
+  ScanEngine engine;
 
-  explicit Engine(const std::string& dir) { host.tree_directory = dir; }
+  // `workers`: the threads that read ahead (0: one per hardware thread).
+  explicit Engine(const std::string& dir, unsigned workers = 0)
+      : engine({criteria, state, stats, items, include, exclude, host, prompter, log, clock},
+               workers) {
+    host.tree_directory = dir;
+  }
 
   // Log lines without their time stamps.
   std::vector<std::string> LogTexts() const {
@@ -50,13 +56,17 @@ struct Engine {
   }
 };
 
-TEST(ScanEngineTest, TheLargestItemLimitNeverWrapsAround) {
+// Every scan test runs with one reading thread, with many, and with the default.
+class ScanEngineTest : public ::testing::TestWithParam<unsigned> {};
+INSTANTIATE_TEST_SUITE_P(Workers, ScanEngineTest, ::testing::Values(1u, 8u, 0u));
+
+TEST_P(ScanEngineTest, TheLargestItemLimitNeverWrapsAround) {
   // A limit as large as the settings allow, on top of lines already listed (Append), must not
   // wrap the next question's count to a negative number.
   test::TempTree t;
   t.File("a.txt");
   t.File("b.txt");
-  Engine e(t.Root());
+  Engine e(t.Root(), GetParam());
   e.state.ItemLimit = 2147483647;
   e.items.Add("Scan cancelled");
   e.criteria.append = true;
@@ -65,7 +75,7 @@ TEST(ScanEngineTest, TheLargestItemLimitNeverWrapsAround) {
   EXPECT_EQ(e.items.Count(), std::size_t{3});
 }
 
-TEST(ScanEngineTest, LinuxNamesAreFoundAndReadBackExactly) {
+TEST_P(ScanEngineTest, LinuxNamesAreFoundAndReadBackExactly) {
   // Names holding the field separator, quotes, a trailing dot or non-ASCII letters; a folder
   // ending in "." is walked into. Every line names its file exactly, in every order.
   test::TempTree t;
@@ -75,7 +85,7 @@ TEST(ScanEngineTest, LinuxNamesAreFoundAndReadBackExactly) {
   for (const ItemOrder order :
        {ItemOrder::kPath, ItemOrder::kFile, ItemOrder::kSize, ItemOrder::kDate}) {
     SCOPED_TRACE(LetterOf(order));
-    Engine e(t.Root());
+    Engine e(t.Root(), GetParam());
     e.state.SortOutput = order;
     ASSERT_TRUE(e.engine.ScanCommand());
     std::vector<std::string> found = e.Files();
@@ -85,19 +95,19 @@ TEST(ScanEngineTest, LinuxNamesAreFoundAndReadBackExactly) {
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(found, expected);
   }
-  Engine e(t.Root());
+  Engine e(t.Root(), GetParam());
   e.criteria.scan_text = "caf?.txt";
   ASSERT_TRUE(e.engine.ScanCommand());
   EXPECT_EQ(e.Files(), std::vector<std::string>{t.Path("caf\xc3\xa9.txt")});
 }
 
-TEST(ScanEngineTest, WalksDepthFirstSortsAndLogsTheRun) {
+TEST_P(ScanEngineTest, WalksDepthFirstSortsAndLogsTheRun) {
   test::TempTree t;
   t.File("b.txt");
   t.File("a/x.txt");
   t.File("a/deeper/y.txt");
   t.File("c/z.doc");
-  Engine e(t.Root());
+  Engine e(t.Root(), GetParam());
   ASSERT_TRUE(e.engine.ScanCommand());
   // Lines sort by their text: the blank after a path sorts before any name character.
   EXPECT_EQ(e.Files(), (std::vector<std::string>{t.Path("b.txt"), t.Path("a/x.txt"),
@@ -112,13 +122,13 @@ TEST(ScanEngineTest, WalksDepthFirstSortsAndLogsTheRun) {
                                                      "busy", "idle"}));
 }
 
-TEST(ScanEngineTest, SubDirectoryIsWalkedBeforeTheNextEntry) {
+TEST_P(ScanEngineTest, SubDirectoryIsWalkedBeforeTheNextEntry) {
   test::TempTree t;
   for (const char* d : {"p", "q", "r"}) {
     t.File(std::string(d) + "/f1");
     t.File(std::string(d) + "/inner/f2");
   }
-  Engine e(t.Root());
+  Engine e(t.Root(), GetParam());
   e.state.SortOutput = ItemOrder::kArrival;
   e.items.SetSorted(false);
   e.criteria.incl_dir_names = true;
@@ -136,7 +146,7 @@ TEST(ScanEngineTest, SubDirectoryIsWalkedBeforeTheNextEntry) {
   EXPECT_EQ(files.size(), 12u);
 }
 
-TEST(ScanEngineTest, ExcludeListSkipsByPrefixOnlyWhenChecked) {
+TEST_P(ScanEngineTest, ExcludeListSkipsByPrefixOnlyWhenChecked) {
   test::TempTree t;
   t.File("Temp/a.txt");
   t.File("Temporary/b.txt");
@@ -149,14 +159,14 @@ TEST(ScanEngineTest, ExcludeListSkipsByPrefixOnlyWhenChecked) {
   for (const Row& row :
        {Row{t.Path("Temp"), true, 1}, Row{t.Path("Temp/"), true, 2}, Row{t.Path("Temp"), false, 3},
         Row{t.Root(), true, 0}, Row{t.Root().substr(0, t.Root().size() - 1), true, 0}}) {
-    Engine e(t.Root());
+    Engine e(t.Root(), GetParam());
     e.exclude.entries.push_back({row.entry, row.checked, true});
     ASSERT_TRUE(e.engine.StartScan());
     EXPECT_EQ(e.items.Count(), row.found) << row.entry << " checked=" << row.checked;
   }
 }
 
-TEST(ScanEngineTest, IncludeListByPaneAndOption) {
+TEST_P(ScanEngineTest, IncludeListByPaneAndOption) {
   test::TempTree t;
   t.File("tree/t.txt");
   t.File("inc1/i1.txt");
@@ -173,7 +183,7 @@ TEST(ScanEngineTest, IncludeListByPaneAndOption) {
       {DirPane::kTree, true, {t.Path("inc1/i1.txt"), t.Path("tree/t.txt")}},
   };
   for (const Row& row : rows) {
-    Engine e(t.Path("tree"));
+    Engine e(t.Path("tree"), GetParam());
     e.include.entries = {{t.Path("inc1"), true, true}, {t.Path("inc2"), false, true}};
     e.host.pane = row.pane;
     e.state.ScanIncList = row.scan_inc_list;
@@ -182,21 +192,21 @@ TEST(ScanEngineTest, IncludeListByPaneAndOption) {
   }
 }
 
-TEST(ScanEngineTest, EmptyIncludeListReportsZeroes) {
+TEST_P(ScanEngineTest, EmptyIncludeListReportsZeroes) {
   test::TempTree t;
   t.File("a.txt");
-  Engine e(t.Root());
+  Engine e(t.Root(), GetParam());
   e.host.pane = DirPane::kList;
   ASSERT_TRUE(e.engine.StartScan());
   EXPECT_TRUE(e.Logged("Items_Found=0 Total=0 Dir=0 Files=0 Time="));
 }
 
-TEST(ScanEngineTest, AppendAddsToTheListAndDirAllStartsAfresh) {
+TEST_P(ScanEngineTest, AppendAddsToTheListAndDirAllStartsAfresh) {
   test::TempTree t;
   t.File("one/a.txt");
   t.File("two/b.txt");
   t.File(".hidden");
-  Engine e(t.Path("one"));
+  Engine e(t.Path("one"), GetParam());
   ASSERT_TRUE(e.engine.StartScan());
   e.criteria.append = true;
   e.host.tree_directory = t.Path("two");
@@ -219,11 +229,11 @@ TEST(ScanEngineTest, AppendAddsToTheListAndDirAllStartsAfresh) {
   EXPECT_EQ(e.criteria.scan_text, "*.*");
 }
 
-TEST(ScanEngineTest, SkipSubDirScansTopLevelOnceThenClears) {
+TEST_P(ScanEngineTest, SkipSubDirScansTopLevelOnceThenClears) {
   test::TempTree t;
   t.File("top.txt");
   t.File("sub/low.txt");
-  Engine e(t.Root());
+  Engine e(t.Root(), GetParam());
   e.state.SkipSubDir = true;
   ASSERT_TRUE(e.engine.ScanCommand());
   EXPECT_EQ(e.Files(), (std::vector<std::string>{t.Path("top.txt")}));
@@ -232,10 +242,10 @@ TEST(ScanEngineTest, SkipSubDirScansTopLevelOnceThenClears) {
   EXPECT_EQ(e.items.Count(), 2u);
 }
 
-TEST(ScanEngineTest, StopEndsTheWalkAndWarnsAfterTheReport) {
+TEST_P(ScanEngineTest, StopEndsTheWalkAndWarnsAfterTheReport) {
   test::TempTree t;
   for (int i = 0; i < 50; ++i) t.File("d" + std::to_string(i) + "/f.txt");
-  Engine e(t.Root());
+  Engine e(t.Root(), GetParam());
   e.state.StopIntvl = 5;
   e.prompter.on_process_events = [&] {
     if (e.prompter.event_polls == 3) e.engine.StopCommand();
@@ -251,10 +261,10 @@ TEST(ScanEngineTest, StopEndsTheWalkAndWarnsAfterTheReport) {
   EXPECT_EQ(e.prompter.messages[0].text, "Directory scan stopped at user request");
 }
 
-TEST(ScanEngineTest, ErrorEndsTheRunWithoutTheReport) {
+TEST_P(ScanEngineTest, ErrorEndsTheRunWithoutTheReport) {
   test::TempTree t;
   t.File("a.txt");
-  Engine e(t.Root());
+  Engine e(t.Root(), GetParam());
   e.criteria.max = {true, "many", true};
   ASSERT_TRUE(e.engine.StartScan());
   EXPECT_FALSE(e.Logged("Items_Found="));
@@ -264,10 +274,10 @@ TEST(ScanEngineTest, ErrorEndsTheRunWithoutTheReport) {
   EXPECT_EQ(e.host.events.back(), "idle");  // cursor and repaint given back
 }
 
-TEST(ScanEngineTest, SecondScanWhilePollingIsRefused) {
+TEST_P(ScanEngineTest, SecondScanWhilePollingIsRefused) {
   test::TempTree t;
   for (int i = 0; i < 20; ++i) t.File("f" + std::to_string(i));
-  Engine e(t.Root());
+  Engine e(t.Root(), GetParam());
   e.state.StopIntvl = 1;
   int refused = 0;
   e.prompter.on_process_events = [&] { refused += e.engine.ScanCommand() ? 0 : 1; };
@@ -277,9 +287,9 @@ TEST(ScanEngineTest, SecondScanWhilePollingIsRefused) {
   EXPECT_FALSE(e.engine.Running());
 }
 
-TEST(ScanEngineTest, MissingDirectoryYieldsNothingSilently) {
+TEST_P(ScanEngineTest, MissingDirectoryYieldsNothingSilently) {
   test::TempTree t;
-  Engine e(t.Path("gone"));
+  Engine e(t.Path("gone"), GetParam());
   ASSERT_TRUE(e.engine.StartScan());
   EXPECT_TRUE(e.items.Empty());
   EXPECT_TRUE(e.prompter.messages.empty());
@@ -288,19 +298,19 @@ TEST(ScanEngineTest, MissingDirectoryYieldsNothingSilently) {
 
 // Scans a tree holding one directory its user cannot read; true when the readable file alone
 // was found and nothing was said.
-bool ScanPassesOverUnreadable(const test::TempTree& t) {
-  Engine e(t.Root());
+bool ScanPassesOverUnreadable(const test::TempTree& t, unsigned workers) {
+  Engine e(t.Root(), workers);
   e.engine.StartScan();
   return e.Files() == std::vector<std::string>{t.Path("open/a.txt")} && e.prompter.messages.empty();
 }
 
-TEST(ScanEngineTest, UnreadableDirectoryIsPassedOver) {
+TEST_P(ScanEngineTest, UnreadableDirectoryIsPassedOver) {
   test::TempTree t;
   t.File("open/a.txt");
   t.File("closed/b.txt");
   ::chmod(t.Path("closed").c_str(), 0);
   if (::geteuid() != 0) {
-    EXPECT_TRUE(ScanPassesOverUnreadable(t));
+    EXPECT_TRUE(ScanPassesOverUnreadable(t, GetParam()));
     return;
   }
   // Root reads everything: scan as an unprivileged user in a child process.
@@ -311,28 +321,28 @@ TEST(ScanEngineTest, UnreadableDirectoryIsPassedOver) {
   EXPECT_EXIT(
       {
         if (::setgid(65534) != 0 || ::setuid(65534) != 0) std::_Exit(2);
-        std::_Exit(ScanPassesOverUnreadable(t) ? 0 : 1);
+        std::_Exit(ScanPassesOverUnreadable(t, GetParam()) ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
 }
 
-TEST(ScanEngineTest, LinkLoopsAreNotFollowedButOtherLinksAre) {
+TEST_P(ScanEngineTest, LinkLoopsAreNotFollowedButOtherLinksAre) {
   test::TempTree t;
   t.File("a/file.txt");
   t.Link("a/loop", "..");
   t.File("c/other.txt");
   t.Link("b/to_c", "../c");
-  Engine e(t.Root());
+  Engine e(t.Root(), GetParam());
   ASSERT_TRUE(e.engine.StartScan());
   EXPECT_EQ(e.Files(), (std::vector<std::string>{t.Path("a/file.txt"), t.Path("b/to_c/other.txt"),
                                                  t.Path("c/other.txt")}));
 }
 
-TEST(ScanEngineTest, NonUtf8NameRoundTripsToAnExistingFile) {
+TEST_P(ScanEngineTest, NonUtf8NameRoundTripsToAnExistingFile) {
   test::TempTree t;
   const std::string name = "caf\xe9\xff.txt";
   t.File(name, 3);
-  Engine e(t.Root());
+  Engine e(t.Root(), GetParam());
   ASSERT_TRUE(e.engine.StartScan());
   ASSERT_EQ(e.items.Count(), 1u);
   const std::string path = e.Files()[0];
@@ -341,7 +351,7 @@ TEST(ScanEngineTest, NonUtf8NameRoundTripsToAnExistingFile) {
   EXPECT_EQ(GetItemListFields(e.items, 0).Size, "3");
 }
 
-TEST(ScanEngineTest, PathsBeyondPathMaxAreWalked) {
+TEST_P(ScanEngineTest, PathsBeyondPathMaxAreWalked) {
   test::TempTree t;
   // 100 levels of 60 characters: about 6,100 bytes, past PATH_MAX.
   const std::string level(60, 'd');
@@ -359,7 +369,7 @@ TEST(ScanEngineTest, PathsBeyondPathMaxAreWalked) {
   ::close(file);
   ::close(fd);
 
-  Engine e(t.Root());
+  Engine e(t.Root(), GetParam());
   ASSERT_TRUE(e.engine.StartScan());
   ASSERT_EQ(e.items.Count(), 1u);
   EXPECT_GT(e.Files()[0].size(), 6000u);
@@ -388,10 +398,10 @@ class CancellingOutput final : public ScanOutput {
   int Close() override { return ++closes, 1; }
 };
 
-TEST(ScanEngineTest, ScanToFileCancelledLeavesOneLine) {
+TEST_P(ScanEngineTest, ScanToFileCancelledLeavesOneLine) {
   test::TempTree t;
   t.File("a.txt");
-  Engine e(t.Root());
+  Engine e(t.Root(), GetParam());
   CancellingOutput out;
   e.host.output = &out;
   e.state.ScanToFile = true;
@@ -406,6 +416,57 @@ TEST(ScanEngineTest, ScanToFileCancelledLeavesOneLine) {
   EXPECT_EQ(out.closes, 1);
   EXPECT_TRUE(e.Logged("Scan_to_file=Yes"));
   EXPECT_EQ(e.LogTexts().back(), "Saved_Items=1");
+}
+
+// The walk a single-threaded reader makes: every entry in the order readdir gives, each
+// sub-directory (links followed) walked right after its own line unless excluded.
+void ReferenceWalk(const std::string& dir, const std::string& excluded,
+                   std::vector<std::string>& out) {
+  DIR* d = ::opendir(dir.c_str());
+  ASSERT_NE(d, nullptr);
+  while (const dirent* e = ::readdir(d)) {
+    const std::string name = e->d_name;
+    if (name == "." || name == "..") continue;
+    out.push_back(dir + name);
+    struct stat st {};
+    if (::stat((dir + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+        dir + name + "/" != excluded) {
+      ReferenceWalk(dir + name + "/", excluded, out);
+    }
+  }
+  ::closedir(d);
+}
+
+TEST_P(ScanEngineTest, ReadingAheadKeepsTheWalkOrder) {
+  test::TempTree t;
+  // Wide and deep enough that reads run ahead of the walk and are passed over.
+  for (int i = 0; i < 12; ++i) {
+    const std::string d = "d" + std::to_string(i) + "/";
+    t.File(d + "f.txt", static_cast<std::size_t>(i));
+    for (int j = 0; j < 6; ++j) t.File(d + "s" + std::to_string(j) + "/deep/g.txt");
+  }
+  t.Link("d3/to_d5", "../d5");
+  const std::string excluded = t.Path("d7/s2/");
+  std::vector<std::string> expected;
+  ReferenceWalk(t.Root(), excluded, expected);
+  ASSERT_GT(expected.size(), 200u);
+
+  Engine e(t.Root(), GetParam());
+  e.state.SortOutput = ItemOrder::kArrival;
+  e.items.SetSorted(false);
+  e.criteria.incl_dir_names = true;
+  e.exclude.entries.push_back({excluded, true, true});
+  ASSERT_TRUE(e.engine.StartScan());
+  EXPECT_EQ(e.Files(), expected);
+  // A second run of the same engine walks the same way.
+  ASSERT_TRUE(e.engine.StartScan());
+  EXPECT_EQ(e.Files(), expected);
+  // Metadata read on the workers lands on the right lines.
+  for (int i = 0; i < 12; ++i) {
+    const std::string path = t.Path("d" + std::to_string(i) + "/f.txt");
+    const auto at = std::find(expected.begin(), expected.end(), path) - expected.begin();
+    EXPECT_EQ(GetItemListFields(e.items, static_cast<std::size_t>(at)).Size, std::to_string(i));
+  }
 }
 
 }  // namespace
