@@ -120,7 +120,9 @@ TEST(StoredModifiedTimeTest, EvenSecondsWithinRange) {
   for (const Case& c : cases) {
     const std::optional<CivilDateTime> stored = StoredModifiedTime(c.in);
     ASSERT_EQ(stored.has_value(), c.second.has_value()) << c.name;
-    if (stored) EXPECT_EQ(stored->second, *c.second) << c.name;
+    if (stored) {
+      EXPECT_EQ(stored->second, *c.second) << c.name;
+    }
   }
 }
 
