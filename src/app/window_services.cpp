@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <algorithm>
+#include <cmath>
 #include <climits>
 
 #include "app/criteria_panel.h"
@@ -99,9 +100,10 @@ int WindowServices::TextWidthBound(const std::string& line) {
     if ((c & 0xC0) == 0x80) continue;
     sum += advances_[c < 128 ? c : 128];
   }
-  // Kerning and ligatures only narrow a line; the margin covers the rounding of the total. The
-  // bound stays this tight so that few lines need the costly measuring.
-  sum += 2;
+  // Kerning and ligatures only narrow a line, and the measured width is the sum of the same
+  // advances rounded up: the bound is exact for most lines, so a line as wide as the widest
+  // so far is not measured again.
+  sum = std::ceil(sum - 1e-6);
   return sum > INT_MAX ? INT_MAX : static_cast<int>(sum);
 }
 

@@ -518,8 +518,17 @@ void MainWindowTest::widthBoundNeverUndercutsTheWidth() {
           "/projects/krellix/tree/d12/s123/ | "
           "file1234567890_with_a_long_name.txt | 1234567890 | 2026-12-10 01:18",
   };
-  for (const std::string& line : lines) {
-    QVERIFY2(form.Services().TextWidthBound(line) >= form.Services().TextWidth(line), line.c_str());
+  // The default font, then fonts whose advances are fractions of a pixel.
+  for (const double points : {0.0, 9.3, 10.5, 13.7}) {
+    if (points > 0) {
+      QFont font = form.ListTabs()->ItemView()->font();
+      font.setPointSizeF(points);
+      form.ListTabs()->ItemView()->setFont(font);
+    }
+    for (const std::string& line : lines) {
+      QVERIFY2(form.Services().TextWidthBound(line) >= form.Services().TextWidth(line),
+               (std::to_string(points) + " " + line).c_str());
+    }
   }
 }
 
