@@ -1,5 +1,6 @@
 #include "scan/entry_matcher.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "itemlist/item_entry.h"
@@ -224,10 +225,15 @@ void EntryMatcher::Emit(const std::string& entry_name, EntryFacts& entry) {
   BuildItemEntry(f, state_.SortOutput, &layout, line);
   const int length = static_cast<int>(unicode::CharCount(line));
   if (length > state_.MaxListLength) state_.MaxListLength = length;
-  // Only a line that could be wider than the widest so far is measured.
-  if (host_.TextWidthBound(line) > state_.MaxListWidth) {
-    const int width = host_.TextWidth(line);
-    if (width > state_.MaxListWidth) state_.MaxListWidth = width;
+  // Only a line that could be wider than the widest so far is measured. A bound at most a
+  // pixel past the widest is taken as the line's width instead: lines as wide as the widest
+  // show that excess (kerning, rounding), and measuring each of thousands costs more than the
+  // rest of the scan. The scroll range may then come out a pixel wide, never narrow.
+  const int bound = host_.TextWidthBound(line);
+  if (bound > state_.MaxListWidth) {
+    state_.MaxListWidth = bound - state_.MaxListWidth <= 1
+                              ? bound
+                              : std::max(state_.MaxListWidth, host_.TextWidth(line));
   }
   items_.AddItem(line, layout);
 }

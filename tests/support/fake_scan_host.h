@@ -20,6 +20,8 @@ class FakeScanHost final : public ScanHost {
   std::vector<std::string> events;  // "items-tab", "busy", ...
   int history_calls = 0;
   int finish_scroll_width = -1;
+  int width_calls = 0;    // lines measured with TextWidth
+  int bound_excess = -1;  // when >= 0, the bound exceeds the width by this much
 
   void ShowStatus(const std::string& text) override { statuses.push_back(text); }
   DirPane ActiveDirPane() override { return pane; }
@@ -31,9 +33,13 @@ class FakeScanHost final : public ScanHost {
   void EndBusy() override { events.push_back("idle"); }
   void ClearRenameBox() override { events.push_back("clear-rename"); }
   int ItemListWidth() override { return 100; }
-  int TextWidth(const std::string& line) override { return static_cast<int>(line.size()) * 7; }
+  int TextWidth(const std::string& line) override {
+    ++width_calls;
+    return static_cast<int>(line.size()) * 7;
+  }
   int TextWidthBound(const std::string& line) override {
-    return static_cast<int>(line.size()) * 10;
+    const int width = static_cast<int>(line.size()) * 7;
+    return bound_excess >= 0 ? width + bound_excess : static_cast<int>(line.size()) * 10;
   }
   void FinishRun(int scroll_width) override { finish_scroll_width = scroll_width; }
   ScanOutput* Output() override { return output; }
