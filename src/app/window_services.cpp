@@ -5,8 +5,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <algorithm>
-#include <cmath>
 #include <climits>
+#include <cmath>
 
 #include "app/criteria_panel.h"
 #include "app/list_panel.h"
