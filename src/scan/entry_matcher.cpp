@@ -225,15 +225,16 @@ void EntryMatcher::Emit(const std::string& entry_name, EntryFacts& entry) {
   BuildItemEntry(f, state_.SortOutput, &layout, line);
   const int length = static_cast<int>(unicode::CharCount(line));
   if (length > state_.MaxListLength) state_.MaxListLength = length;
-  // Only a line that could be wider than the widest so far is measured. A bound at most a
-  // pixel past the widest is taken as the line's width instead: lines as wide as the widest
-  // show that excess (kerning, rounding), and measuring each of thousands costs more than the
-  // rest of the scan. The scroll range may then come out a pixel wide, never narrow.
+  // A line whose characters are all one byte has a bound that is the sum of their advances,
+  // above the width by its kerning at most: the bound stands as its width, since measuring
+  // thousands of lines as wide as the widest costs more than the rest of the scan. The scroll
+  // range may come out a few pixels wide, never narrow. Other lines are measured when they
+  // could be wider than the widest so far.
   const int bound = host_.TextWidthBound(line);
   if (bound > state_.MaxListWidth) {
-    state_.MaxListWidth = bound - state_.MaxListWidth <= 1
-                              ? bound
-                              : std::max(state_.MaxListWidth, host_.TextWidth(line));
+    const bool one_byte_chars = static_cast<std::size_t>(length) == line.size();
+    state_.MaxListWidth =
+        one_byte_chars ? bound : std::max(state_.MaxListWidth, host_.TextWidth(line));
   }
   items_.AddItem(line, layout);
 }
