@@ -2,7 +2,9 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -25,6 +27,14 @@ struct LinuxDirent64 {
 };
 
 }  // namespace
+
+std::uint64_t ProcFsDevice() {
+  struct statfs fs {};
+  struct stat st {};
+  if (::statfs("/proc", &fs) != 0 || fs.f_type != PROC_SUPER_MAGIC) return 0;
+  if (::stat("/proc", &st) != 0) return 0;
+  return st.st_dev;
+}
 
 bool IsDotEntryName(const char* name) {
   return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <dirent.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,6 +28,9 @@ bool StatEntry(int dir_fd, const char* name, RawEntryStat& out);
 
 // "." or "..".
 bool IsDotEntryName(const char* name);
+
+// The device of the process file system mounted on /proc; 0 when there is none.
+std::uint64_t ProcFsDevice();
 
 // Every entry of one directory, "." and ".." included, in the order the file system gives,
 // read in large getdents64 batches. The directory stays open while the block lives, so its
@@ -71,6 +76,12 @@ class DirBlock {
   Entry& Stated(std::size_t i);
   // True for directories, links to directories included.
   bool IsDirectory(std::size_t i);
+  // True for a symbolic link in the process file system (`proc_device`, see ProcFsDevice): a
+  // process's open files, working folder and root, which a walk does not follow. They lead
+  // back into the tree, and to the folders the walk itself holds open.
+  bool IsProcLink(std::size_t i, std::uint64_t proc_device) const {
+    return proc_device != 0 && dir_dev_ == proc_device && entries_[i].type == DT_LNK;
+  }
 
  private:
   void Close();

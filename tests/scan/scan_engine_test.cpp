@@ -80,6 +80,22 @@ TEST_P(ScanEngineTest, OnlyLinesBeyondOneByteCharactersAreMeasured) {
   EXPECT_LE(e.host.finish_scroll_width, widest + 8 + 1);
 }
 
+TEST_P(ScanEngineTest, LinksOfTheProcessFileSystemAreNotFollowed) {
+  if (ProcFsDevice() == 0) GTEST_SKIP() << "no /proc";
+  // /proc/self/cwd and /proc/self/root lead out to the working folder and to "/", and
+  // /proc/self/fd to the folders the walk itself holds open.
+  Engine e("/proc/self/", GetParam());
+  e.state.ItemLimit = 1 << 30;
+  e.engine.StartScan();
+  ASSERT_GT(e.items.Count(), 0u);
+  for (const std::string& f : e.Files()) {
+    const bool below_a_link = f.starts_with("/proc/self/cwd/") ||
+                              f.starts_with("/proc/self/root/") ||
+                              (f.starts_with("/proc/self/fd/") && f.find('/', 14) != f.npos);
+    ASSERT_FALSE(below_a_link) << f;
+  }
+}
+
 TEST_P(ScanEngineTest, TheLargestItemLimitNeverWrapsAround) {
   // A limit as large as the settings allow, on top of lines already listed (Append), must not
   // wrap the next question's count to a negative number.
