@@ -28,12 +28,20 @@ struct LinuxDirent64 {
 
 }  // namespace
 
-std::uint64_t ProcFsDevice() {
+namespace {
+
+// The device of the file system mounted on `path` when it is of type `magic`, else 0.
+std::uint64_t DeviceOfType(const char* path, decltype(statfs::f_type) magic) {
   struct statfs fs {};
   struct stat st {};
-  if (::statfs("/proc", &fs) != 0 || fs.f_type != PROC_SUPER_MAGIC) return 0;
-  if (::stat("/proc", &st) != 0) return 0;
+  if (::statfs(path, &fs) != 0 || fs.f_type != magic || ::stat(path, &st) != 0) return 0;
   return st.st_dev;
+}
+
+}  // namespace
+
+KernelFsDevices FindKernelFsDevices() {
+  return {DeviceOfType("/proc", PROC_SUPER_MAGIC), DeviceOfType("/sys", SYSFS_MAGIC)};
 }
 
 bool IsDotEntryName(const char* name) {

@@ -29,8 +29,15 @@ bool StatEntry(int dir_fd, const char* name, RawEntryStat& out);
 // "." or "..".
 bool IsDotEntryName(const char* name);
 
-// The device of the process file system mounted on /proc; 0 when there is none.
-std::uint64_t ProcFsDevice();
+// The devices of the kernel's file systems mounted on /proc and /sys (0 where there is none).
+// Their symbolic links are not followed by a walk: they lead back into the tree (a process's
+// open files, working folder and root, the folders the walk itself holds open) or across
+// /sys's web of cross-references, each path of which would be walked again.
+struct KernelFsDevices {
+  std::uint64_t proc = 0, sys = 0;
+  bool Holds(std::uint64_t dev) const { return dev != 0 && (dev == proc || dev == sys); }
+};
+KernelFsDevices FindKernelFsDevices();
 
 // Every entry of one directory, "." and ".." included, in the order the file system gives,
 // read in large getdents64 batches. The directory stays open while the block lives, so its
@@ -76,11 +83,9 @@ class DirBlock {
   Entry& Stated(std::size_t i);
   // True for directories, links to directories included.
   bool IsDirectory(std::size_t i);
-  // True for a symbolic link in the process file system (`proc_device`, see ProcFsDevice): a
-  // process's open files, working folder and root, which a walk does not follow. They lead
-  // back into the tree, and to the folders the walk itself holds open.
-  bool IsProcLink(std::size_t i, std::uint64_t proc_device) const {
-    return proc_device != 0 && dir_dev_ == proc_device && entries_[i].type == DT_LNK;
+  // True for a symbolic link on one of the kernel's file systems (see KernelFsDevices).
+  bool IsKernelFsLink(std::size_t i, const KernelFsDevices& kernel_fs) const {
+    return kernel_fs.Holds(dir_dev_) && entries_[i].type == DT_LNK;
   }
 
  private:

@@ -95,7 +95,7 @@ void DirTreeReader::Dir::Read(std::vector<char>& scratch) {
   DirBlock& b = *block_;
   for (std::size_t i = 0; i < b.Count(); ++i) {
     const char* name = b.Name(i);
-    if (IsDotEntryName(name) || b.IsProcLink(i, options_->proc_device) || !b.IsDirectory(i)) {
+    if (IsDotEntryName(name) || b.IsKernelFsLink(i, options_->kernel_fs) || !b.IsDirectory(i)) {
       continue;
     }
     std::string path = path_ + name + kPathDelim;

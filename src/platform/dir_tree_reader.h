@@ -32,8 +32,8 @@ class DirTreeReader {
     // Directories never read ahead: a path starting with one of these (each ends with the
     // delimiter) is left for the walk to judge.
     std::vector<std::string> excluded;
-    // The process file system's device (ProcFsDevice): its links are never followed.
-    std::uint64_t proc_device = 0;
+    // Symbolic links on these are never followed.
+    KernelFsDevices kernel_fs;
   };
 
   class Dir;

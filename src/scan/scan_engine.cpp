@@ -40,7 +40,7 @@ std::optional<ScanError> ScanEngine::ScanFolderTree(const std::string& dir) {
   descent_.clear();
   if (!reader_) {
     reader_ = std::make_unique<DirTreeReader>(workers_);
-    proc_device_ = ProcFsDevice();
+    kernel_fs_ = FindKernelFsDevices();
   }
   return Walk(nullptr, 0);
 }
@@ -58,7 +58,7 @@ DirTreeReader::Options ScanEngine::ReadOptions() const {
   const std::string& text = ctx_.criteria.scan_text;
   options.stat_all = ctx_.state.ScanFolderAll || text.empty() || text == "*.*";
   options.descend = EntersSubDirs();
-  options.proc_device = proc_device_;
+  options.kernel_fs = kernel_fs_;
   for (const CheckListEntry& e : ctx_.exclude_list.entries) {
     if (e.checked) options.excluded.push_back(e.text);
   }
@@ -104,7 +104,7 @@ std::optional<ScanError> ScanEngine::Walk(DirTreeReader::Dir* parent, std::size_
     path_ += entry;
     if ((error = matcher_.ProcessFile(path_, facts))) break;
     if (!st.SkipSubDir && ctx_.criteria.sub_dirs && !st.ScanFolderAll && !IsDotEntry(entry) &&
-        facts.IsDirectory() && !block.IsProcLink(i, proc_device_)) {
+        facts.IsDirectory() && !block.IsKernelFsLink(i, kernel_fs_)) {
       if ((error = Walk(dir.get(), i))) break;
     }
   }

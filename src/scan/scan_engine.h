@@ -97,7 +97,7 @@ class ScanEngine {
 
   unsigned workers_;
   std::unique_ptr<DirTreeReader> reader_;  // started by the first walk
-  std::uint64_t proc_device_ = 0;          // links there are not followed
+  KernelFsDevices kernel_fs_;              // links there are not followed
 };
 
 }  // namespace krellix

@@ -80,8 +80,8 @@ TEST_P(ScanEngineTest, OnlyLinesBeyondOneByteCharactersAreMeasured) {
   EXPECT_LE(e.host.finish_scroll_width, widest + 8 + 1);
 }
 
-TEST_P(ScanEngineTest, LinksOfTheProcessFileSystemAreNotFollowed) {
-  if (ProcFsDevice() == 0) GTEST_SKIP() << "no /proc";
+TEST_P(ScanEngineTest, LinksOfTheKernelFileSystemsAreNotFollowed) {
+  if (FindKernelFsDevices().proc == 0) GTEST_SKIP() << "no /proc";
   // /proc/self/cwd and /proc/self/root lead out to the working folder and to "/", and
   // /proc/self/fd to the folders the walk itself holds open.
   Engine e("/proc/self/", GetParam());
@@ -93,6 +93,17 @@ TEST_P(ScanEngineTest, LinksOfTheProcessFileSystemAreNotFollowed) {
                               f.starts_with("/proc/self/root/") ||
                               (f.starts_with("/proc/self/fd/") && f.find('/', 14) != f.npos);
     ASSERT_FALSE(below_a_link) << f;
+  }
+  if (FindKernelFsDevices().sys == 0) return;
+  // Every class folder of /sys holds links into /sys/devices: none is entered.
+  Engine sys("/sys/class/", GetParam());
+  sys.state.ItemLimit = 1 << 30;
+  sys.criteria.incl_dir_names = true;
+  sys.engine.StartScan();
+  ASSERT_GT(sys.items.Count(), 0u);
+  for (std::size_t i = 0; i < sys.items.Count(); ++i) {
+    const std::string_view path = sys.items.Fields(i).Path;
+    ASSERT_LE(std::count(path.begin(), path.end(), '/'), 4) << path;  // "/sys/class/net/"
   }
 }
 
