@@ -1,5 +1,7 @@
 #include "headless/headless_scan.h"
 
+#include <fcntl.h>
+
 #include "base/activity_log.h"
 #include "base/product_info.h"
 #include "headless/headless_host.h"
@@ -15,7 +17,7 @@
 #include "output/output_writer.h"
 #include "output/scan_output_file.h"
 #include "platform/console.h"
-#include "platform/dir_reader.h"
+#include "platform/dir_block.h"
 #include "platform/file_system.h"
 #include "scan/scan_engine.h"
 
@@ -23,9 +25,9 @@ namespace krellix {
 namespace {
 
 bool CanEnumerate(const std::string& dir) {
-  LocalTimeConverter times;
-  DirReader reader(times);
-  return reader.Open(dir);
+  std::vector<char> scratch;
+  DirBlock block;
+  return block.Read(AT_FDCWD, dir.c_str(), false, scratch);
 }
 
 // Settings file, list files and command line, in that order; the message of what was refused.

@@ -1,11 +1,14 @@
 #include "platform/file_system.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "platform/attributes.h"
-#include "platform/dir_reader.h"
+#include "platform/block_entry_facts.h"
+#include "platform/dir_block.h"
 #include "platform/volume_labels.h"
+#include "platform/wall_time.h"
 #include "support/temp_tree.h"
 
 namespace krellix {
@@ -68,7 +71,7 @@ TEST(VolumeLabelsTest, UnescapesUdevNamesAndCachesMisses) {
   EXPECT_EQ(labels.LabelOfPath("/nonexistent/path"), "Unknown");
 }
 
-TEST(DirReaderTest, AttributesFromPosixFacts) {
+TEST(BlockEntryFactsTest, AttributesFromPosixFacts) {
   test::TempTree t;
   t.File("plain.txt", 5);
   t.File(".hidden", 1);
@@ -80,39 +83,51 @@ TEST(DirReaderTest, AttributesFromPosixFacts) {
   ::mkfifo(t.Path("fifo").c_str(), 0644);
 
   LocalTimeConverter times;
-  DirReader reader(times);
-  ASSERT_TRUE(reader.Open(t.Root()));
-  std::map<std::string, std::uint32_t> seen;
-  std::map<std::string, std::int64_t> sizes;
-  while (reader.Next()) {
-    seen[reader.Name()] = reader.Attributes();
-    sizes[reader.Name()] = reader.Size();
+  std::vector<char> scratch;
+  for (const bool stat_all : {false, true}) {
+    DirBlock block;
+    ASSERT_TRUE(block.Read(AT_FDCWD, t.Root().c_str(), stat_all, scratch));
+    BlockEntryFacts facts(block, times);
+    std::map<std::string, std::uint32_t> seen;
+    std::map<std::string, std::int64_t> sizes;
+    for (std::size_t i = 0; i < block.Count(); ++i) {
+      facts.MoveTo(i);
+      seen[block.Name(i)] = facts.Attributes();
+      sizes[block.Name(i)] = facts.Size();
+    }
+    EXPECT_EQ(seen.count("."), 1u);
+    EXPECT_EQ(seen.count(".."), 1u);
+    EXPECT_EQ(seen["."] & attr::kHidden, 0u);
+    EXPECT_EQ(seen["plain.txt"], attr::kNormal);
+    EXPECT_EQ(sizes["plain.txt"], 5);
+    EXPECT_EQ(seen[".hidden"], attr::kHidden);
+    EXPECT_EQ(seen["readonly.txt"], attr::kReadOnly);
+    EXPECT_EQ(seen["sub"], attr::kDirectory);
+    EXPECT_EQ(sizes["sub"], 0);
+    EXPECT_EQ(seen["link_to_sub"], attr::kDirectory);
+    EXPECT_EQ(seen["dangling"], 0u);
+    EXPECT_EQ(seen["fifo"], attr::kSystem);
   }
-  EXPECT_EQ(seen.count("."), 1u);
-  EXPECT_EQ(seen.count(".."), 1u);
-  EXPECT_EQ(seen["."] & attr::kHidden, 0u);
-  EXPECT_EQ(seen["plain.txt"], attr::kNormal);
-  EXPECT_EQ(sizes["plain.txt"], 5);
-  EXPECT_EQ(seen[".hidden"], attr::kHidden);
-  EXPECT_EQ(seen["readonly.txt"], attr::kReadOnly);
-  EXPECT_EQ(seen["sub"], attr::kDirectory);
-  EXPECT_EQ(sizes["sub"], 0);
-  EXPECT_EQ(seen["link_to_sub"], attr::kDirectory);
-  EXPECT_EQ(seen["dangling"], 0u);
-  EXPECT_EQ(seen["fifo"], attr::kSystem);
-  EXPECT_FALSE(reader.Open(t.Path("plain.txt")));
+  DirBlock file;
+  EXPECT_FALSE(file.Read(AT_FDCWD, t.Path("plain.txt").c_str(), false, scratch));
 }
 
-TEST(DirReaderTest, ModifiedTimeKeepsTwoSecondSteps) {
+TEST(BlockEntryFactsTest, ModifiedTimeKeepsTwoSecondSteps) {
   test::TempTree t;
   t.File("odd", 0, 1'000'000'001);
   LocalTimeConverter times;
-  DirReader reader(times);
-  ASSERT_TRUE(reader.Open(t.Root()));
-  while (reader.Next()) {
-    if (std::string(reader.Name()) != "odd") continue;
-    EXPECT_EQ(reader.Modified(), times.FromUtc(1'000'000'000));
+  std::vector<char> scratch;
+  DirBlock block;
+  ASSERT_TRUE(block.Read(AT_FDCWD, t.Root().c_str(), true, scratch));
+  BlockEntryFacts facts(block, times);
+  bool found = false;
+  for (std::size_t i = 0; i < block.Count(); ++i) {
+    if (std::string(block.Name(i)) != "odd") continue;
+    facts.MoveTo(i);
+    EXPECT_EQ(facts.Modified(), times.FromUtc(1'000'000'000));
+    found = true;
   }
+  EXPECT_TRUE(found);
 }
 
 }  // namespace
