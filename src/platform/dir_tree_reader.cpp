@@ -129,7 +129,7 @@ DirTreeReader::DirTreeReader(unsigned workers) : shared_(std::make_shared<Shared
     // As many reading as there are cores while the caches answer; while reads wait for the
     // disk, more of them keep it busy.
     workers = std::min(16u, std::max(8u, 4 * cores));
-    s.min_active = cores;
+    s.min_active = std::min(cores, workers);
   } else {
     s.min_active = workers;
   }
