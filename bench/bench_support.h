@@ -61,7 +61,7 @@ std::string MakeTempDir();
 
 // One core scan of `root` with scan string `scan_text` and every other criterion at its
 // default, into an item list, the merge into sorted order included; `workers` reading threads
-// (0: one per hardware thread). Gives the seconds and sets `lines`.
+// (0: the reader chooses). Gives the seconds and sets `lines`.
 double CoreScanSeconds(const std::string& root, const std::string& scan_text, unsigned workers,
                        std::size_t* lines);
 

@@ -117,7 +117,7 @@ void MeasureItemListMemory() {
 
 int main(int argc, char** argv) {
   const long entries = argc > 1 ? std::atol(argv[1]) : 200'000;
-  // Threads reading directories ahead of the walk; 0 for one per hardware thread.
+  // Threads reading directories ahead of the walk; 0 lets the reader choose.
   const unsigned workers = argc > 2 ? static_cast<unsigned>(std::atol(argv[2])) : 0;
   const std::string root = MakeTempDir();
   std::printf("building a tree of %ld entries in %s\n", entries, root.c_str());

@@ -1,7 +1,5 @@
 #include "scan/scan_engine.h"
 
-#include <fcntl.h>
-
 #include <algorithm>
 
 #include "itemlist/item_list.h"
@@ -103,8 +101,8 @@ std::optional<ScanError> ScanEngine::Walk(DirTreeReader::Dir* parent, std::size_
     path_.resize(base);
     path_ += entry;
     if ((error = matcher_.ProcessFile(path_, facts))) break;
-    if (!st.SkipSubDir && ctx_.criteria.sub_dirs && !st.ScanFolderAll && !IsDotEntry(entry) &&
-        facts.IsDirectory() && !block.IsKernelFsLink(i, kernel_fs_)) {
+    if (EntersSubDirs() && !IsDotEntryName(entry) && facts.IsDirectory() &&
+        !block.IsKernelFsLink(i, kernel_fs_)) {
       if ((error = Walk(dir.get(), i))) break;
     }
   }

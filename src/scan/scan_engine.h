@@ -41,8 +41,8 @@ struct ScanContext {
 // polls events is refused, so the running one keeps its list and counters intact.
 class ScanEngine {
  public:
-  // `workers`: threads that read directories ahead of the walk; 0 means one per hardware
-  // thread.
+  // `workers`: threads that read directories ahead of the walk; 0 lets the reader choose
+  // (see DirTreeReader).
   explicit ScanEngine(ScanContext context, unsigned workers = 0);
 
   bool Running() const { return running_; }

@@ -29,7 +29,7 @@ struct Engine {
   ScriptedPrompter prompter;
   ScanEngine engine;
 
-  // `workers`: the threads that read ahead (0: one per hardware thread).
+  // `workers`: the threads that read ahead (0: the reader chooses).
   explicit Engine(const std::string& dir, unsigned workers = 0)
       : engine({criteria, state, stats, items, include, exclude, host, prompter, log, clock},
                workers) {
