@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QStyle>
 
+#include "base/exclusive_run.h"
 #include "fileops/attrib_items.h"
 #include "fileops/attributes_dialog.h"
 #include "fileops/copy_move_dialog.h"
@@ -65,12 +66,10 @@ void FileOpCommands::Register(CommandRegistry& commands) {
 }
 
 void FileOpCommands::Run(const std::function<void(FileOpsContext&)>& run) {
-  if (running_ || ctx_.busy()) return;
-  running_ = true;
-  top_line_ = -1;
-  run(core_);
-  running_ = false;
-  ctx_.after_run();
+  RunExclusively(running_, ctx_.busy, ctx_.after_run, [&] {
+    top_line_ = -1;
+    run(core_);
+  });
 }
 
 void FileOpCommands::BeginBusy() {

@@ -5,6 +5,7 @@
 #include <QUrl>
 
 #include "base/activity_log.h"
+#include "base/exclusive_run.h"
 #include "itemlist/item_click.h"
 #include "itemlist/item_list.h"
 #include "itemlist/item_list_view.h"
@@ -57,11 +58,9 @@ void LaunchCommands::Openwith2Click() {
 }
 
 void LaunchCommands::PlaySelectedItems() {
-  if (running_ || ctx_.busy()) return;
-  running_ = true;
-  krellix::PlaySelectedItems(ctx_.items, ctx_.state, *this, ctx_.prompter, ctx_.log);
-  running_ = false;
-  ctx_.after_run();
+  RunExclusively(running_, ctx_.busy, ctx_.after_run, [this] {
+    krellix::PlaySelectedItems(ctx_.items, ctx_.state, *this, ctx_.prompter, ctx_.log);
+  });
 }
 
 void LaunchCommands::BeginPlayRun() {

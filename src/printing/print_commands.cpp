@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QTextDocument>
 
+#include "base/exclusive_run.h"
 #include "printing/item_prints.h"
 #include "printing/log_print.h"
 #include "printing/print_dialog.h"
@@ -117,14 +118,12 @@ PrintContext PrintCommands::MakeContext() {
 }
 
 void PrintCommands::RunPrint(const std::function<void(const PrintContext&, PrintTarget&)>& print) {
-  if (running_ || ctx_.busy()) return;
-  running_ = true;
-  ctx_.enable_run_commands(false);
-  PrinterTarget printer(*printer_, ctx_.settings.PrinterFont);
-  print(MakeContext(), printer);
-  ctx_.enable_run_commands(true);
-  running_ = false;
-  ctx_.after_run();
+  RunExclusively(running_, ctx_.busy, ctx_.after_run, [&] {
+    ctx_.enable_run_commands(false);
+    PrinterTarget printer(*printer_, ctx_.settings.PrinterFont);
+    print(MakeContext(), printer);
+    ctx_.enable_run_commands(true);
+  });
 }
 
 void PrintCommands::Keep(const PrintResult& result) {

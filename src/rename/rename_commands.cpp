@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLineEdit>
 
+#include "base/exclusive_run.h"
 #include "checksums/gen_md5.h"
 #include "itemlist/item_list_view.h"
 #include "rename/rename_dialog.h"
@@ -56,11 +57,7 @@ RenamePreviewDialog* RenameCommands::Preview() {
 }
 
 void RenameCommands::Run(const std::function<void()>& run) {
-  if (running_ || ctx_.busy()) return;
-  running_ = true;
-  run();
-  running_ = false;
-  ctx_.after_run();
+  RunExclusively(running_, ctx_.busy, ctx_.after_run, run);
 }
 
 void RenameCommands::PaneRename() {
