@@ -9,19 +9,9 @@
 #include <QtTest>
 
 #include "fileops/attributes_dialog.h"
+#include "support/find_control.h"
 
 using namespace krellix;
-
-namespace {
-
-template <typename T>
-T* Find(QWidget& dialog, const QString& name) {
-  T* widget = dialog.findChild<T*>(name);
-  if (widget == nullptr) qFatal("no control %s", qPrintable(name));
-  return widget;
-}
-
-}  // namespace
 
 class AttributesDialogTest : public QObject {
   Q_OBJECT
@@ -31,12 +21,13 @@ class AttributesDialogTest : public QObject {
   void Layout() {
     AttributesDialog dialog;
     QCOMPARE(dialog.windowTitle(), QString("Set Attribute(s)"));
-    QCOMPARE(Find<QGroupBox>(dialog, "attReadOnly")->title(), QString(" ReadOnly "));
-    QCOMPARE(Find<QGroupBox>(dialog, "attHidden")->title(), QString(" Hidden "));
-    QCOMPARE(Find<QGroupBox>(dialog, "attArchive")->title(), QString(" Archive "));
-    QCOMPARE(Find<QGroupBox>(dialog, "attSystem")->title(), QString(" System "));
-    QCOMPARE(Find<QRadioButton>(dialog, "attSystem_-")->text(), QString(" -"));
-    QCOMPARE(Find<QCheckBox>(dialog, "setDateModified")->text(), QString("Set date modified"));
+    QCOMPARE(test::FindControl<QGroupBox>(dialog, "attReadOnly")->title(), QString(" ReadOnly "));
+    QCOMPARE(test::FindControl<QGroupBox>(dialog, "attHidden")->title(), QString(" Hidden "));
+    QCOMPARE(test::FindControl<QGroupBox>(dialog, "attArchive")->title(), QString(" Archive "));
+    QCOMPARE(test::FindControl<QGroupBox>(dialog, "attSystem")->title(), QString(" System "));
+    QCOMPARE(test::FindControl<QRadioButton>(dialog, "attSystem_-")->text(), QString(" -"));
+    QCOMPARE(test::FindControl<QCheckBox>(dialog, "setDateModified")->text(),
+             QString("Set date modified"));
     QVERIFY(!(dialog.windowFlags() & Qt::WindowCloseButtonHint));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -48,12 +39,12 @@ class AttributesDialogTest : public QObject {
     AttributesDialog dialog;
     const CivilDateTime now{2024, 5, 6, 7, 8, 9, 0};
     QTimer::singleShot(0, &dialog, [&] {
-      Find<QRadioButton>(dialog, "attReadOnly_on")->click();
-      Find<QRadioButton>(dialog, "attHidden_off")->click();
-      Find<QCheckBox>(dialog, "setDateModified")->setChecked(true);
-      Find<QDateEdit>(dialog, "dateModified")->setDate(QDate(2001, 2, 3));
-      Find<QTimeEdit>(dialog, "timeModified")->setTime(QTime(10, 15, 37));
-      Find<QPushButton>(dialog, "ok")->click();
+      test::FindControl<QRadioButton>(dialog, "attReadOnly_on")->click();
+      test::FindControl<QRadioButton>(dialog, "attHidden_off")->click();
+      test::FindControl<QCheckBox>(dialog, "setDateModified")->setChecked(true);
+      test::FindControl<QDateEdit>(dialog, "dateModified")->setDate(QDate(2001, 2, 3));
+      test::FindControl<QTimeEdit>(dialog, "timeModified")->setTime(QTime(10, 15, 37));
+      test::FindControl<QPushButton>(dialog, "ok")->click();
     });
     const std::optional<AttribChoices> chosen = dialog.Run(now);
     QVERIFY(chosen.has_value());
@@ -73,9 +64,9 @@ class AttributesDialogTest : public QObject {
       QCOMPARE(reset.archive, AttribChoice::kKeep);
       QCOMPARE(reset.system, AttribChoice::kKeep);
       QVERIFY(!reset.set_date);
-      QCOMPARE(Find<QDateEdit>(dialog, "dateModified")->date(), QDate(2024, 5, 6));
-      QCOMPARE(Find<QTimeEdit>(dialog, "timeModified")->time(), QTime(7, 8, 9));
-      Find<QPushButton>(dialog, "cancel")->click();
+      QCOMPARE(test::FindControl<QDateEdit>(dialog, "dateModified")->date(), QDate(2024, 5, 6));
+      QCOMPARE(test::FindControl<QTimeEdit>(dialog, "timeModified")->time(), QTime(7, 8, 9));
+      test::FindControl<QPushButton>(dialog, "cancel")->click();
     });
     QVERIFY(!dialog.Run(now).has_value());
   }
@@ -83,7 +74,7 @@ class AttributesDialogTest : public QObject {
   void HelpTopic() {
     AttributesDialog dialog;
     QSignalSpy help(&dialog, &AttributesDialog::helpRequested);
-    Find<QPushButton>(dialog, "help")->click();
+    test::FindControl<QPushButton>(dialog, "help")->click();
     QCOMPARE(help.count(), 1);
     QCOMPARE(help.at(0).at(0).toInt(), 2090);
   }

@@ -15,6 +15,7 @@
 #include "platform/file_system.h"
 #include "platform/scripted_prompter.h"
 #include "platform/volume_labels.h"
+#include "support/find_control.h"
 #include "support/temp_tree.h"
 
 using namespace krellix;
@@ -34,9 +35,7 @@ struct Rig {
 
   template <typename T>
   T* Find(const char* name) {
-    T* widget = dialog.findChild<T*>(name);
-    if (widget == nullptr) qFatal("no control %s", name);
-    return widget;
+    return test::FindControl<T>(dialog, name);
   }
   QCheckBox* Box(const char* name) { return Find<QCheckBox>(name); }
   QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }

@@ -8,17 +8,11 @@
 
 #include "printing/print_dialog.h"
 #include "settings/app_settings.h"
+#include "support/find_control.h"
 
 using namespace krellix;
 
 namespace {
-
-template <typename T>
-T* Find(QWidget& dialog, const QString& name) {
-  T* widget = dialog.findChild<T*>(name);
-  if (widget == nullptr) qFatal("no control %s", qPrintable(name));
-  return widget;
-}
 
 // The six values the dialog edits.
 struct Six {
@@ -49,13 +43,13 @@ class PrintDialogTest : public QObject {
     PrintDialog dialog;
     QCOMPARE(dialog.windowTitle(), QString("Print"));
     QCOMPARE(dialog.findChild<QGroupBox*>()->title(), QString(" Output "));
-    QCOMPARE(Find<QCheckBox>(dialog, "ListVolume")->text(), QString("Include Volume"));
-    QCOMPARE(Find<QCheckBox>(dialog, "ListPath")->text(), QString("Include Pathname"));
-    QCOMPARE(Find<QCheckBox>(dialog, "ListSize")->text(), QString("Include FileSize"));
-    QCOMPARE(Find<QCheckBox>(dialog, "ListDate")->text(), QString("Include FileDate"));
-    QCOMPARE(Find<QRadioButton>(dialog, "PrintReport")->text(), QString("Report"));
-    QCOMPARE(Find<QRadioButton>(dialog, "PrintList")->text(), QString("List"));
-    QCOMPARE(Find<QPushButton>(dialog, "Font")->text(), QString("Font"));
+    QCOMPARE(test::FindControl<QCheckBox>(dialog, "ListVolume")->text(), QString("Include Volume"));
+    QCOMPARE(test::FindControl<QCheckBox>(dialog, "ListPath")->text(), QString("Include Pathname"));
+    QCOMPARE(test::FindControl<QCheckBox>(dialog, "ListSize")->text(), QString("Include FileSize"));
+    QCOMPARE(test::FindControl<QCheckBox>(dialog, "ListDate")->text(), QString("Include FileDate"));
+    QCOMPARE(test::FindControl<QRadioButton>(dialog, "PrintReport")->text(), QString("Report"));
+    QCOMPARE(test::FindControl<QRadioButton>(dialog, "PrintList")->text(), QString("List"));
+    QCOMPARE(test::FindControl<QPushButton>(dialog, "Font")->text(), QString("Font"));
   }
 
   // Each opening shows the values as they are; OK stores them back, also both styles off.
@@ -92,18 +86,18 @@ class PrintDialogTest : public QObject {
     PrintDialog dialog;
     AppSettings settings;
     QTimer::singleShot(0, &dialog, [&] {
-      Find<QCheckBox>(dialog, "ListPath")->setChecked(false);
-      Find<QRadioButton>(dialog, "PrintList")->click();
-      Find<QPushButton>(dialog, "cancel")->click();
+      test::FindControl<QCheckBox>(dialog, "ListPath")->setChecked(false);
+      test::FindControl<QRadioButton>(dialog, "PrintList")->click();
+      test::FindControl<QPushButton>(dialog, "cancel")->click();
     });
     QVERIFY(!dialog.Execute(settings));
     QCOMPARE(Six::Of(settings), Six::Of(AppSettings()));
 
     QTimer::singleShot(0, &dialog, [&] {
-      QVERIFY(Find<QCheckBox>(dialog, "ListPath")->isChecked());  // shown afresh
-      Find<QCheckBox>(dialog, "ListPath")->setChecked(false);
-      Find<QRadioButton>(dialog, "PrintList")->click();
-      Find<QPushButton>(dialog, "ok")->click();
+      QVERIFY(test::FindControl<QCheckBox>(dialog, "ListPath")->isChecked());  // shown afresh
+      test::FindControl<QCheckBox>(dialog, "ListPath")->setChecked(false);
+      test::FindControl<QRadioButton>(dialog, "PrintList")->click();
+      test::FindControl<QPushButton>(dialog, "ok")->click();
     });
     QVERIFY(dialog.Execute(settings));
     QCOMPARE(Six::Of(settings), (Six{true, false, true, true, false, true}));
@@ -117,9 +111,9 @@ class PrintDialogTest : public QObject {
     QSignalSpy help(&dialog, &PrintDialog::helpRequested);
     AppSettings settings;
     QTimer::singleShot(0, &dialog, [&] {
-      Find<QPushButton>(dialog, "Font")->click();
-      Find<QPushButton>(dialog, "help")->click();
-      Find<QPushButton>(dialog, "cancel")->click();
+      test::FindControl<QPushButton>(dialog, "Font")->click();
+      test::FindControl<QPushButton>(dialog, "help")->click();
+      test::FindControl<QPushButton>(dialog, "cancel")->click();
     });
     QVERIFY(!dialog.Execute(settings));
     QCOMPARE(fonts, 1);

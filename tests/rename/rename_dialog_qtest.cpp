@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "rename/rename_dialog.h"
+#include "support/find_control.h"
 #include "support/rename_samples.h"
 
 using namespace krellix;
@@ -26,9 +27,7 @@ struct Rig {
 
   template <typename T>
   T* Find(const char* name) {
-    T* widget = dialog.findChild<T*>(name);
-    if (widget == nullptr) qFatal("no control %s", name);
-    return widget;
+    return test::FindControl<T>(dialog, name);
   }
   QLineEdit* Field(const char* name) { return Find<QLineEdit>(name); }
   QCheckBox* Box(const char* name) { return Find<QCheckBox>(name); }
